@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace core {
+
+// A find criterion of the form  Column = 'literal'  with apostrophes doubled inside the literal.
+struct Criterion {
+    std::string column;
+    std::string literal;
+};
+
+// Parses a criterion strictly; anything else raises runtime error 3077 naming the expression.
+Criterion parseCriterion(std::string_view text);
+
+// Letter case folded for every letter, not only ASCII; everything else, spaces included, left as it is.
+std::string foldCase(std::string_view utf8);
+
+} // namespace core

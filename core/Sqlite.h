@@ -1,0 +1,59 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace core {
+
+// An open SQLite connection, closed when the last owner lets go of it.
+class SqliteConnection {
+  public:
+    // Opens the file read-only; throws the engine's runtime errors naming the file.
+    static std::shared_ptr<SqliteConnection> openReadOnly(const std::string& path);
+    ~SqliteConnection();
+    SqliteConnection(const SqliteConnection&) = delete;
+    SqliteConnection& operator=(const SqliteConnection&) = delete;
+
+    sqlite3* handle() const { return m_db; }
+    const std::string& path() const { return m_path; }
+
+    // Raises the runtime error that stands for the connection's last SQLite failure.
+    [[noreturn]] void raiseLastError() const;
+
+  private:
+    SqliteConnection(sqlite3* db, std::string path);
+    sqlite3* m_db;
+    std::string m_path;
+};
+
+// A prepared statement, reset before every use and finalized with its owner.
+class SqliteStatement {
+  public:
+    SqliteStatement(std::shared_ptr<SqliteConnection> connection, std::string_view sql);
+    ~SqliteStatement();
+    SqliteStatement(const SqliteStatement&) = delete;
+    SqliteStatement& operator=(const SqliteStatement&) = delete;
+
+    SqliteStatement& reset();
+    SqliteStatement& bind(int index, std::int64_t value);
+    SqliteStatement& bind(int index, std::string_view text);
+    // Steps once: true while a row is available.
+    bool step();
+
+    std::int64_t int64(int column) const;
+    std::optional<std::string> text(int column) const;
+    int columnCount() const;
+    std::string columnName(int column) const;
+
+  private:
+    std::shared_ptr<SqliteConnection> m_connection;
+    sqlite3_stmt* m_stmt = nullptr;
+};
+
+} // namespace core

@@ -1,0 +1,63 @@
+#include "Conversions.h"
+
+#include "RuntimeError.h"
+
+#include <cmath>
+#include <limits>
+
+namespace platform {
+
+double roundHalfEven(double value) {
+    if (!std::isfinite(value)) {
+        return value;
+    }
+    const double floor = std::floor(value);
+    const double diff = value - floor;
+    if (diff < 0.5) {
+        return floor;
+    }
+    if (diff > 0.5) {
+        return floor + 1.0;
+    }
+    return std::fmod(floor, 2.0) == 0.0 ? floor : floor + 1.0;
+}
+
+namespace {
+template <typename Int> Int convert(double value) {
+    const double rounded = roundHalfEven(value);
+    // NaN fails both comparisons and so overflows too.
+    if (!(rounded >= static_cast<double>(std::numeric_limits<Int>::min()) &&
+          rounded <= static_cast<double>(std::numeric_limits<Int>::max()))) {
+        raiseOverflow();
+    }
+    return static_cast<Int>(rounded);
+}
+} // namespace
+
+std::int16_t toInt16(double value) {
+    return convert<std::int16_t>(value);
+}
+std::int32_t toInt32(double value) {
+    return convert<std::int32_t>(value);
+}
+
+std::int32_t intDivide(double a, double b) {
+    const std::int32_t dividend = toInt32(a);
+    const std::int32_t divisor = toInt32(b);
+    if (divisor == 0) {
+        throw RuntimeError(11, "Division by zero");
+    }
+    if (dividend == std::numeric_limits<std::int32_t>::min() && divisor == -1) {
+        raiseOverflow();
+    }
+    return dividend / divisor;
+}
+
+std::int16_t add16(std::int32_t a, std::int32_t b) {
+    return toInt16(static_cast<double>(a) + b);
+}
+std::int16_t sub16(std::int32_t a, std::int32_t b) {
+    return toInt16(static_cast<double>(a) - b);
+}
+
+} // namespace platform

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstdint>
+
+namespace platform {
+
+// Twips are the form runtime's screen unit: 1440 to the inch, 15 to a device-independent pixel.
+inline constexpr int TwipsPerPixel = 15;
+
+constexpr double twipsToPixels(double twips) {
+    return twips / TwipsPerPixel;
+}
+constexpr double pixelsToTwips(double pixels) {
+    return pixels * TwipsPerPixel;
+}
+static_assert(twipsToPixels(4695) == 313);
+static_assert(twipsToPixels(3150) == 210);
+static_assert(pixelsToTwips(2) == 30);
+
+// Round to the nearest integer with halves to the even neighbour, as the runtime's conversions do.
+double roundHalfEven(double value);
+
+// CInt and CLng: round half to even, then raise error 6 "Overflow" when the result leaves the type's range.
+std::int16_t toInt16(double value);
+std::int32_t toInt32(double value);
+
+// The integer division a \ b: both sides converted to 32-bit integers first, the quotient truncated toward zero.
+// Division by zero raises error 11 "Division by zero".
+std::int32_t intDivide(double a, double b);
+
+// Narrow a value to IEEE single precision, where a computation is said to be held in single precision.
+constexpr float single(double value) {
+    return static_cast<float>(value);
+}
+
+// 16-bit sums and differences that raise an overflow instead of wrapping.
+std::int16_t add16(std::int32_t a, std::int32_t b);
+std::int16_t sub16(std::int32_t a, std::int32_t b);
+
+} // namespace platform

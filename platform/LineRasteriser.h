@@ -1,0 +1,65 @@
+#pragma once
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+
+namespace platform {
+
+namespace detail {
+inline std::int64_t floorDiv(std::int64_t a, std::int64_t b) {
+    std::int64_t q = a / b;
+    if ((a % b != 0) && ((a < 0) != (b < 0))) {
+        --q;
+    }
+    return q;
+}
+} // namespace detail
+
+// Walks the pixels of a one-pixel line from (x0, y0) to (x1, y1) the way the platform's LineTo does: the first
+// pixel is drawn and the last is not; Bresenham along the major axis, with |dx| == |dy| counting as y-major; on an
+// exact tie the pixel with the smaller minor coordinate wins, whichever way the line runs. Only pixels inside
+// [0, width) x [0, height) are visited, and clipping never shifts the pixels that remain.
+template <typename Plot> void rasteriseLine(int x0, int y0, int x1, int y1, int width, int height, Plot&& plot) {
+    const std::int64_t dx = std::int64_t{x1} - x0;
+    const std::int64_t dy = std::int64_t{y1} - y0;
+    const bool yMajor = std::llabs(dy) >= std::llabs(dx);
+    const std::int64_t steps = yMajor ? std::llabs(dy) : std::llabs(dx);
+    if (steps == 0 || width <= 0 || height <= 0) {
+        return;
+    }
+    const std::int64_t majorStart = yMajor ? y0 : x0;
+    const std::int64_t minorStart = yMajor ? x0 : y0;
+    const std::int64_t majorSign = (yMajor ? dy : dx) > 0 ? 1 : -1;
+    const std::int64_t minorDelta = yMajor ? dx : dy;
+    const std::int64_t majorLimit = yMajor ? height : width;
+    const std::int64_t minorLimit = yMajor ? width : height;
+
+    // Only the steps whose major coordinate lies on the surface can plot anything.
+    std::int64_t first = 0;
+    std::int64_t last = steps - 1;
+    if (majorSign > 0) {
+        first = std::max<std::int64_t>(first, -majorStart);
+        last = std::min<std::int64_t>(last, majorLimit - 1 - majorStart);
+    } else {
+        first = std::max<std::int64_t>(first, majorStart - (majorLimit - 1));
+        last = std::min<std::int64_t>(last, majorStart);
+    }
+    for (std::int64_t t = first; t <= last; ++t) {
+        const std::int64_t major = majorStart + majorSign * t;
+        // Nearest minor coordinate to minorStart + t * minorDelta / steps, ties to the smaller one:
+        // ceil((2 * t * minorDelta - steps) / (2 * steps)).
+        const std::int64_t twice = 2 * t * minorDelta - steps;
+        const std::int64_t minor = minorStart - detail::floorDiv(-twice, 2 * steps);
+        if (minor < 0 || minor >= minorLimit) {
+            continue;
+        }
+        if (yMajor) {
+            plot(static_cast<int>(minor), static_cast<int>(major));
+        } else {
+            plot(static_cast<int>(major), static_cast<int>(minor));
+        }
+    }
+}
+
+} // namespace platform

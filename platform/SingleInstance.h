@@ -1,0 +1,43 @@
+#pragma once
+
+#include <memory>
+
+namespace platform {
+
+// The one instance of a window class, created and loaded on its first touch. The instance is stored before its load
+// routine runs, so a load routine that touches the window again (directly or through another window's load) gets
+// the same instance instead of a second one.
+template <typename T> class SingleInstance {
+  public:
+    T& get() {
+        if (!m_instance) {
+            m_instance = std::make_unique<T>();
+            m_instance->load();
+        }
+        return *m_instance;
+    }
+    bool loaded() const { return m_instance != nullptr; }
+    void reset() { m_instance.reset(); }
+
+    static SingleInstance& slot() {
+        static SingleInstance s;
+        return s;
+    }
+
+  private:
+    std::unique_ptr<T> m_instance;
+};
+
+// The window's single instance, loading it on first touch.
+template <typename T> T& instance() {
+    return SingleInstance<T>::slot().get();
+}
+template <typename T> bool isLoaded() {
+    return SingleInstance<T>::slot().loaded();
+}
+// Destroys the instance (tests build every window fresh).
+template <typename T> void destroyInstance() {
+    SingleInstance<T>::slot().reset();
+}
+
+} // namespace platform

@@ -1,0 +1,42 @@
+# Shared by the project's scripts: the Debian packages Lexorant needs, installed when missing, and the build.
+
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+
+# Everything to build, run and test the program on a fresh Debian 12.
+PACKAGES=(
+    build-essential cmake pkg-config
+    qt6-base-dev libgl-dev libsqlite3-dev
+    libgtest-dev libgmock-dev libbenchmark-dev
+    clang libclang-rt-14-dev clang-format
+    xvfb xauth x11-utils xdotool imagemagick openbox
+    wordnet-base fonts-liberation2
+)
+
+as_root() {
+    if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+install_missing_packages() {
+    local missing=()
+    local p
+    for p in "${PACKAGES[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    done
+    if [ ${#missing[@]} -gt 0 ]; then
+        echo "== Installing Debian packages: ${missing[*]}"
+        as_root apt-get update -qq
+        as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    fi
+}
+
+# build PRESET [TARGET...]: configure (once) and build a preset.
+build() {
+    local preset=$1
+    shift
+    cd "$ROOT"
+    [ -f "build/$preset/CMakeCache.txt" ] || cmake --preset "$preset" >/dev/null
+    local targets=()
+    local t
+    for t in "$@"; do targets+=(--target "$t"); done
+    cmake --build --preset "$preset" -j "$(nproc)" "${targets[@]}"
+}

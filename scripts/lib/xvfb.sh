@@ -1,0 +1,56 @@
+# Helpers for driving the program under Xvfb: a private display, waiting on conditions, sampling pixels.
+# Sourced by scripts/run and the end-to-end tests; needs Xvfb, xdotool, xwininfo and ImageMagick's import.
+
+E2E_TIMEOUT=${E2E_TIMEOUT:-20}
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# Starts Xvfb on a free display number and exports DISPLAY; stops it when the script exits.
+start_xvfb() {
+    local n
+    for n in $(seq 70 140); do
+        [ -e "/tmp/.X${n}-lock" ] && continue
+        Xvfb ":$n" -screen 0 "${1:-1024x768x24}" -nolisten tcp >/dev/null 2>&1 &
+        XVFB_PID=$!
+        export DISPLAY=":$n"
+        if wait_for "the X server" xdpyinfo >/dev/null 2>&1; then
+            trap 'stop_all' EXIT
+            return 0
+        fi
+        kill "$XVFB_PID" 2>/dev/null
+    done
+    fail "no free display for Xvfb"
+}
+
+stop_all() {
+    [ -n "${APP_PID:-}" ] && kill -9 "$APP_PID" 2>/dev/null
+    [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null
+    [ -n "${WORK:-}" ] && rm -rf "$WORK"
+}
+
+# wait_for DESCRIPTION COMMAND...: runs the command until it succeeds, up to E2E_TIMEOUT seconds.
+wait_for() {
+    local what=$1
+    shift
+    local deadline=$((SECONDS + E2E_TIMEOUT))
+    until "$@"; do
+        [ $SECONDS -ge $deadline ] && { echo "timed out waiting for $what" >&2; return 1; }
+        sleep 0.1
+    done
+}
+
+# The id of the visible top-level window with exactly this title.
+window_id() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1; }
+has_window() { [ -n "$(window_id "$1")" ]; }
+
+# pixel X Y: the colour at a screen position as "r,g,b".
+pixel() {
+    import -window root -crop "1x1+$1+$2" -depth 8 txt:- 2>/dev/null | tail -n 1 |
+        sed -E 's/.*\(([0-9]+),([0-9]+),([0-9]+).*/\1,\2,\3/'
+}
+
+# geometry WINDOW: "x y width height" of a window on the screen.
+geometry() {
+    xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4}
+                             /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w, h}'
+}

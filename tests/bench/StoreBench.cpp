@@ -1,0 +1,105 @@
+// The word store at the scale of a real dictionary: a generated 150,000-word table. Opening a view, stepping, and
+// finding a word near the end or a missing one, each beside a linear scan of the same table in the same run.
+#include "BenchTargets.h"
+#include "Criterion.h"
+#include "Database.h"
+#include "Sqlite.h"
+#include "support/TestDatabase.h"
+
+#include <cstdio>
+
+namespace {
+
+constexpr int Words = 150000;
+
+const std::string& databaseFile() {
+    static testsupport::TempDir dir;
+    static const std::string file = [] {
+        const auto path = dir.path() / "db2.mdb";
+        testsupport::writeWordDatabase(path, testsupport::numberedRows(Words));
+        return path.string();
+    }();
+    return file;
+}
+
+void BM_OpenView(benchmark::State& state) {
+    for (auto _ : state) {
+        auto db = core::DBEngine::instance().OpenDatabase(databaseFile());
+        auto rs = db->OpenRecordset("Select * From Table3", core::dbOpenDynaset);
+        rs->MoveFirst();
+        benchmark::DoNotOptimize(rs.get());
+    }
+}
+BENCHMARK(BM_OpenView)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+void BM_MoveNext(benchmark::State& state) {
+    auto db = core::DBEngine::instance().OpenDatabase(databaseFile());
+    auto rs = db->OpenRecordset("Select * From Table3");
+    for (auto _ : state) {
+        rs->MoveNext();
+        if (rs->Eof()) {
+            rs->MoveFirst();
+        }
+    }
+}
+BENCHMARK(BM_MoveNext)->Repetitions(5)->ReportAggregatesOnly(true);
+
+void findBenchmark(benchmark::State& state, const std::string& word) {
+    auto db = core::DBEngine::instance().OpenDatabase(databaseFile());
+    auto rs = db->OpenRecordset("Select * From Table3");
+    rs->FindFirst("Name = 'warm-up'"); // the first find of a view reads the column once
+    for (auto _ : state) {
+        rs->MoveFirst();
+        rs->FindFirst("Name = '" + word + "'");
+        benchmark::DoNotOptimize(rs->NoMatch());
+    }
+}
+void BM_FindFirstNearEnd(benchmark::State& state) {
+    findBenchmark(state, "WORD149990");
+}
+void BM_FindFirstMiss(benchmark::State& state) {
+    findBenchmark(state, "no such word");
+}
+BENCHMARK(BM_FindFirstNearEnd)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_FindFirstMiss)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// The baseline: a find that reads the table from the top, comparing every word ignoring case.
+void BM_LinearScanFind(benchmark::State& state) {
+    auto connection = core::SqliteConnection::openReadOnly(databaseFile());
+    core::SqliteStatement scan(connection, "SELECT rowid, Name FROM Table3");
+    const std::string wanted = core::foldCase("WORD149990");
+    for (auto _ : state) {
+        scan.reset();
+        std::int64_t found = 0;
+        while (scan.step()) {
+            if (core::foldCase(scan.text(1).value_or("")) == wanted) {
+                found = scan.int64(0);
+                break;
+            }
+        }
+        benchmark::DoNotOptimize(found);
+    }
+}
+BENCHMARK(BM_LinearScanFind)->Unit(benchmark::kMillisecond)->Repetitions(3)->ReportAggregatesOnly(true);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    databaseFile();
+    const auto t = benchsupport::runAndCollectMedians(argc, argv);
+    if (t.size() < 5) {
+        return 0; // a filtered run: nothing to compare
+    }
+    std::printf("\nWord store, %d words (medians)\n", Words);
+    bool met = true;
+    met &= benchsupport::check("open a view and move to the first word", t.at("BM_OpenView") / 1e6, 5, "ms");
+    met &= benchsupport::check("MoveNext", t.at("BM_MoveNext") / 1e3, 5, "us");
+    met &= benchsupport::check("FindFirst of a word near the end", t.at("BM_FindFirstNearEnd") / 1e3, 20, "us");
+    met &= benchsupport::check("FindFirst of a missing word", t.at("BM_FindFirstMiss") / 1e3, 20, "us");
+    const double scan = t.at("BM_LinearScanFind");
+    met &= benchsupport::checkAtLeast("linear scan over FindFirst near the end", scan / t.at("BM_FindFirstNearEnd"),
+                                      100, "x");
+    met &=
+        benchsupport::checkAtLeast("linear scan over FindFirst of a miss", scan / t.at("BM_FindFirstMiss"), 100, "x");
+    return met ? 0 : 1;
+}

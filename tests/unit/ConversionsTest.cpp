@@ -1,0 +1,70 @@
+#include "platform/Conversions.h"
+#include "platform/RuntimeError.h"
+
+#include <gtest/gtest.h>
+#include <limits>
+
+using namespace platform;
+
+namespace {
+int overflowNumber(auto&& call) {
+    try {
+        call();
+    } catch (const RuntimeError& e) {
+        return e.number();
+    }
+    return 0;
+}
+} // namespace
+
+TEST(Conversions, RoundHalvesToEven) {
+    EXPECT_EQ(toInt16(2.5), 2);
+    EXPECT_EQ(toInt16(3.5), 4);
+    EXPECT_EQ(toInt16(-2.5), -2);
+    EXPECT_EQ(toInt16(-3.5), -4);
+    EXPECT_EQ(toInt16(2.4999), 2);
+    EXPECT_EQ(toInt16(2.5001), 3);
+    EXPECT_EQ(toInt32(1e9 + 0.5), 1000000000);
+    EXPECT_EQ(toInt32(-0.5), 0);
+}
+
+TEST(Conversions, SixteenBitRangeEdges) {
+    EXPECT_EQ(toInt16(32767.4), 32767);
+    EXPECT_EQ(toInt16(-32768.5), -32768); // the half rounds to the even -32768
+    EXPECT_EQ(overflowNumber([] { toInt16(32767.5); }), err::Overflow);
+    EXPECT_EQ(overflowNumber([] { toInt16(-32768.51); }), err::Overflow);
+    EXPECT_EQ(overflowNumber([] { toInt16(std::numeric_limits<double>::quiet_NaN()); }), err::Overflow);
+    EXPECT_EQ(overflowNumber([] { toInt32(2147483647.5); }), err::Overflow);
+    EXPECT_EQ(toInt32(-2147483648.5), std::numeric_limits<std::int32_t>::min());
+}
+
+TEST(Conversions, OverflowCarriesRuntimeText) {
+    try {
+        toInt16(1e6);
+        FAIL();
+    } catch (const RuntimeError& e) {
+        EXPECT_EQ(unhandledErrorText(e), "Run-time error '6':\n\nOverflow");
+    }
+}
+
+TEST(Conversions, IntegerDivisionRoundsOperandsThenTruncates) {
+    EXPECT_EQ(intDivide(2.5, 1), 2);
+    EXPECT_EQ(intDivide(3.5, 1), 4);
+    EXPECT_EQ(intDivide(-7, 2), -3);
+    EXPECT_EQ(intDivide(4695, 2), 2347);
+    EXPECT_EQ(intDivide(4695, 3) + intDivide(4695, 2), 3912);
+    EXPECT_EQ(intDivide(3555, 6), 592);
+    EXPECT_EQ(overflowNumber([] { intDivide(1, 0); }), 11);
+    EXPECT_EQ(overflowNumber([] { intDivide(-2147483648.0, -1); }), err::Overflow);
+}
+
+TEST(Conversions, SixteenBitArithmeticOverflows) {
+    EXPECT_EQ(sub16(3912, 2347), 1565);
+    EXPECT_EQ(overflowNumber([] { sub16(-32768, 1); }), err::Overflow);
+    EXPECT_EQ(overflowNumber([] { add16(32767, 1); }), err::Overflow);
+}
+
+TEST(Conversions, SinglePrecisionNarrowing) {
+    EXPECT_EQ(single(0.1), 0.1f);
+    EXPECT_NE(static_cast<double>(single(0.1)), 0.1);
+}

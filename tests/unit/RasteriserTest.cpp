@@ -1,0 +1,81 @@
+#include "platform/DeviceContext.h"
+#include "platform/LineRasteriser.h"
+
+#include <gtest/gtest.h>
+#include <set>
+#include <utility>
+#include <vector>
+
+using namespace platform;
+
+namespace {
+using Pixels = std::set<std::pair<int, int>>;
+Pixels line(int x0, int y0, int x1, int y1, int w = 100, int h = 100) {
+    Pixels out;
+    rasteriseLine(x0 + 50, y0 + 50, x1 + 50, y1 + 50, w, h, [&](int x, int y) { out.insert({x - 50, y - 50}); });
+    return out;
+}
+} // namespace
+
+TEST(Rasteriser, FirstPixelInLastPixelOut) {
+    EXPECT_EQ(line(0, 0, 3, 0), (Pixels{{0, 0}, {1, 0}, {2, 0}}));
+    EXPECT_EQ(line(3, 0, 0, 0), (Pixels{{3, 0}, {2, 0}, {1, 0}}));
+    EXPECT_EQ(line(0, 5, 0, -3).size(), 8u);
+    EXPECT_TRUE(line(2, 2, 2, 2).empty());
+}
+
+TEST(Rasteriser, DiagonalsAndTies) {
+    EXPECT_EQ(line(0, 0, 3, 3), (Pixels{{0, 0}, {1, 1}, {2, 2}}));
+    // x-major, exact tie at x = 1 (y = 0.5): the upper pixel wins, whichever way the line runs.
+    EXPECT_EQ(line(0, 0, 2, 1), (Pixels{{0, 0}, {1, 0}}));
+    EXPECT_EQ(line(2, 1, 0, 0), (Pixels{{2, 1}, {1, 0}}));
+    // y-major tie: the left pixel wins.
+    EXPECT_EQ(line(0, 0, 1, 2), (Pixels{{0, 0}, {0, 1}}));
+    EXPECT_EQ(line(1, 2, 0, 0), (Pixels{{1, 2}, {0, 1}}));
+    // Reversed lines light the same inner pixels.
+    const Pixels forward = line(-7, 3, 11, -4);
+    const Pixels back = line(11, -4, -7, 3);
+    Pixels inner1 = forward, inner2 = back;
+    inner1.erase({-7, 3});
+    inner2.erase({11, -4});
+    EXPECT_EQ(inner1, inner2);
+}
+
+TEST(Rasteriser, ClippingNeverShiftsPixels) {
+    std::vector<std::pair<int, int>> clipped;
+    rasteriseLine(-20, -7, 30, 9, 10, 5, [&](int x, int y) { clipped.emplace_back(x, y); });
+    Pixels full;
+    rasteriseLine(-20, -7, 30, 9, 1000, 1000, [](int, int) {});
+    rasteriseLine(-20 + 500, -7 + 500, 30 + 500, 9 + 500, 1000, 1000, [&](int x, int y) {
+        full.insert({x - 500, y - 500});
+    });
+    ASSERT_FALSE(clipped.empty());
+    for (auto [x, y] : clipped) {
+        EXPECT_TRUE(x >= 0 && x < 10 && y >= 0 && y < 5);
+        EXPECT_TRUE(full.contains({x, y})) << x << "," << y;
+    }
+    // Far-away endpoints do not cost their length.
+    int visited = 0;
+    rasteriseLine(3, -2000000000, 3, 2000000000, 10, 10, [&](int, int) { ++visited; });
+    EXPECT_EQ(visited, 10);
+}
+
+TEST(DeviceContext, DrawsWithTheSelectedPenAndRestoresTheOldOne) {
+    std::vector<std::uint32_t> pixels(4 * 3, 0);
+    SurfaceDeviceContext dc({pixels.data(), 4, 3, 4});
+    const PenHandle red = dc.createPen(0, 1, 0x0000FF);
+    const PenHandle old = dc.selectObject(red);
+    dc.moveToEx(0, 1);
+    dc.lineTo(9, 1);                    // clipped at the surface
+    EXPECT_FALSE(dc.deleteObject(red)); // still selected
+    EXPECT_EQ(dc.selectObject(old), red);
+    EXPECT_TRUE(dc.deleteObject(red));
+    EXPECT_EQ(dc.livePens(), 0);
+    for (int x = 0; x < 4; ++x) {
+        EXPECT_EQ(pixels[4 + x], 0xFFFF0000u);
+        EXPECT_EQ(pixels[x], 0u);
+    }
+    dc.moveToEx(0, 0);
+    dc.lineTo(0, 3); // the stock pen is black
+    EXPECT_EQ(pixels[0], 0xFF000000u);
+}

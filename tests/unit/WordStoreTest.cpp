@@ -1,0 +1,212 @@
+#include "Criterion.h"
+#include "Database.h"
+#include "platform/RuntimeError.h"
+#include "support/TestDatabase.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+using namespace core;
+using platform::RuntimeError;
+using testsupport::Row;
+
+namespace {
+
+class WordStore : public ::testing::Test {
+  protected:
+    std::unique_ptr<Recordset> open(const std::vector<Row>& rows) {
+        testsupport::writeWordDatabase(file(), rows);
+        m_db = DBEngine::instance().OpenDatabase(file().string());
+        return m_db->OpenRecordset("Select * From Table3", dbOpenDynaset);
+    }
+    std::filesystem::path file() const { return m_dir.path() / "db2.mdb"; }
+    static std::string word(Recordset& rs) { return rs.Fields(0).Text(); }
+
+    testsupport::TempDir m_dir;
+    std::unique_ptr<Database> m_db;
+};
+
+int errorOf(auto&& call, std::string* description = nullptr) {
+    try {
+        call();
+    } catch (const RuntimeError& e) {
+        if (description != nullptr) {
+            *description = e.description();
+        }
+        return e.number();
+    }
+    return 0;
+}
+
+} // namespace
+
+TEST_F(WordStore, BrowsesInStoredOrderAndFallsOffBothEnds) {
+    auto rs = open({{"b", "1"}, {"a", "2"}, {"c", "3"}});
+    rs->MoveFirst();
+    EXPECT_FALSE(rs->Bof());
+    EXPECT_EQ(word(*rs), "b"); // the stored order, not sorted
+    EXPECT_EQ(rs->Fields(1).Text(), "1");
+    rs->MoveNext();
+    rs->MoveNext();
+    EXPECT_EQ(word(*rs), "c");
+    rs->MoveNext();
+    EXPECT_TRUE(rs->Eof());
+    EXPECT_EQ(errorOf([&] { rs->Fields(0); }), platform::err::NoCurrentRecord);
+    EXPECT_EQ(errorOf([&] { rs->MoveNext(); }), platform::err::NoCurrentRecord);
+    rs->MovePrevious(); // from past the end back onto the last record
+    EXPECT_EQ(word(*rs), "c");
+    rs->MoveFirst();
+    rs->MovePrevious();
+    EXPECT_TRUE(rs->Bof());
+    EXPECT_FALSE(rs->Eof());
+    EXPECT_EQ(errorOf([&] { rs->MovePrevious(); }), platform::err::NoCurrentRecord);
+    rs->MoveNext(); // from before the start onto the first record
+    EXPECT_EQ(word(*rs), "b");
+}
+
+TEST_F(WordStore, OneRecordAndEmptyTable) {
+    auto one = open({{"only", "x"}});
+    one->MoveFirst();
+    EXPECT_EQ(word(*one), "only");
+    one->MoveNext();
+    EXPECT_TRUE(one->Eof());
+
+    auto empty = open({});
+    EXPECT_TRUE(empty->Eof());
+    EXPECT_TRUE(empty->Bof());
+    std::string description;
+    EXPECT_EQ(errorOf([&] { empty->MoveFirst(); }, &description), platform::err::NoCurrentRecord);
+    EXPECT_EQ(description, "No current record.");
+}
+
+TEST_F(WordStore, ViewsMoveIndependently) {
+    auto a = open(testsupport::numberedRows(5));
+    auto b = m_db->OpenRecordset("select * from table3");
+    a->MoveNext();
+    a->MoveNext();
+    b->FindFirst("Name = 'word4'");
+    EXPECT_EQ(word(*a), "word2");
+    EXPECT_EQ(word(*b), "word4");
+}
+
+TEST_F(WordStore, MissingValuesShowAsEmptyText) {
+    auto rs = open({{std::nullopt, std::nullopt}, {"w", std::nullopt}});
+    EXPECT_FALSE(rs->Fields(0).Value().has_value());
+    EXPECT_EQ(rs->Fields(0).Text(), "");
+    EXPECT_EQ(errorOf([&] { rs->Fields(2); }), platform::err::ItemNotInCollection);
+    EXPECT_EQ(errorOf([&] { rs->Fields(-1); }), platform::err::ItemNotInCollection);
+}
+
+TEST_F(WordStore, FindFirstIgnoresLetterCaseOfEveryLetterAndNothingElse) {
+    auto rs = open({{"abate", "1"},
+                    {"Émile", "2"},
+                    {"ÉMILE", "3"},
+                    {"σοφία", "4"},
+                    {"o'clock", "5"},
+                    {"x' OR '1'='1", "6"},
+                    {"abate", "7"}});
+    rs->MoveFirst();
+    rs->FindFirst("Name = 'émile'");
+    EXPECT_FALSE(rs->NoMatch());
+    EXPECT_EQ(rs->Fields(1).Text(), "2"); // the first in view order
+    rs->FindFirst("Name = 'ABATE'");
+    EXPECT_EQ(rs->Fields(1).Text(), "1");
+    rs->FindFirst("Name = 'ΣΟΦΊΑ'");
+    EXPECT_EQ(rs->Fields(1).Text(), "4");
+    rs->FindFirst("Name = 'o''clock'");
+    EXPECT_EQ(rs->Fields(1).Text(), "5");
+
+    // A miss leaves the current record where it was; blanks count.
+    rs->FindFirst("Name = ' abate'");
+    EXPECT_TRUE(rs->NoMatch());
+    EXPECT_EQ(rs->Fields(1).Text(), "5");
+    rs->FindFirst("Name = ''");
+    EXPECT_TRUE(rs->NoMatch());
+}
+
+TEST_F(WordStore, TypedTextNeverBecomesSql) {
+    auto rs = open({{"abate", "1"}, {"x' OR '1'='1", "2"}});
+    rs->FindFirst("Name = 'x'' OR ''1''=''1'");
+    ASSERT_FALSE(rs->NoMatch());
+    EXPECT_EQ(rs->Fields(1).Text(), "2"); // found literally, not as an expression
+    rs->FindFirst("Name = 'zz'' OR ''1''=''1'");
+    EXPECT_TRUE(rs->NoMatch());
+    rs->FindFirst("Name = ''';DROP TABLE Table3;--'");
+    EXPECT_TRUE(rs->NoMatch());
+}
+
+TEST_F(WordStore, MalformedCriteriaAreClearErrors) {
+    auto rs = open({{"a", "1"}});
+    for (const char* bad :
+         {"Name = 'x' OR '1'='1'", "Name = 'x", "Name 'x'", "= 'x'", "Name = x", "Name = 'a''", "", "Name = 'a' ;"}) {
+        EXPECT_EQ(errorOf([&] { rs->FindFirst(bad); }), platform::err::SyntaxInCriterion) << bad;
+    }
+    std::string description;
+    EXPECT_EQ(errorOf([&] { rs->FindFirst("Word = 'a'"); }, &description), platform::err::UnknownField);
+    EXPECT_NE(description.find("'Word'"), std::string::npos);
+    rs->FindFirst("name = 'A'"); // column names ignore letter case
+    EXPECT_FALSE(rs->NoMatch());
+}
+
+TEST_F(WordStore, OpeningErrorsNameTheFileOrTable) {
+    std::string description;
+    const auto missing = (m_dir.path() / "none.mdb").string();
+    EXPECT_EQ(errorOf([&] { DBEngine::instance().OpenDatabase(missing); }, &description),
+              platform::err::CouldNotFindFile);
+    EXPECT_EQ(description, "Could not find file '" + missing + "'.");
+
+    const auto text = m_dir.path() / "text.mdb";
+    { std::ofstream(text) << "this is not a database, just some text that is long enough to look like one"; }
+    EXPECT_EQ(errorOf([&] { DBEngine::instance().OpenDatabase(text.string()); }, &description),
+              platform::err::UnrecognizedFormat);
+    EXPECT_NE(description.find(text.string()), std::string::npos);
+
+    testsupport::writeWordDatabase(file(), {{"a", "b"}}, "Words");
+    auto db = DBEngine::instance().OpenDatabase(file().string());
+    EXPECT_EQ(errorOf([&] { db->OpenRecordset("Select * From Table3"); }, &description), platform::err::TableNotFound);
+    EXPECT_NE(description.find("'Table3'"), std::string::npos);
+    EXPECT_EQ(errorOf([&] { db->OpenRecordset("Delete From Words"); }), 3131);
+
+    EXPECT_EQ(errorOf([&] { DBEngine::instance().OpenDatabase(m_dir.path().string()); }),
+              platform::err::CouldNotFindFile); // a directory is no file
+}
+
+TEST_F(WordStore, NeverWritesAndOpensFromReadOnlyPlacesAndBesideOtherPrograms) {
+    testsupport::writeWordDatabase(file(), testsupport::numberedRows(50));
+    const std::string before = testsupport::readBytes(file());
+
+    // Another program holds the file open in a transaction of its own.
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(file().c_str(), &other), SQLITE_OK);
+    sqlite3_exec(other, "BEGIN; SELECT count(*) FROM Table3;", nullptr, nullptr, nullptr);
+
+    std::filesystem::permissions(m_dir.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    std::filesystem::permissions(file(), std::filesystem::perms::owner_read);
+    {
+        auto db = DBEngine::instance().OpenDatabase(file().string());
+        auto rs = db->OpenRecordset("Select * From Table3");
+        for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext()) {
+            (void)rs->Fields(1).Text();
+        }
+        rs->FindFirst("Name = 'WORD42'");
+        EXPECT_EQ(word(*rs), "word42");
+        rs->FindFirst("Name = 'nothing'");
+    }
+    sqlite3_exec(other, "COMMIT;", nullptr, nullptr, nullptr);
+    sqlite3_close(other);
+    std::filesystem::permissions(m_dir.path(), std::filesystem::perms::owner_all);
+    EXPECT_EQ(testsupport::readBytes(file()), before);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_dir.path()), {}), 1); // no journal left behind
+}
+
+TEST(Criterion, ParsesColumnAndLiteral) {
+    auto c = parseCriterion("Name = 'it''s'");
+    EXPECT_EQ(c.column, "Name");
+    EXPECT_EQ(c.literal, "it's");
+    c = parseCriterion("  [Name]='  spaced  '  ");
+    EXPECT_EQ(c.column, "Name");
+    EXPECT_EQ(c.literal, "  spaced  ");
+    EXPECT_EQ(parseCriterion("Name = ''''").literal, "'");
+}

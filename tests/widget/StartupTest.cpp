@@ -1,0 +1,178 @@
+#include "WidgetTestSupport.h"
+#include "fMain.h"
+#include "modSlider.h"
+#include "platform/SingleInstance.h"
+#include "support/TestDatabase.h"
+
+#include <QDir>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+
+using core::fMain;
+using platform::RuntimeError;
+
+namespace {
+
+void writeFile(const std::filesystem::path& file, const std::vector<std::uint8_t>& bytes) {
+    std::ofstream(file, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+// A program directory of its own for each test: region files, a word database, and the main window unloaded.
+class Startup : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        for (const char* name : {"main.pts", "lh.pts", "rh.pts", "bot.pts"}) {
+            writeFile(m_dir.path() / name, platform::regionBytes({{4, 0, 309, 210}, {0, 4, 313, 206}}));
+        }
+        testsupport::writeWordDatabase(m_dir.path() / "db2.mdb", testsupport::numberedRows(3));
+        platform::program::setExecutableDirectory(dir());
+    }
+    void TearDown() override { platform::destroyInstance<fMain>(); }
+
+    QString dir() const { return QString::fromStdString(m_dir.path().string()); }
+
+    testsupport::TempDir m_dir;
+    testsupport::ProgramSeams m_seams;
+};
+
+} // namespace
+
+TEST_F(Startup, ShapesShowsAndStandsOnTheFirstWord) {
+    fMain& main = platform::instance<fMain>();
+    EXPECT_EQ(modSlider::AppDir, dir() + "/");
+    EXPECT_TRUE(m_seams.boxes.empty());
+    EXPECT_TRUE(main.isVisible());
+    EXPECT_EQ(main.width(), 313);
+    EXPECT_EQ(main.height(), 210);
+    EXPECT_FALSE(main.mask().contains(QPoint(0, 0)));
+    EXPECT_TRUE(main.mask().contains(QPoint(156, 105)));
+    EXPECT_EQ(main.LeftTrayOut, 0);
+    EXPECT_EQ(main.RightTrayOut, 0);
+    EXPECT_EQ(main.BottomTrayOut, 0);
+    EXPECT_EQ(main.LeftTrayStop, static_cast<std::int16_t>(main.Left()));
+    EXPECT_EQ(main.RightTrayStop, main.LeftTrayStop);
+    ASSERT_TRUE(main.rstInfo);
+    EXPECT_EQ(main.rstInfo->Fields(0).Text(), "word0");
+}
+
+TEST_F(Startup, RerunReplacesTheViewWithAFreshOneOnTheFirstWord) {
+    fMain& main = platform::instance<fMain>();
+    main.rstInfo->MoveNext();
+    const core::Recordset* old = main.rstInfo.get();
+    main.Form_Load();
+    EXPECT_NE(main.rstInfo.get(), old);
+    EXPECT_EQ(main.rstInfo->Fields(0).Text(), "word0");
+}
+
+TEST_F(Startup, MissingOutlineIsReportedBeforeTheWindowShowsThenStartUpGoesOn) {
+    std::filesystem::remove(m_dir.path() / "main.pts");
+    bool visibleDuringMessage = true;
+    m_seams.onBox = [&](const platform::MessageBoxCall&) {
+        visibleDuringMessage = platform::isLoaded<fMain>() && platform::instance<fMain>().isVisible();
+    };
+    fMain& main = platform::instance<fMain>();
+    ASSERT_EQ(m_seams.boxes.size(), 1u);
+    EXPECT_EQ(m_seams.boxes[0].prompt, dir() + "/main.pts not found!");
+    EXPECT_EQ(m_seams.boxes[0].title, "Lexorant");
+    EXPECT_EQ(m_seams.boxes[0].style, platform::vbOKOnly);
+    EXPECT_FALSE(visibleDuringMessage);
+    EXPECT_TRUE(main.isVisible());
+    EXPECT_TRUE(main.mask().isEmpty()); // a plain rectangle
+    EXPECT_TRUE(main.rstInfo);
+}
+
+TEST_F(Startup, StoreFailuresLeaveTheLoadRoutine) {
+    std::filesystem::remove(m_dir.path() / "db2.mdb");
+    try {
+        platform::instance<fMain>();
+        FAIL();
+    } catch (const RuntimeError& e) {
+        EXPECT_EQ(e.number(), platform::err::CouldNotFindFile);
+        EXPECT_EQ(e.description(), "Could not find file '" + dir().toStdString() + "/db2.mdb'.");
+    }
+    platform::destroyInstance<fMain>();
+    testsupport::writeWordDatabase(m_dir.path() / "db2.mdb", {});
+    try {
+        platform::instance<fMain>();
+        FAIL();
+    } catch (const RuntimeError& e) {
+        EXPECT_EQ(e.number(), platform::err::NoCurrentRecord);
+    }
+}
+
+TEST_F(Startup, CloseAreaUnloadsEveryWindowAndEndsWithSuccess) {
+    fMain& main = platform::instance<fMain>();
+    try {
+        main.btnClose->onClick();
+        FAIL() << "the program went on";
+    } catch (const testsupport::ProgramEnded& ended) {
+        EXPECT_EQ(ended.status, 0);
+    }
+    EXPECT_TRUE(platform::program::forms().empty());
+    EXPECT_FALSE(main.isVisible());
+}
+
+TEST(AppDir, RootKeepsItsOneSeparatorWhileTheDatabasePathDoublesIt) {
+    EXPECT_EQ(modSlider::appDirFrom("/"), "/");
+    EXPECT_EQ(modSlider::databasePathFrom("/"), "//db2.mdb");
+    EXPECT_EQ(modSlider::appDirFrom("/opt/words"), "/opt/words/");
+    EXPECT_EQ(modSlider::databasePathFrom("/opt/words"), "/opt/words/db2.mdb");
+}
+
+class RegionFiles : public ::testing::Test {
+  protected:
+    QString path(const char* name) const { return QString::fromStdString((m_dir.path() / name).string()); }
+    testsupport::TempDir m_dir;
+    testsupport::ProgramSeams m_seams;
+};
+
+TEST_F(RegionFiles, MissingFilesAndDirectoriesAreReportedAndGiveNoRegion) {
+    EXPECT_FALSE(modSlider::LoadRegionFile(path("lh.pts")));
+    std::filesystem::create_directory(m_dir.path() / "dir.pts");
+    EXPECT_FALSE(modSlider::LoadRegionFile(path("dir.pts")));
+    ASSERT_EQ(m_seams.boxes.size(), 2u);
+    EXPECT_EQ(m_seams.boxes[0].prompt, path("lh.pts") + " not found!");
+    EXPECT_EQ(m_seams.boxes[1].prompt, path("dir.pts") + " not found!");
+}
+
+TEST_F(RegionFiles, ReadsValidAndInvalidBytesWithoutAMessage) {
+    auto bytes = platform::regionBytes({{0, 0, 4, 4}});
+    bytes.insert(bytes.end(), {1, 2, 3}); // trailing bytes go along
+    writeFile(m_dir.path() / "ok.pts", bytes);
+    const auto region = modSlider::LoadRegionFile(path("ok.pts"));
+    ASSERT_TRUE(region);
+    EXPECT_EQ(region->rects.size(), 1u);
+
+    writeFile(m_dir.path() / "bad.pts", {1, 2, 3, 4, 5});
+    EXPECT_FALSE(modSlider::LoadRegionFile(path("bad.pts")));
+    EXPECT_TRUE(m_seams.boxes.empty());
+}
+
+TEST_F(RegionFiles, EmptyFileRaisesWithTheExecutableAsSource) {
+    writeFile(m_dir.path() / "empty.pts", {});
+    try {
+        modSlider::LoadRegionFile(path("empty.pts"));
+        FAIL();
+    } catch (const RuntimeError& e) {
+        EXPECT_EQ(e.number(), platform::err::SubscriptOutOfRange);
+        EXPECT_EQ(e.source(), "widget_tests");
+    }
+    EXPECT_TRUE(m_seams.boxes.empty());
+}
+
+TEST_F(RegionFiles, UnreadableFileRaisesAccessError) {
+    writeFile(m_dir.path() / "locked.pts", platform::regionBytes({}));
+    std::filesystem::permissions(m_dir.path() / "locked.pts", std::filesystem::perms::none);
+    if (std::ifstream(m_dir.path() / "locked.pts").good()) {
+        GTEST_SKIP() << "running as a user whom file permissions do not stop";
+    }
+    try {
+        modSlider::LoadRegionFile(path("locked.pts"));
+        FAIL();
+    } catch (const RuntimeError& e) {
+        EXPECT_EQ(e.number(), platform::err::PathFileAccess);
+    }
+    EXPECT_TRUE(m_seams.boxes.empty());
+}

@@ -1,0 +1,214 @@
+// Builds the word database db2.mdb (an SQLite file with the table Table3: Name, Meaning) from WordNet 3.0's
+// dictionary files, or from a small tab-separated word list when WordNet is not installed.
+//
+//   wordnet2db --wordnet /usr/share/wordnet OUT.mdb
+//   wordnet2db --words LIST.tsv OUT.mdb        (word TAB meaning, "\n" in a meaning for a line break)
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+struct Entry {
+    std::string word;
+    std::vector<std::string> senses;
+};
+
+std::string lower(std::string s) {
+    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return s;
+}
+
+std::string spaced(std::string s) {
+    std::replace(s.begin(), s.end(), '_', ' ');
+    return s;
+}
+
+std::string readFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        throw std::runtime_error("cannot read " + path.string());
+    }
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+// One synset line of a data file: its words (with their case) and its gloss.
+struct Synset {
+    std::vector<std::string> words;
+    std::string gloss;
+};
+
+Synset synsetAt(const std::string& data, std::size_t offset) {
+    const std::size_t end = data.find('\n', offset);
+    const std::string line = data.substr(offset, end == std::string::npos ? std::string::npos : end - offset);
+    Synset synset;
+    std::istringstream fields(line);
+    std::string token;
+    std::string wordCount;
+    fields >> token >> token >> token >> wordCount; // offset, lexicographer file, type, word count (hex)
+    const unsigned long count = std::stoul(wordCount, nullptr, 16);
+    for (unsigned long i = 0; i < count; ++i) {
+        std::string word;
+        fields >> word >> token; // word, lexical id
+        // Adjective markers such as "(a)" or "(ip)" are not part of the word.
+        if (const std::size_t paren = word.find('('); paren != std::string::npos) {
+            word.erase(paren);
+        }
+        synset.words.push_back(word);
+    }
+    if (const std::size_t bar = line.find(" | "); bar != std::string::npos) {
+        synset.gloss = line.substr(bar + 3);
+        while (!synset.gloss.empty() && std::isspace(static_cast<unsigned char>(synset.gloss.back())) != 0) {
+            synset.gloss.pop_back();
+        }
+    }
+    return synset;
+}
+
+std::vector<Entry> readWordNet(const std::filesystem::path& dir) {
+    const std::pair<const char*, const char*> parts[] = {
+        {"noun", "noun"}, {"verb", "verb"}, {"adj", "adjective"}, {"adv", "adverb"}};
+    std::map<std::string, Entry> byLemma; // keyed by the lower-case lemma with spaces
+    for (const auto& [file, name] : parts) {
+        const std::string data = readFile(dir / (std::string("data.") + file));
+        std::istringstream index(readFile(dir / (std::string("index.") + file)));
+        std::string line;
+        while (std::getline(index, line)) {
+            if (line.empty() || line[0] == ' ') {
+                continue; // licence header
+            }
+            std::istringstream fields(line);
+            std::string lemma;
+            std::string pos;
+            int synsetCount = 0;
+            int pointerCount = 0;
+            fields >> lemma >> pos >> synsetCount >> pointerCount;
+            std::string skip;
+            for (int i = 0; i < pointerCount; ++i) {
+                fields >> skip;
+            }
+            fields >> skip >> skip; // sense count, tagged sense count
+            Entry& entry = byLemma[spaced(lemma)];
+            for (int i = 0; i < synsetCount; ++i) {
+                std::string offset;
+                fields >> offset;
+                const Synset synset = synsetAt(data, std::stoul(offset));
+                if (entry.word.empty()) {
+                    entry.word = spaced(lemma);
+                    for (const std::string& w : synset.words) {
+                        if (lower(w) == lemma) {
+                            entry.word = spaced(w);
+                            break;
+                        }
+                    }
+                }
+                entry.senses.push_back(std::string("(") + name + ") " + synset.gloss);
+            }
+        }
+    }
+    std::vector<Entry> entries;
+    entries.reserve(byLemma.size());
+    for (auto& [key, entry] : byLemma) {
+        entries.push_back(std::move(entry));
+    }
+    return entries;
+}
+
+std::vector<Entry> readWordList(const std::filesystem::path& path) {
+    std::istringstream in(readFile(path));
+    std::vector<Entry> entries;
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.empty() || line[0] == '#') {
+            continue;
+        }
+        const std::size_t tab = line.find('\t');
+        if (tab == std::string::npos) {
+            continue;
+        }
+        Entry entry{line.substr(0, tab), {}};
+        std::string meaning = line.substr(tab + 1);
+        for (std::size_t at = 0;;) {
+            const std::size_t brk = meaning.find("\\n", at);
+            entry.senses.push_back(meaning.substr(at, brk == std::string::npos ? std::string::npos : brk - at));
+            if (brk == std::string::npos) {
+                break;
+            }
+            at = brk + 2;
+        }
+        entries.push_back(std::move(entry));
+    }
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const Entry& a, const Entry& b) { return lower(a.word) < lower(b.word); });
+    return entries;
+}
+
+void check(int rc, sqlite3* db, const char* what) {
+    if (rc != SQLITE_OK && rc != SQLITE_DONE) {
+        throw std::runtime_error(std::string(what) + ": " + sqlite3_errmsg(db));
+    }
+}
+
+void writeDatabase(const std::vector<Entry>& entries, bool numbered, const std::filesystem::path& out) {
+    const std::filesystem::path temporary = out.string() + ".tmp";
+    std::filesystem::remove(temporary);
+    sqlite3* db = nullptr;
+    if (sqlite3_open(temporary.c_str(), &db) != SQLITE_OK) {
+        throw std::runtime_error("cannot create " + temporary.string());
+    }
+    check(sqlite3_exec(db, "PRAGMA journal_mode=OFF; BEGIN; CREATE TABLE Table3 (Name TEXT, Meaning TEXT);", nullptr,
+                       nullptr, nullptr),
+          db, "create");
+    sqlite3_stmt* insert = nullptr;
+    check(sqlite3_prepare_v2(db, "INSERT INTO Table3 (Name, Meaning) VALUES (?1, ?2)", -1, &insert, nullptr), db,
+          "prepare");
+    for (const Entry& entry : entries) {
+        std::string meaning;
+        for (std::size_t i = 0; i < entry.senses.size(); ++i) {
+            if (i > 0) {
+                meaning += "\r\n"; // the meaning box shows each sense on a line of its own
+            }
+            meaning += numbered ? std::to_string(i + 1) + ". " + entry.senses[i] : entry.senses[i];
+        }
+        sqlite3_bind_text(insert, 1, entry.word.c_str(), -1, SQLITE_TRANSIENT);
+        sqlite3_bind_text(insert, 2, meaning.c_str(), -1, SQLITE_TRANSIENT);
+        check(sqlite3_step(insert), db, "insert");
+        sqlite3_reset(insert);
+    }
+    sqlite3_finalize(insert);
+    check(sqlite3_exec(db, "COMMIT; PRAGMA journal_mode=DELETE;", nullptr, nullptr, nullptr), db, "commit");
+    sqlite3_close(db);
+    std::filesystem::rename(temporary, out);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 4 || (std::string(argv[1]) != "--wordnet" && std::string(argv[1]) != "--words")) {
+        std::cerr << "usage: wordnet2db --wordnet DIR OUT.mdb | --words LIST.tsv OUT.mdb\n";
+        return 2;
+    }
+    try {
+        const bool wordnet = std::string(argv[1]) == "--wordnet";
+        const std::vector<Entry> entries = wordnet ? readWordNet(argv[2]) : readWordList(argv[2]);
+        writeDatabase(entries, wordnet, argv[3]);
+        std::cout << "wordnet2db: " << entries.size() << " words written to " << argv[3] << "\n";
+    } catch (const std::exception& error) {
+        std::cerr << "wordnet2db: " << error.what() << "\n";
+        return 1;
+    }
+    return 0;
+}
