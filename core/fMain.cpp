@@ -1,8 +1,10 @@
 #include "fMain.h"
 
+#include "gradient/clsGradient.h"
 #include "modSlider.h"
 #include "platform/Conversions.h"
 #include "platform/Program.h"
+#include "platform/SystemColors.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -58,9 +60,18 @@ void fMain::Form_Load() {
 // tray windows; until then there is nothing to park.
 void fMain::ParkTrays() {}
 
-// Paints the metal shading into the persistent image. The gradient painter is built with the shading; until then
-// the window shows its back colour.
-void fMain::ShadeSurface() {}
+// Paints the metal shading into the persistent image, where it stays for every later repaint.
+void fMain::ShadeSurface() {
+    using platform::RGB;
+    const float width = Width();
+    std::int16_t mid1 = platform::toInt16(platform::intDivide(width, 2));
+    std::int16_t mid2 =
+        platform::toInt16(static_cast<double>(platform::intDivide(width, 3)) + platform::intDivide(width, 2));
+    std::int16_t mid3 = platform::toInt16(width);
+    gradient::clsGradient painter;
+    painter.MetalCylander(RGB(25, 25, 25), RGB(215, 215, 215), RGB(50, 50, 50), RGB(200, 200, 200), mid1, mid2, mid3,
+                          &surface());
+}
 
 void fMain::btnClose_Click() {
     modSlider::UnloadAllForms();

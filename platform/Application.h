@@ -1,8 +1,13 @@
 #pragma once
 
 #include <QApplication>
+#include <cstdint>
+#include <optional>
 
 namespace platform {
+
+// The desktop's colour for a system-colour index, from the application palette where a role matches.
+std::optional<std::int32_t> paletteSysColor(int index);
 
 // Before the application object exists: on a Wayland session run through XWayland, since the trays are top-level
 // windows that the program places itself, unless the user has chosen a platform.

@@ -13,10 +13,12 @@ int twipsToPixelInt(double twips) {
 }
 
 Form::Form(int widthTwips, int heightTwips, Qt::WindowFlags flags)
-    : QWidget(nullptr, flags | Qt::Window | Qt::FramelessWindowHint), m_backColor(palette().color(QPalette::Button)) {
+    : QWidget(nullptr, flags | Qt::Window | Qt::FramelessWindowHint),
+      m_surface(twipsToPixelInt(widthTwips), twipsToPixelInt(heightTwips), SurfaceKind::Form,
+                palette().color(QPalette::Button).rgb()) {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setFixedSize(twipsToPixelInt(widthTwips), twipsToPixelInt(heightTwips));
-    resetImage();
+    setFixedSize(m_surface.width(), m_surface.height());
+    m_surface.changed = [this] { update(); };
 }
 
 Form::~Form() {
@@ -73,30 +75,8 @@ void Form::SetWindowRgn(const RegionHandle& region, bool redraw) {
     }
 }
 
-void Form::SetAutoRedraw(bool on) {
-    m_autoRedraw = on;
-    update();
-}
-
-float Form::ScaleX(float value, int fromMode, int toMode) const {
-    auto toPixels = [](double v, int mode) { return mode == vbPixels ? v : twipsToPixels(v); };
-    const double pixels = toPixels(value, fromMode);
-    return single(toMode == vbPixels ? pixels : pixelsToTwips(pixels));
-}
-
-float Form::ScaleHeight() const {
-    return m_scaleMode == vbPixels ? static_cast<float>(height()) : single(pixelsToTwips(height()));
-}
-
-DeviceContext& Form::hDC() {
-    update();
-    return *m_dc;
-}
-
 void Form::SetBackColor(QColor colour) {
-    m_backColor = colour;
-    resetImage();
-    update();
+    m_surface.fill(colour.rgb());
 }
 
 void Form::load() {
@@ -110,25 +90,20 @@ void Form::unload() {
 }
 
 void Form::paintEvent(QPaintEvent* /*event*/) {
+    // The persistent image is shown as it is, without a copy.
+    const QImage image(reinterpret_cast<const uchar*>(m_surface.bits()), m_surface.width(), m_surface.height(),
+                       static_cast<qsizetype>(m_surface.width()) * 4, QImage::Format_RGB32);
     QPainter painter(this);
-    painter.drawImage(0, 0, m_image);
+    painter.drawImage(0, 0, image);
     painter.end();
     Form_Paint();
 }
 
 void Form::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    if (m_image.size() != size()) {
-        resetImage();
+    if (m_surface.width() != width() || m_surface.height() != height()) {
+        m_surface.resize(width(), height());
     }
-}
-
-void Form::resetImage() {
-    m_image = QImage(size(), QImage::Format_RGB32);
-    m_image.fill(m_backColor);
-    m_dc = std::make_unique<SurfaceDeviceContext>(PixelSurface{reinterpret_cast<std::uint32_t*>(m_image.bits()),
-                                                               m_image.width(), m_image.height(),
-                                                               static_cast<int>(m_image.bytesPerLine() / 4)});
 }
 
 } // namespace platform

@@ -1,17 +1,11 @@
 #pragma once
 
-#include "DeviceContext.h"
 #include "Region.h"
+#include "Surface.h"
 
-#include <QImage>
 #include <QWidget>
-#include <memory>
 
 namespace platform {
-
-// Scale modes of a drawing surface.
-inline constexpr int vbTwips = 1;
-inline constexpr int vbPixels = 3;
 
 // A frameless top-level window of the form runtime. Its position and size are read and written in twips as single
 // precision values; what is read back is where the window really is, on whole pixels. It keeps a persistent image:
@@ -37,18 +31,9 @@ class Form : public QWidget {
     void SetWindowRgn(const RegionHandle& region, bool redraw = true);
     const RegionHandle& windowRegion() const { return m_region; }
 
-    bool AutoRedraw() const { return m_autoRedraw; }
-    void SetAutoRedraw(bool on);
-    int ScaleMode() const { return m_scaleMode; }
-    void SetScaleMode(int mode) { m_scaleMode = mode; }
-    // Converts a horizontal measure between scale modes (twips and pixels).
-    float ScaleX(float value, int fromMode, int toMode) const;
-    // The inside height in the current scale mode.
-    float ScaleHeight() const;
-    // The device context of the persistent image.
-    DeviceContext& hDC();
-
-    const QImage& persistentImage() const { return m_image; }
+    // The persistent image, with AutoRedraw, ScaleMode, ScaleX, ScaleHeight and hDC.
+    Surface& surface() { return m_surface; }
+    const Surface& surface() const { return m_surface; }
     void SetBackColor(QColor colour);
 
     // Runs the window's load routine; the single-instance accessor calls it once, on first touch.
@@ -63,14 +48,8 @@ class Form : public QWidget {
     void resizeEvent(QResizeEvent* event) override;
 
   private:
-    void resetImage();
-
-    QImage m_image;
-    std::unique_ptr<SurfaceDeviceContext> m_dc;
+    Surface m_surface;
     RegionHandle m_region;
-    bool m_autoRedraw = false;
-    int m_scaleMode = vbTwips;
-    QColor m_backColor;
 };
 
 // Pixels of a twips measure, rounded to the nearest pixel (halves to even).

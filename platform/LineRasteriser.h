@@ -45,19 +45,34 @@ template <typename Plot> void rasteriseLine(int x0, int y0, int x1, int y1, int 
         first = std::max<std::int64_t>(first, majorStart - (majorLimit - 1));
         last = std::min<std::int64_t>(last, majorStart);
     }
+    if (first > last) {
+        return;
+    }
+    // The minor coordinate at step t is the nearest to minorStart + t * minorDelta / steps, ties to the smaller:
+    // minorStart + ceil((2 * t * minorDelta - steps) / (2 * steps)). It is found once by division, then followed
+    // step by step with the remainder kept in (-2 * steps, 0].
+    const std::int64_t denominator = 2 * steps;
+    const std::int64_t numerator = 2 * first * minorDelta - steps;
+    std::int64_t offset = -detail::floorDiv(-numerator, denominator);
+    std::int64_t remainder = numerator - offset * denominator;
+    const std::int64_t increment = 2 * minorDelta;
     for (std::int64_t t = first; t <= last; ++t) {
         const std::int64_t major = majorStart + majorSign * t;
-        // Nearest minor coordinate to minorStart + t * minorDelta / steps, ties to the smaller one:
-        // ceil((2 * t * minorDelta - steps) / (2 * steps)).
-        const std::int64_t twice = 2 * t * minorDelta - steps;
-        const std::int64_t minor = minorStart - detail::floorDiv(-twice, 2 * steps);
-        if (minor < 0 || minor >= minorLimit) {
-            continue;
+        const std::int64_t minor = minorStart + offset;
+        if (minor >= 0 && minor < minorLimit) {
+            if (yMajor) {
+                plot(static_cast<int>(minor), static_cast<int>(major));
+            } else {
+                plot(static_cast<int>(major), static_cast<int>(minor));
+            }
         }
-        if (yMajor) {
-            plot(static_cast<int>(minor), static_cast<int>(major));
-        } else {
-            plot(static_cast<int>(major), static_cast<int>(minor));
+        remainder += increment;
+        if (remainder > 0) {
+            ++offset;
+            remainder -= denominator;
+        } else if (remainder <= -denominator) {
+            --offset;
+            remainder += denominator;
         }
     }
 }

@@ -1,7 +1,6 @@
 #include "MessageBox.h"
 
-#include <QApplication>
-#include <QMessageBox>
+#include <cstdio>
 #include <utility>
 
 namespace platform {
@@ -12,26 +11,6 @@ MessageBoxHandler& handler() {
     return h;
 }
 
-QMessageBox::Icon iconFor(int style) {
-    switch (style & 0x70) {
-    case vbCritical:
-        return QMessageBox::Critical;
-    case vbExclamation:
-        return QMessageBox::Warning;
-    case vbInformation:
-        return QMessageBox::Information;
-    default:
-        return QMessageBox::NoIcon;
-    }
-}
-
-int showDialog(const MessageBoxCall& call) {
-    QMessageBox box(iconFor(call.style), call.title, call.prompt, QMessageBox::Ok);
-    box.setTextFormat(Qt::PlainText);
-    box.setWindowModality(Qt::ApplicationModal);
-    box.exec();
-    return vbOK;
-}
 } // namespace
 
 int MsgBox(const QString& prompt, int style, const QString& title) {
@@ -39,7 +18,9 @@ int MsgBox(const QString& prompt, int style, const QString& title) {
     if (handler()) {
         return handler()(call);
     }
-    return showDialog(call);
+    // No window layer to show it: say it on the terminal and take it as answered.
+    std::fprintf(stderr, "%s: %s\n", qPrintable(call.title), qPrintable(call.prompt));
+    return vbOK;
 }
 
 MessageBoxHandler setMessageBoxHandler(MessageBoxHandler next) {

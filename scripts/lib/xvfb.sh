@@ -23,9 +23,10 @@ start_xvfb() {
 }
 
 stop_all() {
-    [ -n "${APP_PID:-}" ] && kill -9 "$APP_PID" 2>/dev/null
-    [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null
-    [ -n "${WORK:-}" ] && rm -rf "$WORK"
+    if [ -n "${APP_PID:-}" ]; then kill -9 "$APP_PID" 2>/dev/null || true; fi
+    if [ -n "${XVFB_PID:-}" ]; then kill "$XVFB_PID" 2>/dev/null || true; fi
+    if [ -n "${WORK:-}" ]; then rm -rf "$WORK"; fi
+    return 0
 }
 
 # wait_for DESCRIPTION COMMAND...: runs the command until it succeeds, up to E2E_TIMEOUT seconds.

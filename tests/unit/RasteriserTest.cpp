@@ -1,7 +1,9 @@
 #include "platform/DeviceContext.h"
 #include "platform/LineRasteriser.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
+#include <random>
 #include <set>
 #include <utility>
 #include <vector>
@@ -78,4 +80,30 @@ TEST(DeviceContext, DrawsWithTheSelectedPenAndRestoresTheOldOne) {
     dc.moveToEx(0, 0);
     dc.lineTo(0, 3); // the stock pen is black
     EXPECT_EQ(pixels[0], 0xFF000000u);
+}
+
+// The rasteriser follows the minor coordinate step by step; the rule it follows is a closed formula. Both must agree
+// on every line, clipped or not.
+TEST(Rasteriser, IncrementalWalkMatchesTheNearestPixelRule) {
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> coordinate(-40, 80);
+    for (int i = 0; i < 3000; ++i) {
+        const int x0 = coordinate(random), y0 = coordinate(random), x1 = coordinate(random), y1 = coordinate(random);
+        Pixels walked;
+        rasteriseLine(x0, y0, x1, y1, 50, 30, [&](int x, int y) { walked.insert({x, y}); });
+        Pixels expected;
+        const long dx = x1 - x0, dy = y1 - y0;
+        const bool yMajor = std::labs(dy) >= std::labs(dx);
+        const long steps = yMajor ? std::labs(dy) : std::labs(dx);
+        for (long t = 0; t < steps; ++t) {
+            const double exact = (yMajor ? x0 : y0) + static_cast<double>(t) * (yMajor ? dx : dy) / steps;
+            const long minor = static_cast<long>(std::ceil(exact - 0.5)); // ties to the smaller
+            const long major = (yMajor ? y0 : x0) + ((yMajor ? dy : dx) > 0 ? t : -t);
+            const long x = yMajor ? minor : major, y = yMajor ? major : minor;
+            if (x >= 0 && x < 50 && y >= 0 && y < 30) {
+                expected.insert({static_cast<int>(x), static_cast<int>(y)});
+            }
+        }
+        ASSERT_EQ(walked, expected) << x0 << "," << y0 << " -> " << x1 << "," << y1;
+    }
 }

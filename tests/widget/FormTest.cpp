@@ -27,18 +27,19 @@ TEST(Form, PositionsAreTwipsOnWholePixels) {
 TEST(Form, PersistentImageIsShownOnEveryRepaint) {
     Form form(150, 75); // 10 x 5 pixels
     form.SetBackColor(Qt::white);
-    form.SetAutoRedraw(true);
-    form.SetScaleMode(vbPixels);
-    EXPECT_EQ(form.ScaleHeight(), 5.0f);
-    DeviceContext& dc = form.hDC();
+    Surface& surface = form.surface();
+    surface.SetAutoRedraw(true);
+    surface.SetScaleMode(vbPixels);
+    EXPECT_EQ(surface.ScaleHeight(), 5.0f);
+    DeviceContext& dc = surface.hDC();
     const PenHandle pen = dc.createPen(0, 1, 0x0000FF); // red
     const PenHandle old = dc.selectObject(pen);
     dc.moveToEx(2, 0);
     dc.lineTo(2, 5);
     dc.deleteObject(dc.selectObject(old));
-    form.SetAutoRedraw(false);
-    form.SetScaleMode(vbTwips);
-    EXPECT_EQ(form.ScaleHeight(), 75.0f);
+    surface.SetAutoRedraw(false);
+    surface.SetScaleMode(vbTwips);
+    EXPECT_EQ(surface.ScaleHeight(), 75.0f);
 
     for (int i = 0; i < 2; ++i) { // a repaint shows the same picture without drawing it again
         const QImage shown = form.grab().toImage();
@@ -50,9 +51,10 @@ TEST(Form, PersistentImageIsShownOnEveryRepaint) {
 
 TEST(Form, ScaleConversionsAndRegions) {
     Form form(300, 300);
-    EXPECT_EQ(form.ScaleX(3000, vbTwips, vbPixels), 200.0f);
-    EXPECT_EQ(form.ScaleX(7, vbPixels, vbTwips), 105.0f);
-    EXPECT_EQ(form.ScaleX(7, vbPixels, vbPixels), 7.0f);
+    EXPECT_EQ(form.surface().ScaleX(3000, vbTwips, vbPixels), 200.0f);
+    EXPECT_EQ(form.surface().ScaleX(7, vbPixels, vbTwips), 105.0f);
+    EXPECT_EQ(form.surface().ScaleX(7, vbPixels, vbPixels), 7.0f);
+    EXPECT_EQ(form.surface().kind(), SurfaceKind::Form);
 
     form.SetWindowRgn(Region{{{0, 0, 5, 5}}});
     EXPECT_EQ(form.mask(), QRegion(0, 0, 5, 5));

@@ -57,6 +57,24 @@ TEST_F(Startup, ShapesShowsAndStandsOnTheFirstWord) {
     EXPECT_EQ(main.rstInfo->Fields(0).Text(), "word0");
 }
 
+TEST_F(Startup, ShadingLivesInThePersistentImage) {
+    fMain& main = platform::instance<fMain>();
+    auto shown = [&](int x) { return main.grab().toImage().pixel(x, 100); };
+    EXPECT_EQ(shown(0), qRgb(25, 25, 25));
+    EXPECT_EQ(shown(156), qRgb(215, 215, 215));
+    EXPECT_EQ(shown(261), qRgb(50, 50, 50));
+    // Repaints show the same image; the painter is not run again, so drawing over the image stays too.
+    main.surface().hDC().moveToEx(0, 100);
+    main.surface().hDC().lineTo(1, 100);
+    main.hide();
+    main.show();
+    main.repaint();
+    EXPECT_EQ(shown(0), qRgb(0, 0, 0));
+    EXPECT_EQ(shown(156), qRgb(215, 215, 215));
+    EXPECT_FALSE(main.surface().AutoRedraw());
+    EXPECT_EQ(main.surface().ScaleMode(), platform::vbTwips);
+}
+
 TEST_F(Startup, RerunReplacesTheViewWithAFreshOneOnTheFirstWord) {
     fMain& main = platform::instance<fMain>();
     main.rstInfo->MoveNext();

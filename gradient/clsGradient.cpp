@@ -1,0 +1,224 @@
+#include "clsGradient.h"
+
+#include "platform/Conversions.h"
+#include "platform/MessageBox.h"
+#include "platform/RuntimeError.h"
+#include "platform/SystemColors.h"
+
+#include <algorithm>
+#include <cmath>
+#include <new>
+
+namespace gradient {
+
+using platform::roundHalfEven;
+using platform::single;
+
+namespace {
+constexpr double Pi = 3.14159265358979;
+constexpr std::size_t ListChunk = 1000;
+
+struct PointL {
+    std::int32_t x;
+    std::int32_t y;
+};
+
+std::int32_t resolveSystemColour(std::int32_t lData) {
+    if (lData < 0) {
+        const std::int32_t index = lData & 0x7FFFFFFF;
+        if (index <= 24) {
+            return platform::GetSysColor(index);
+        }
+    }
+    return lData;
+}
+
+std::int32_t add32(std::int64_t a, std::int64_t b) {
+    return platform::toInt32(static_cast<double>(a + b));
+}
+} // namespace
+
+clsGradient::clsGradient() : mlColor1(0x00FFFFD0), mlColor2(0x00400000), mfAngle(315.0f) {}
+
+void clsGradient::SetColor1(std::int32_t lData) {
+    mlColor1 = resolveSystemColour(lData);
+}
+void clsGradient::SetColor2(std::int32_t lData) {
+    mlColor2 = resolveSystemColour(lData);
+}
+
+void clsGradient::SetAngle(float fData) {
+    const double degrees = fData;
+    float normal = single(degrees - 360.0 * std::floor(degrees / 360.0));
+    // A tiny negative angle would round up to 360 in single precision; keep the angle below a full turn.
+    if (normal >= 360.0f) {
+        normal = 0.0f;
+    }
+    mfAngle = normal;
+}
+
+std::int32_t clsGradient::BlendColors(std::int32_t lColor1, std::int32_t lColor2, std::int32_t lSteps,
+                                      std::vector<std::int32_t>& laRetColors) {
+    lSteps = std::max(lSteps, 2);
+    const double r1 = lColor1 & 0xFF, g1 = (lColor1 & 0xFF00) / 256, b1 = (lColor1 & 0xFF0000) / 65536;
+    const double r2 = lColor2 & 0xFF, g2 = (lColor2 & 0xFF00) / 256, b2 = (lColor2 & 0xFF0000) / 65536;
+    const float dR = single(SafeDivide(r2 - r1, lSteps));
+    const float dG = single(SafeDivide(g2 - g1, lSteps));
+    const float dB = single(SafeDivide(b2 - b1, lSteps));
+    laRetColors.assign(static_cast<std::size_t>(lSteps), 0);
+    laRetColors.front() = lColor1;
+    laRetColors.back() = lColor2;
+    for (std::int32_t i = 1; i <= lSteps - 2; ++i) {
+        const double fi = single(i);
+        const auto red = static_cast<std::int32_t>(roundHalfEven(r1 + fi * dR));
+        const auto green = static_cast<std::int32_t>(roundHalfEven(g1 + fi * dG));
+        const auto blue = static_cast<std::int32_t>(roundHalfEven(b1 + fi * dB));
+        laRetColors[static_cast<std::size_t>(i)] = green * 256 + red + blue * 65536;
+    }
+    return lSteps;
+}
+
+void clsGradient::RotatePoint(const PointSng& centre, PointSng& point, float degrees) {
+    const double rad = single(degrees * (Pi / 180.0));
+    const double ddx = single(static_cast<double>(point.x) - centre.x);
+    const double ddy = single(static_cast<double>(point.y) - centre.y);
+    const double x = centre.x + ddx * std::cos(rad) + ddy * std::sin(rad);
+    const double y = centre.y - ddx * std::sin(rad) + ddy * std::cos(rad);
+    point.x = single(x);
+    point.y = single(y);
+}
+
+std::int32_t clsGradient::DrawGradient(std::int16_t X, std::int16_t Y, platform::DeviceContext& dc, std::int32_t W,
+                                       std::int32_t H) {
+    platform::PenHandle pen = 0;
+    platform::PenHandle previous = 0;
+    try {
+        return sweep(X, Y, dc, W, H, pen, previous);
+    } catch (const platform::RuntimeError& error) {
+        platform::MsgBox(QString::fromStdString(error.description()), platform::vbExclamation,
+                         QStringLiteral("GradientRect"));
+    } catch (const std::bad_alloc&) {
+        platform::MsgBox(QStringLiteral("Out of memory"), platform::vbExclamation, QStringLiteral("GradientRect"));
+    }
+    // The fill ends after its failure: the pen it had made is released and nothing more is drawn.
+    if (pen != 0) {
+        dc.selectObject(previous);
+        dc.deleteObject(pen);
+    }
+    return 0;
+}
+
+std::int32_t clsGradient::sweep(std::int16_t X, std::int16_t Y, platform::DeviceContext& dc, std::int32_t W,
+                                std::int32_t H, platform::PenHandle& pen, platform::PenHandle& previous) {
+    // 1. The sweep line through the centre, long enough to span the rectangle at any angle.
+    PointSng points[3];
+    points[2] = {single(std::floor(W / 2.0)), single(std::floor(H / 2.0))};
+    const double r = W > H ? W : H;
+    const float h = single((std::sqrt(r * r + r * r) + 2.0) / 2.0);
+    points[0] = {single(static_cast<double>(points[2].x) - h), points[2].y};
+    points[1] = {single(static_cast<double>(h) + points[2].x), points[2].y};
+
+    // 2. Turned to lie across the gradient's direction.
+    const double turn = static_cast<double>(mfAngle) + 90.0;
+    const float a = single(turn - 360.0 * std::floor(turn / 360.0));
+    RotatePoint(points[2], points[0], a);
+    RotatePoint(points[2], points[1], a);
+    const float x0 = points[0].x, y0 = points[0].y, x1 = points[1].x, y1 = points[1].y;
+
+    // 3. Moved to the side the gradient starts from, with the step that carries it across.
+    const bool steep =
+        std::fabs(single(static_cast<double>(y0) - y1)) >= std::fabs(single(static_cast<double>(x0) - x1));
+    const int row = mfAngle <= 90.0f ? 0 : mfAngle <= 180.0f ? 1 : mfAngle <= 270.0f ? 2 : 3;
+    float ox = 0, oy = 0;
+    std::int16_t dx = 0, dy = 0;
+    if (steep) {
+        const bool fromLeft = row == 0 || row == 3;
+        ox = fromLeft ? -std::max(x0, x1) : single(W - static_cast<double>(std::min(x0, x1)));
+        dx = fromLeft ? 1 : -1;
+    } else {
+        const bool fromBottom = row == 0 || row == 1;
+        oy = fromBottom ? single(H - static_cast<double>(std::min(y0, y1))) : -std::max(y0, y1);
+        dy = fromBottom ? -1 : 1;
+    }
+
+    // 4. and 5. The first line, then copies of it one pixel further on until both ends of a line lie beyond the
+    // far side, tested after every endpoint.
+    std::vector<PointL> ends;
+    ends.reserve(ListChunk);
+    ends.push_back({platform::toInt32(single(static_cast<double>(ox) + x0)),
+                    platform::toInt32(single(static_cast<double>(oy) + y0))});
+    ends.push_back({platform::toInt32(single(static_cast<double>(ox) + x1)),
+                    platform::toInt32(single(static_cast<double>(oy) + y1))});
+    auto beyond = [&](const PointL& p) {
+        if (dx > 0) {
+            return p.x > W;
+        }
+        if (dx < 0) {
+            return p.x < 0;
+        }
+        return dy > 0 ? p.y > H : p.y < 0;
+    };
+    for (;;) {
+        const PointL& back = ends[ends.size() - 2];
+        ends.push_back({add32(back.x, dx), add32(back.y, dy)});
+        if (beyond(ends[ends.size() - 1]) && beyond(ends[ends.size() - 2])) {
+            break;
+        }
+        if (ends.size() % ListChunk == 0) {
+            ends.reserve(ends.size() + ListChunk);
+        }
+    }
+    const auto n = static_cast<std::int32_t>(ends.size());
+
+    // 6. One colour per line.
+    std::vector<std::int32_t> colours;
+    BlendColors(mlColor1, mlColor2, platform::toInt32(n / 2.0), colours);
+
+    // 7. Every complete line in its own pen, released straight after it.
+    for (std::int32_t i = 0; i <= n - 2; i += 2) {
+        const PointL& from = ends[static_cast<std::size_t>(i)];
+        const PointL& to = ends[static_cast<std::size_t>(i) + 1];
+        dc.moveToEx(add32(from.x, X), add32(from.y, Y));
+        pen = dc.createPen(0, 1, colours[static_cast<std::size_t>(i / 2)]);
+        previous = dc.selectObject(pen);
+        dc.lineTo(add32(to.x, X), add32(to.y, Y));
+        dc.selectObject(previous);
+        dc.deleteObject(pen);
+        pen = 0;
+    }
+    return n - n % 2;
+}
+
+void clsGradient::MetalCylander(const std::int32_t& c1, const std::int32_t& c2, const std::int32_t& c3,
+                                const std::int32_t& c4, std::int16_t& mid1, std::int16_t& mid2, std::int16_t& mid3,
+                                platform::Surface* obj) {
+    if (obj == nullptr ||
+        (obj->kind() != platform::SurfaceKind::Form && obj->kind() != platform::SurfaceKind::PictureBox)) {
+        return;
+    }
+    const bool oldAutoRedraw = obj->AutoRedraw();
+    const int oldScaleMode = obj->ScaleMode();
+    if (obj->ScaleMode() != platform::vbPixels) {
+        mid1 = platform::toInt16(obj->ScaleX(mid1, obj->ScaleMode(), platform::vbPixels));
+        mid2 = platform::toInt16(obj->ScaleX(mid2, obj->ScaleMode(), platform::vbPixels));
+        mid3 = platform::toInt16(obj->ScaleX(mid3, obj->ScaleMode(), platform::vbPixels));
+    }
+    obj->SetAutoRedraw(true);
+    obj->SetScaleMode(platform::vbPixels);
+    SetAngle(0);
+
+    SetColor1(c1);
+    SetColor2(c2);
+    DrawGradient(0, 0, obj->hDC(), mid1, platform::toInt32(obj->ScaleHeight()));
+    SetColor1(c2);
+    SetColor2(c3);
+    DrawGradient(mid1, 0, obj->hDC(), platform::sub16(mid2, mid1), platform::toInt32(obj->ScaleHeight()));
+    SetColor1(c3);
+    SetColor2(c4);
+    DrawGradient(mid2, 0, obj->hDC(), platform::sub16(mid3, mid2), platform::toInt32(obj->ScaleHeight()));
+
+    obj->SetAutoRedraw(oldAutoRedraw);
+    obj->SetScaleMode(oldScaleMode);
+}
+
+} // namespace gradient
