@@ -13,21 +13,21 @@ namespace core {
 
 // One column of the current record.
 class Field {
-  public:
+public:
     explicit Field(std::optional<std::string> value) : m_value(std::move(value)) {}
     // The stored value; empty when the record holds no value there.
     const std::optional<std::string>& Value() const { return m_value; }
     // The value converted to text; a record with no value shows as empty text.
     std::string Text() const { return m_value.value_or(std::string()); }
 
-  private:
+private:
     std::optional<std::string> m_value;
 };
 
 // A record view over one table, in the table's stored order, with its own current record. Moves read only the
 // record keys; a record's values are read when asked for.
 class Recordset {
-  public:
+public:
     Recordset(std::shared_ptr<SqliteConnection> connection, std::string table);
     ~Recordset();
     Recordset(const Recordset&) = delete;
@@ -48,7 +48,7 @@ class Recordset {
     int FieldCount() const { return static_cast<int>(m_columns.size()); }
     const std::string& table() const { return m_table; }
 
-  private:
+private:
     enum class Position { Empty, BeforeFirst, On, AfterLast };
     struct FoldIndex;
 

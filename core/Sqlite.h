@@ -13,7 +13,7 @@ namespace core {
 
 // An open SQLite connection, closed when the last owner lets go of it.
 class SqliteConnection {
-  public:
+public:
     // Opens the file read-only; throws the engine's runtime errors naming the file.
     static std::shared_ptr<SqliteConnection> openReadOnly(const std::string& path);
     ~SqliteConnection();
@@ -26,7 +26,7 @@ class SqliteConnection {
     // Raises the runtime error that stands for the connection's last SQLite failure.
     [[noreturn]] void raiseLastError() const;
 
-  private:
+private:
     SqliteConnection(sqlite3* db, std::string path);
     sqlite3* m_db;
     std::string m_path;
@@ -34,7 +34,7 @@ class SqliteConnection {
 
 // A prepared statement, reset before every use and finalized with its owner.
 class SqliteStatement {
-  public:
+public:
     SqliteStatement(std::shared_ptr<SqliteConnection> connection, std::string_view sql);
     ~SqliteStatement();
     SqliteStatement(const SqliteStatement&) = delete;
@@ -51,7 +51,7 @@ class SqliteStatement {
     int columnCount() const;
     std::string columnName(int column) const;
 
-  private:
+private:
     std::shared_ptr<SqliteConnection> m_connection;
     sqlite3_stmt* m_stmt = nullptr;
 };

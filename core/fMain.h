@@ -11,7 +11,7 @@ namespace core {
 
 // The main window: the start-up window, whose load routine is the program's whole start-up sequence.
 class fMain : public platform::Form {
-  public:
+public:
     fMain();
 
     // The main window's own view of the word store.
@@ -31,10 +31,10 @@ class fMain : public platform::Form {
     void Form_Load() override;
     void btnClose_Click();
 
-  protected:
+protected:
     void closeEvent(QCloseEvent* event) override;
 
-  private:
+private:
     void ParkTrays();
     void ShadeSurface();
 };

@@ -16,7 +16,7 @@ struct PointSng {
 // The gradient painter: holds two colours and an angle, blends colours, fills rectangles with angled two-colour
 // gradients drawn as a sweep of one-pixel lines, and gives surfaces their brushed-metal shading.
 class clsGradient {
-  public:
+public:
     clsGradient();
 
     // Fills laRetColors with lSteps colours from lColor1 to lColor2 (at least 2) and returns how many.
@@ -48,7 +48,7 @@ class clsGradient {
     static void RotatePoint(const PointSng& centre, PointSng& point, float degrees);
     static double SafeDivide(double a, double b) { return b == 0.0 ? 0.0 : a / b; }
 
-  private:
+private:
     std::int32_t sweep(std::int16_t X, std::int16_t Y, platform::DeviceContext& dc, std::int32_t W, std::int32_t H,
                        platform::PenHandle& pen, platform::PenHandle& previous);
 

@@ -15,7 +15,7 @@ void preferXcbOnWayland();
 
 // The application object. An error that leaves an event handler is reported and ends the program.
 class Application : public QApplication {
-  public:
+public:
     Application(int& argc, char** argv);
     bool notify(QObject* receiver, QEvent* event) override;
 };

@@ -11,7 +11,7 @@ namespace platform {
 // precision values; what is read back is where the window really is, on whole pixels. It keeps a persistent image:
 // what is drawn into it stays as the window's background and is shown on every repaint without being drawn again.
 class Form : public QWidget {
-  public:
+public:
     Form(int widthTwips, int heightTwips, Qt::WindowFlags flags = {});
     ~Form() override;
 
@@ -40,14 +40,14 @@ class Form : public QWidget {
     void load();
     void unload();
 
-  protected:
+protected:
     virtual void Form_Load() {}
     virtual void Form_Paint() {}
 
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
-  private:
+private:
     Surface m_surface;
     RegionHandle m_region;
 };

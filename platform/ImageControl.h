@@ -9,7 +9,7 @@ namespace platform {
 // A picture control: shows its picture, if any, with transparency, and reports pointer events to its handlers.
 // Without a picture it is an invisible area that still takes the pointer.
 class ImageControl : public QWidget {
-  public:
+public:
     explicit ImageControl(QWidget* parent);
 
     void setPicture(const QPixmap& picture);
@@ -19,13 +19,13 @@ class ImageControl : public QWidget {
     std::function<void(Qt::MouseButton)> onMouseDown;
     std::function<void()> onMouseMove;
 
-  protected:
+protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
-  private:
+private:
     QPixmap m_picture;
     bool m_pressed = false;
 };

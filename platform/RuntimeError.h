@@ -7,7 +7,7 @@ namespace platform {
 
 // A runtime error as the form runtime raises it: a number, a description and the name of whatever raised it.
 class RuntimeError : public std::runtime_error {
-  public:
+public:
     RuntimeError(int number, std::string description, std::string source = {});
 
     int number() const noexcept { return m_number; }
@@ -17,7 +17,7 @@ class RuntimeError : public std::runtime_error {
     // The same error raised again under another source name.
     RuntimeError withSource(std::string source) const;
 
-  private:
+private:
     int m_number;
     std::string m_description;
     std::string m_source;

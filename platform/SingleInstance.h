@@ -8,7 +8,7 @@ namespace platform {
 // routine runs, so a load routine that touches the window again (directly or through another window's load) gets
 // the same instance instead of a second one.
 template <typename T> class SingleInstance {
-  public:
+public:
     T& get() {
         if (!m_instance) {
             m_instance = std::make_unique<T>();
@@ -24,7 +24,7 @@ template <typename T> class SingleInstance {
         return s;
     }
 
-  private:
+private:
     std::unique_ptr<T> m_instance;
 };
 

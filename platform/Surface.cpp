@@ -30,7 +30,13 @@ DeviceContext& Surface::hDC() {
     return *m_dc;
 }
 
+const std::uint32_t* Surface::bits() const {
+    m_dc->flush();
+    return m_pixels.data();
+}
+
 void Surface::fill(std::uint32_t pixel) {
+    m_dc->discard();
     m_background = pixel;
     std::fill(m_pixels.begin(), m_pixels.end(), pixel);
     notify();

@@ -19,7 +19,7 @@ enum class SurfaceKind { Form, PictureBox, Other };
 // A window's persistent image: pixels that stay as the window's background, with the drawing properties the form
 // runtime gives a surface. Plain C++: the window only shows these pixels.
 class Surface {
-  public:
+public:
     Surface(int widthPixels, int heightPixels, SurfaceKind kind, std::uint32_t background = 0xFFC0C0C0u);
 
     SurfaceKind kind() const { return m_kind; }
@@ -37,15 +37,16 @@ class Surface {
     // The device context that draws into the image.
     DeviceContext& hDC();
 
-    std::uint32_t pixel(int x, int y) const { return m_pixels[static_cast<std::size_t>(y) * m_width + x]; }
-    const std::uint32_t* bits() const { return m_pixels.data(); }
+    // The pixels, with every line drawn so far in them.
+    std::uint32_t pixel(int x, int y) const { return bits()[static_cast<std::size_t>(y) * m_width + x]; }
+    const std::uint32_t* bits() const;
     void fill(std::uint32_t pixel);
     void resize(int widthPixels, int heightPixels);
 
     // Called whenever the image may have changed, so that the window can show it.
     std::function<void()> changed;
 
-  private:
+private:
     void notify() const;
 
     SurfaceKind m_kind;

@@ -5,21 +5,17 @@ E2E_TIMEOUT=${E2E_TIMEOUT:-20}
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-# Starts Xvfb on a free display number and exports DISPLAY; stops it when the script exits.
+# Starts Xvfb on a display number it picks itself and exports DISPLAY; stops it when the script exits.
 start_xvfb() {
-    local n
-    for n in $(seq 70 140); do
-        [ -e "/tmp/.X${n}-lock" ] && continue
-        Xvfb ":$n" -screen 0 "${1:-1024x768x24}" -nolisten tcp >/dev/null 2>&1 &
-        XVFB_PID=$!
-        export DISPLAY=":$n"
-        if wait_for "the X server" xdpyinfo >/dev/null 2>&1; then
-            trap 'stop_all' EXIT
-            return 0
-        fi
-        kill "$XVFB_PID" 2>/dev/null
-    done
-    fail "no free display for Xvfb"
+    local number_file
+    number_file=$(mktemp)
+    Xvfb -displayfd 9 -screen 0 "${1:-1024x768x24}" -nolisten tcp 9>"$number_file" >/dev/null 2>&1 &
+    XVFB_PID=$!
+    trap 'stop_all' EXIT
+    wait_for "Xvfb to choose a display" test -s "$number_file" || fail "Xvfb did not start"
+    export DISPLAY=":$(head -n 1 "$number_file")"
+    rm -f "$number_file"
+    wait_for "the X server" xdpyinfo >/dev/null 2>&1 || fail "the X server on $DISPLAY does not answer"
 }
 
 stop_all() {

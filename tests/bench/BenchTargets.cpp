@@ -7,16 +7,18 @@ namespace benchsupport {
 
 namespace {
 class CollectingReporter : public benchmark::ConsoleReporter {
-  public:
+public:
     std::map<std::string, double> medians;
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs) {
-            if (run.aggregate_name == "median" ||
-                (run.run_type == Run::RT_Iteration && !medians.contains(run.run_name.function_name))) {
-                medians[run.run_name.function_name] =
-                    run.GetAdjustedRealTime() * (run.time_unit == benchmark::kMillisecond   ? 1e6
-                                                 : run.time_unit == benchmark::kMicrosecond ? 1e3
-                                                                                            : 1.0);
+            const std::string key =
+                run.run_name.function_name + (run.run_name.args.empty() ? "" : "/" + run.run_name.args);
+            const bool single = run.run_type == Run::RT_Iteration && run.run_name.repetitions.empty();
+            if (run.aggregate_name == "median" || single) {
+                const double toNs = run.time_unit == benchmark::kMillisecond   ? 1e6
+                                    : run.time_unit == benchmark::kMicrosecond ? 1e3
+                                                                               : 1.0;
+                medians[key] = run.GetAdjustedRealTime() * toNs;
             }
         }
         ConsoleReporter::ReportRuns(runs);

@@ -12,14 +12,14 @@ using Row = std::pair<std::optional<std::string>, std::optional<std::string>>;
 
 // A fresh temporary directory, removed with everything in it when the object goes.
 class TempDir {
-  public:
+public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
     const std::filesystem::path& path() const { return m_path; }
 
-  private:
+private:
     std::filesystem::path m_path;
 };
 

@@ -23,7 +23,7 @@ std::ostream& operator<<(std::ostream& out, const Line& l) {
 
 // Records the lines drawn, checking that each is drawn with a pen of its own that is released right after it.
 class RecordingDC : public platform::DeviceContext {
-  public:
+public:
     std::vector<Line> lines;
     std::map<platform::PenHandle, std::int32_t> live;
     platform::PenHandle selected = 1;
@@ -205,7 +205,7 @@ TEST(GradientRotation, TurnsAnticlockwiseOnTheScreen) {
 }
 
 class MetalShading : public ::testing::Test {
-  protected:
+protected:
     static void shade(platform::Surface& surface, std::int16_t& m1, std::int16_t& m2, std::int16_t& m3,
                       clsGradient& painter) {
         painter.MetalCylander(RGB(25, 25, 25), RGB(215, 215, 215), RGB(50, 50, 50), RGB(200, 200, 200), m1, m2, m3,

@@ -79,6 +79,7 @@ TEST(DeviceContext, DrawsWithTheSelectedPenAndRestoresTheOldOne) {
     }
     dc.moveToEx(0, 0);
     dc.lineTo(0, 3); // the stock pen is black
+    dc.flush();
     EXPECT_EQ(pixels[0], 0xFF000000u);
 }
 
@@ -105,5 +106,38 @@ TEST(Rasteriser, IncrementalWalkMatchesTheNearestPixelRule) {
             }
         }
         ASSERT_EQ(walked, expected) << x0 << "," << y0 << " -> " << x1 << "," << y1;
+    }
+}
+
+// Vertical lines are held back and written row by row; the image must end up exactly as if every line had been
+// drawn at once, in order, whatever the lines' lengths, overlaps and the other lines between them.
+TEST(DeviceContext, HeldBackVerticalLinesEndUpAsIfDrawnInOrder) {
+    std::mt19937 random(11);
+    const int w = 40, h = 30;
+    for (int round = 0; round < 40; ++round) {
+        std::vector<std::uint32_t> batched(w * h, 0), direct(w * h, 0);
+        SurfaceDeviceContext dc({batched.data(), w, h, w});
+        const bool uniform = round % 2 == 0;
+        std::uniform_int_distribution<int> coordinate(-5, 45);
+        for (int i = 0; i < 700; ++i) {
+            const auto colour = static_cast<std::int32_t>(random() & 0xFFFFFF);
+            const PenHandle pen = dc.createPen(0, 1, colour);
+            const PenHandle old = dc.selectObject(pen);
+            int x0 = coordinate(random), y0 = coordinate(random), x1 = x0, y1 = coordinate(random);
+            if (uniform) {
+                x0 = x1 = i % 50 - 5; // a sweep: consecutive columns, every line the same rows, overlapping
+                y0 = 35;
+                y1 = -4;
+            } else if (i % 7 == 0) {
+                x1 = coordinate(random); // now and then a line of another kind
+            }
+            dc.moveToEx(x0, y0);
+            dc.lineTo(x1, y1);
+            rasteriseLine(x0, y0, x1, y1, w, h,
+                          [&](int x, int y) { direct[static_cast<std::size_t>(y * w + x)] = pixelFromColour(colour); });
+            dc.deleteObject(dc.selectObject(old));
+        }
+        dc.flush();
+        ASSERT_EQ(batched, direct) << "round " << round;
     }
 }

@@ -15,7 +15,7 @@ using testsupport::Row;
 namespace {
 
 class WordStore : public ::testing::Test {
-  protected:
+protected:
     std::unique_ptr<Recordset> open(const std::vector<Row>& rows) {
         testsupport::writeWordDatabase(file(), rows);
         m_db = DBEngine::instance().OpenDatabase(file().string());

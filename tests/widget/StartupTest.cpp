@@ -21,7 +21,7 @@ void writeFile(const std::filesystem::path& file, const std::vector<std::uint8_t
 
 // A program directory of its own for each test: region files, a word database, and the main window unloaded.
 class Startup : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         for (const char* name : {"main.pts", "lh.pts", "rh.pts", "bot.pts"}) {
             writeFile(m_dir.path() / name, platform::regionBytes({{4, 0, 309, 210}, {0, 4, 313, 206}}));
@@ -140,7 +140,7 @@ TEST(AppDir, RootKeepsItsOneSeparatorWhileTheDatabasePathDoublesIt) {
 }
 
 class RegionFiles : public ::testing::Test {
-  protected:
+protected:
     QString path(const char* name) const { return QString::fromStdString((m_dir.path() / name).string()); }
     testsupport::TempDir m_dir;
     testsupport::ProgramSeams m_seams;

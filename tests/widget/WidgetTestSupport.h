@@ -15,7 +15,7 @@ struct ProgramEnded {
 // Answers every message box with OK and records it, and turns the program's end into ProgramEnded, for the
 // lifetime of the object.
 class ProgramSeams {
-  public:
+public:
     ProgramSeams() {
         m_oldBox = platform::setMessageBoxHandler([this](const platform::MessageBoxCall& call) {
             boxes.push_back(call);
@@ -37,7 +37,7 @@ class ProgramSeams {
     std::vector<platform::MessageBoxCall> boxes;
     std::function<void(const platform::MessageBoxCall&)> onBox;
 
-  private:
+private:
     platform::MessageBoxHandler m_oldBox;
     platform::program::EndHandler m_oldEnd;
 };
