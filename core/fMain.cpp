@@ -1,34 +1,70 @@
 #include "fMain.h"
 
+#include "about/Contact.h"
+#include "about/frmAbout.h"
 #include "gradient/clsGradient.h"
 #include "modSlider.h"
 #include "platform/Conversions.h"
 #include "platform/Program.h"
+#include "platform/Shell.h"
 #include "platform/SystemColors.h"
+#include "skin/Pictures.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QUrl>
 
 namespace core {
 
-namespace {
-constexpr int WidthTwips = 4695;
-constexpr int HeightTwips = 3150;
-} // namespace
+fMain::fMain()
+    : Form(skin::mainDesign().width, skin::mainDesign().height),
+      m_controls(skin::buildControls(*this, *this, skin::mainDesign())) {
+    setWindowIcon(skin::applicationIcon());
+    cmdAbout = m_controls.get<QPushButton>("cmdAbout");
+    CmdPrev = m_controls.get<QPushButton>("CmdPrev");
+    cmdNext = m_controls.get<QPushButton>("cmdNext");
+    Label1 = m_controls.get<platform::LabelControl>("Label1");
+    Label2 = m_controls.get<platform::LabelControl>("Label2");
+    Label3 = m_controls.get<platform::LabelControl>("Label3");
+    Label4 = m_controls.get<platform::LabelControl>("Label4");
+    Label5 = m_controls.get<platform::LabelControl>("Label5");
+    Label7 = m_controls.get<platform::LabelControl>("Label7");
+    Label8 = m_controls.get<platform::LabelControl>("Label8");
+    btnToolsOut = arrowArray("btnToolsOut");
+    btnToolsIn = arrowArray("btnToolsIn");
+    btnRightOut = arrowArray("btnRightOut");
+    btnRightIn = arrowArray("btnRightIn");
+    btnBottomDown = arrowArray("btnBottomDown");
+    btnBottomUp = arrowArray("btnBottomUp");
+    Image2 = m_controls.get<platform::ImageControl>("Image2");
+    btnClose = m_controls.get<platform::ImageControl>("btnClose");
 
-fMain::fMain() : Form(WidthTwips, HeightTwips), btnClose(new platform::ImageControl(this)) {
-    setWindowTitle(QStringLiteral("Lexorant"));
-    btnClose->setGeometry(platform::twipsToPixelInt(4320), platform::twipsToPixelInt(120),
-                          platform::twipsToPixelInt(300), platform::twipsToPixelInt(300));
-    btnClose->setAccessibleName(QStringLiteral("Close Lexorant"));
-    btnClose->onClick = [this] { platform::program::guarded([this] { btnClose_Click(); }); };
+    CmdPrev->setIcon(skin::previousIcon());
+    cmdNext->setIcon(skin::nextIcon());
+    CmdPrev->setIconSize(QSize(32, 32));
+    cmdNext->setIconSize(QSize(32, 32));
+    Label7->setCaption(QUrl(QString::fromUtf8(about::WebAddress)).host());
+    Label7->setCursor(Qt::PointingHandCursor);
+    wireHandlers();
 
     // Start position: centred on the screen.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();
         move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
     }
+}
+
+ArrowArray fMain::arrowArray(const char* name) const {
+    return {m_controls.get<platform::ImageControl>(name, 0), m_controls.get<platform::ImageControl>(name, 1),
+            m_controls.get<platform::ImageControl>(name, 2)};
+}
+
+void fMain::wireHandlers() {
+    using platform::program::guarded;
+    btnClose->onClick = [this] { guarded([this] { btnClose_Click(); }); };
+    connect(cmdAbout, &QPushButton::clicked, this, [this] { guarded([this] { cmdAbout_Click(); }); });
+    Label7->onClick = [this] { guarded([this] { Label7_Click(); }); };
 }
 
 void fMain::Form_Load() {
@@ -75,6 +111,14 @@ void fMain::ShadeSurface() {
 
 void fMain::btnClose_Click() {
     modSlider::UnloadAllForms();
+}
+
+void fMain::cmdAbout_Click() {
+    about::frmAbout::ShowAboutForm(windowTitle(), windowIcon(), this);
+}
+
+void fMain::Label7_Click() {
+    platform::ShellExecute(QStringLiteral("open"), QString::fromUtf8(about::WebAddress), platform::SW_SHOWMAXIMIZED);
 }
 
 void fMain::closeEvent(QCloseEvent* event) {

@@ -28,6 +28,9 @@ std::int32_t toInt32(double value);
 // Division by zero raises error 11 "Division by zero".
 std::int32_t intDivide(double a, double b);
 
+// Pixels of a twips measure, rounded to the nearest pixel (halves to even).
+int twipsToPixelInt(double twips);
+
 // Narrow a value to IEEE single precision, where a computation is said to be held in single precision.
 constexpr float single(double value) {
     return static_cast<float>(value);

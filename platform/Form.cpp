@@ -8,10 +8,6 @@
 
 namespace platform {
 
-int twipsToPixelInt(double twips) {
-    return static_cast<int>(roundHalfEven(twipsToPixels(twips)));
-}
-
 Form::Form(int widthTwips, int heightTwips, Qt::WindowFlags flags)
     : QWidget(nullptr, flags | Qt::Window | Qt::FramelessWindowHint),
       m_surface(twipsToPixelInt(widthTwips), twipsToPixelInt(heightTwips), SurfaceKind::Form,
@@ -95,6 +91,7 @@ void Form::paintEvent(QPaintEvent* /*event*/) {
                        static_cast<qsizetype>(m_surface.width()) * 4, QImage::Format_RGB32);
     QPainter painter(this);
     painter.drawImage(0, 0, image);
+    paintGraphics(painter, m_graphics);
     painter.end();
     Form_Paint();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Graphics.h"
 #include "Region.h"
 #include "Surface.h"
 
@@ -10,7 +11,7 @@ namespace platform {
 // A frameless top-level window of the form runtime. Its position and size are read and written in twips as single
 // precision values; what is read back is where the window really is, on whole pixels. It keeps a persistent image:
 // what is drawn into it stays as the window's background and is shown on every repaint without being drawn again.
-class Form : public QWidget {
+class Form : public QWidget, public GraphicsHost {
 public:
     Form(int widthTwips, int heightTwips, Qt::WindowFlags flags = {});
     ~Form() override;
@@ -36,6 +37,10 @@ public:
     const Surface& surface() const { return m_surface; }
     void SetBackColor(QColor colour);
 
+    // Shapes and lines drawn over the persistent image, front to back.
+    void addGraphic(const GraphicItem& item) override { m_graphics.push_back(item); }
+    const std::vector<GraphicItem>& graphics() const { return m_graphics; }
+
     // Runs the window's load routine; the single-instance accessor calls it once, on first touch.
     void load();
     void unload();
@@ -50,9 +55,7 @@ protected:
 private:
     Surface m_surface;
     RegionHandle m_region;
+    std::vector<GraphicItem> m_graphics;
 };
-
-// Pixels of a twips measure, rounded to the nearest pixel (halves to even).
-int twipsToPixelInt(double twips);
 
 } // namespace platform

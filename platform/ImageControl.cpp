@@ -32,6 +32,9 @@ void ImageControl::mousePressEvent(QMouseEvent* event) {
 void ImageControl::mouseReleaseEvent(QMouseEvent* event) {
     const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     m_pressed = false;
+    if (onMouseUp) {
+        onMouseUp(event->button());
+    }
     if (click && onClick) {
         onClick();
     }

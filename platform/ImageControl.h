@@ -18,6 +18,7 @@ public:
     std::function<void()> onClick;
     std::function<void(Qt::MouseButton)> onMouseDown;
     std::function<void()> onMouseMove;
+    std::function<void(Qt::MouseButton)> onMouseUp;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

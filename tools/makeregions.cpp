@@ -19,9 +19,10 @@ struct Outline {
     int corner; // the corner ellipse's diameter
 };
 
-// Window sizes in pixels; the corners follow the rounded ends of each window's gray bars and outline shapes.
+// Window sizes in pixels. The main window's corners stay clear of the arrows at its corners; the trays' follow
+// the rounded outline shapes drawn on them.
 constexpr Outline Outlines[] = {
-    {"main.pts", 313, 210, 36},
+    {"main.pts", 313, 210, 16},
     {"lh.pts", 237, 189, 44},
     {"rh.pts", 263, 203, 44},
     {"bot.pts", 286, 135, 40},

@@ -20,7 +20,10 @@ start_xvfb() {
 
 stop_all() {
     if [ -n "${APP_PID:-}" ]; then kill -9 "$APP_PID" 2>/dev/null || true; fi
-    if [ -n "${XVFB_PID:-}" ]; then kill "$XVFB_PID" 2>/dev/null || true; fi
+    if [ -n "${XVFB_PID:-}" ]; then
+        kill "$XVFB_PID" 2>/dev/null || true
+        wait "$XVFB_PID" 2>/dev/null || true # gone before anyone starts the next one
+    fi
     if [ -n "${WORK:-}" ]; then rm -rf "$WORK"; fi
     return 0
 }

@@ -1,0 +1,80 @@
+#include "frmAbout.h"
+
+#include "AboutDesign.h"
+#include "Contact.h"
+#include "Version.h"
+#include "platform/Conversions.h"
+#include "platform/ImageControl.h"
+#include "platform/Shell.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
+
+namespace about {
+
+frmAbout::frmAbout()
+    : QDialog(nullptr,
+              Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
+    const skin::FormDesign& design = aboutDesign();
+    setFixedSize(platform::twipsToPixelInt(design.width), platform::twipsToPixelInt(design.height));
+    m_controls = skin::buildControls(*this, *this, design);
+    imgIcon = m_controls.get<platform::ImageControl>("imgIcon");
+    lblTitle = m_controls.get<platform::LabelControl>("lblTitle");
+    lblCopyright = m_controls.get<platform::LabelControl>("lblCopyright");
+    lblDistribute = m_controls.get<platform::LabelControl>("lblDistribute");
+    lblInfo = m_controls.get<platform::LabelControl>("lblInfo");
+    lblWww = m_controls.get<platform::LabelControl>("lblWww");
+    lblComments = m_controls.get<platform::LabelControl>("lblComments");
+    lblSmtp = m_controls.get<platform::LabelControl>("lblSmtp");
+    cmdOK = m_controls.get<QPushButton>("cmdOK");
+    // OK is the default button (Enter) and the cancel button (Esc closes the dialog as it is).
+    cmdOK->setDefault(true);
+    cmdOK->setAutoDefault(true);
+    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+    lblWww->setCursor(Qt::PointingHandCursor);
+    lblSmtp->setCursor(Qt::PointingHandCursor);
+    wireLink(lblWww, QString::fromUtf8(WebAddress));
+    wireLink(lblSmtp, QStringLiteral("mailto:") + QString::fromUtf8(MailAddress));
+}
+
+void frmAbout::wireLink(platform::LabelControl* link, const QString& target) {
+    link->onMouseDown = [link](Qt::MouseButton) { link->setForeColour(QColor(255, 0, 0)); };
+    link->onMouseUp = [link](Qt::MouseButton) { link->setForeColour(QColor(0, 0, 255)); };
+    link->onClick = [target] { platform::ShellExecute(QStringLiteral("Open"), target, platform::SW_SHOWNORMAL); };
+}
+
+void frmAbout::fill(const QString& strTitle, const std::optional<QIcon>& vntIcon) {
+    lblTitle->setCaption(
+        QStringLiteral("%1 Version %2.%3.%4").arg(strTitle).arg(VersionMajor).arg(VersionMinor).arg(VersionRevision));
+    lblCopyright->setCaption(QString::fromUtf8(CopyrightLine));
+    lblDistribute->setCaption(QString::fromUtf8(DistributionNotice));
+    lblInfo->setCaption(QStringLiteral("For further information:"));
+    lblWww->setCaption(QString::fromUtf8(WebAddress));
+    lblComments->setCaption(QStringLiteral("Send questions and comments to:"));
+    lblSmtp->setCaption(QString::fromUtf8(MailAddress));
+    if (vntIcon) {
+        imgIcon->setPicture(vntIcon->pixmap(32, 32));
+    }
+    setWindowTitle(strTitle);
+}
+
+void frmAbout::ShowAboutForm(const QString& strTitle, const std::optional<QIcon>& vntIcon, const QWidget* centreOver) {
+    frmAbout box;
+    box.fill(strTitle, vntIcon);
+    QRect owner = centreOver != nullptr ? centreOver->geometry() : QRect();
+    if (owner.isNull() && QGuiApplication::primaryScreen() != nullptr) {
+        owner = QGuiApplication::primaryScreen()->geometry();
+    }
+    box.move(owner.center() - QPoint(box.width() / 2, box.height() / 2));
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}
+
+void frmAbout::paintEvent(QPaintEvent* event) {
+    QDialog::paintEvent(event);
+    QPainter painter(this);
+    platform::paintGraphics(painter, m_graphics);
+}
+
+} // namespace about

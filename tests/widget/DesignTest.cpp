@@ -1,0 +1,158 @@
+#include "skin/Design.h"
+#include "WidgetTestSupport.h"
+#include "fMain.h"
+#include "platform/Conversions.h"
+#include "skin/Pictures.h"
+#include "trays/fBottomTray.h"
+#include "trays/fLeftTray.h"
+#include "trays/fRightTray.h"
+
+#include <QAccessible>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using core::fMain;
+
+namespace {
+QRect px(int left, int top, int width, int height) {
+    return {platform::twipsToPixelInt(left), platform::twipsToPixelInt(top), platform::twipsToPixelInt(width),
+            platform::twipsToPixelInt(height)};
+}
+QImage shown(const QWidget& w) {
+    return const_cast<QWidget&>(w).grab().toImage();
+}
+} // namespace
+
+TEST(Designs, WindowSizesAreTheDesignedOnes) {
+    fMain main;
+    trays::fLeftTray word;
+    trays::fRightTray meaning;
+    trays::fBottomTray find;
+    EXPECT_EQ(main.size(), QSize(313, 210));
+    EXPECT_EQ(word.size(), QSize(237, 189));
+    EXPECT_EQ(meaning.size(), QSize(263, 203));
+    EXPECT_EQ(find.size(), QSize(286, 135));
+    EXPECT_EQ(main.windowTitle(), "Lexorant");
+    EXPECT_EQ(word.windowTitle(), "Form1");
+    EXPECT_FALSE(main.windowIcon().isNull());
+}
+
+TEST(Designs, ControlsOtherCodeUsesSitWhereDesigned) {
+    fMain main;
+    EXPECT_EQ(main.btnClose->geometry(), px(4320, 120, 300, 300));
+    EXPECT_EQ(main.Image2->geometry(), px(165, 120, 4020, 360));
+    EXPECT_EQ(main.btnToolsOut[0]->geometry(), px(60, 555, 165, 300));
+    EXPECT_EQ(main.btnBottomDown[0]->geometry(), px(90, 3000, 300, 165));
+    EXPECT_EQ(main.cmdNext->geometry(), px(2280, 1200, 615, 615));
+    EXPECT_EQ(main.graphics().size(), 13u); // six lines and seven shapes
+    trays::fLeftTray word;
+    EXPECT_EQ(word.Text1->geometry(), px(495, 600, 3045, 1560));
+    EXPECT_EQ(word.List1->geometry(), px(2040, 1560, 1215, 420));
+    EXPECT_EQ(word.Text1->toPlainText(), "Word");
+    trays::fRightTray meaning;
+    EXPECT_EQ(meaning.Text2->geometry(), px(120, 480, 3375, 2115));
+    EXPECT_EQ(meaning.Text2->toPlainText(), "Meaning\n");
+    trays::fBottomTray find;
+    EXPECT_EQ(find.Text3->geometry(), px(450, 690, 3495, 450));
+    EXPECT_EQ(find.Command1->text(), "&FindFast");
+    EXPECT_TRUE(find.Text3->text().isEmpty());
+}
+
+TEST(Designs, FrontToBackOrderWhereControlsOverlap) {
+    fMain main;
+    main.show();
+    // The close area lies over the "X", the drag strip over the title.
+    EXPECT_EQ(main.childAt(main.Label2->geometry().center()), main.btnClose);
+    EXPECT_EQ(main.childAt(main.Label1->geometry().center()), main.Image2);
+    trays::fLeftTray word;
+    const QRect overlap = word.List1->geometry().intersected(word.Text1->geometry());
+    ASSERT_FALSE(overlap.isEmpty());
+    QWidget* top = word.childAt(overlap.center());
+    EXPECT_TRUE(top == word.List1 || word.List1->isAncestorOf(top)) << "the list lies over the word box";
+
+    // "WORDS" is drawn over its gray band: white text pixels show inside the band.
+    const QImage image = shown(main);
+    int white = 0;
+    const QRect words = main.Label3->geometry();
+    for (int y = words.top(); y <= words.bottom(); ++y) {
+        for (int x = words.left(); x <= words.right(); ++x) {
+            white += image.pixel(x, y) == qRgb(255, 255, 255) ? 1 : 0;
+        }
+    }
+    EXPECT_GT(white, 20);
+    EXPECT_EQ(image.pixel(10, 100), qRgb(128, 128, 128)); // the left bar
+}
+
+TEST(Designs, ArrowsShowTheirNormalPicturesAndHideTheirHolders) {
+    fMain main;
+    for (const core::ArrowArray* arrow : {&main.btnToolsOut, &main.btnToolsIn, &main.btnRightOut, &main.btnRightIn,
+                                          &main.btnBottomDown, &main.btnBottomUp}) {
+        EXPECT_FALSE((*arrow)[0]->isHidden());
+        EXPECT_TRUE((*arrow)[1]->isHidden());
+        EXPECT_TRUE((*arrow)[2]->isHidden());
+        EXPECT_EQ((*arrow)[0]->picture().toImage(), (*arrow)[1]->picture().toImage());
+        EXPECT_NE((*arrow)[1]->picture().toImage(), (*arrow)[2]->picture().toImage());
+    }
+    const QImage left = main.btnToolsOut[0]->picture().toImage();
+    EXPECT_EQ(left.size(), QSize(11, 20));
+    EXPECT_EQ(main.btnBottomUp[0]->picture().size(), QSize(20, 11));
+    EXPECT_EQ(left.pixel(1, 10), qRgb(0, 132, 0)); // the arrow
+    EXPECT_EQ(qAlpha(left.pixel(0, 0)), 0);        // the background shows through
+    EXPECT_EQ(main.btnToolsOut[2]->picture().toImage().pixel(1, 10), qRgb(132, 255, 0));
+}
+
+TEST(Designs, PicturePaletteKeepsArrowColourFirstAndMagentaTransparent) {
+    const QImage image = skin::arrowImage(skin::ArrowDirection::Up, false);
+    EXPECT_EQ(image.format(), QImage::Format_Indexed8);
+    EXPECT_EQ(image.colorCount(), 256);
+    EXPECT_EQ(image.color(0), qRgb(0, 132, 0));
+    EXPECT_EQ(image.color(1) & 0xFFFFFFu, 0xFF00FFu);
+    EXPECT_EQ(qAlpha(image.color(1)), 0);
+}
+
+TEST(Designs, HintsNamesAndFocus) {
+    fMain main;
+    EXPECT_EQ(main.CmdPrev->toolTip(), "Previous");
+    EXPECT_EQ(main.cmdNext->toolTip(), "Next");
+    EXPECT_FALSE(main.CmdPrev->icon().isNull());
+    for (QWidget* acted : std::initializer_list<QWidget*>{
+             main.cmdAbout, main.CmdPrev, main.cmdNext, main.btnClose, main.Image2, main.Label7, main.btnToolsOut[0],
+             main.btnToolsIn[0], main.btnRightOut[0], main.btnRightIn[0], main.btnBottomDown[0], main.btnBottomUp[0]}) {
+        EXPECT_FALSE(acted->accessibleName().isEmpty()) << acted->objectName().toStdString();
+    }
+    // Labels keep the focus away; the designed tab order runs Next, Previous, About.
+    EXPECT_EQ(main.Label3->focusPolicy(), Qt::NoFocus);
+    EXPECT_EQ(main.cmdNext->nextInFocusChain(), main.CmdPrev);
+
+    trays::fBottomTray find;
+    QAccessibleInterface* box = QAccessible::queryAccessibleInterface(find.Text3);
+    ASSERT_NE(box, nullptr);
+    find.Text3->setText("lucid");
+    EXPECT_EQ(box->text(QAccessible::Value), "lucid"); // assistive tools read what is typed
+    EXPECT_EQ(box->text(QAccessible::Name), "Word to find");
+}
+
+// Alt+F itself is pressed through the X server in the end-to-end tests; synthetic keys do not reach the shortcut map.
+TEST(Designs, EnterPressesFindFastAndAltFIsItsAccessKey) {
+    trays::fBottomTray find;
+    find.show();
+    find.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&find));
+    QSignalSpy pressed(find.Command1, &QPushButton::clicked);
+    find.Text3->setFocus();
+    QTest::keyClick(find.Text3, Qt::Key_Return);
+    EXPECT_EQ(pressed.count(), 1);
+    EXPECT_EQ(QKeySequence::mnemonic(find.Command1->text()), QKeySequence(Qt::ALT | Qt::Key_F));
+}
+
+TEST(Designs, TextsFitTheirBoxesInTheSubstituteFonts) {
+    fMain main;
+    for (platform::LabelControl* label : {main.Label1, main.Label3, main.Label4}) {
+        EXPECT_LE(label->sizeHint().width(), label->width()) << label->text().toStdString();
+    }
+    trays::fBottomTray find;
+    EXPECT_LE(find.Command1->fontMetrics().horizontalAdvance("FindFast"), find.Command1->width());
+    EXPECT_EQ(main.Label3->font().family(), "Liberation Sans");
+    EXPECT_EQ(QFontInfo(main.Label3->font()).family(), "Liberation Sans");
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "Database.h"
+#include "platform/Form.h"
+#include "skin/FormBuilder.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <memory>
+
+namespace trays {
+
+// The find tray: slides down from under the main window's bottom edge; looks a typed word up in the word store.
+class fBottomTray : public platform::Form {
+public:
+    fBottomTray();
+
+    std::unique_ptr<core::Database> db;
+    std::unique_ptr<core::Recordset> rstInfo;
+
+    QLineEdit* Text3;
+    QPushButton* Command1;
+
+private:
+    skin::Controls m_controls;
+};
+
+} // namespace trays

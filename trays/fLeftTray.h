@@ -1,0 +1,30 @@
+#pragma once
+
+#include "Database.h"
+#include "platform/Form.h"
+#include "skin/FormBuilder.h"
+
+#include <QListView>
+#include <QPlainTextEdit>
+#include <QTimer>
+#include <memory>
+
+namespace trays {
+
+// The word tray: slides out from under the main window's left edge; shows the current word and a word list.
+class fLeftTray : public platform::Form {
+public:
+    fLeftTray();
+
+    std::unique_ptr<core::Database> db;
+    std::unique_ptr<core::Recordset> rstInfo;
+
+    QListView* List1;
+    QPlainTextEdit* Text1;
+    QTimer* Timer1;
+
+private:
+    skin::Controls m_controls;
+};
+
+} // namespace trays
