@@ -5,10 +5,17 @@
 #include "gradient/clsGradient.h"
 #include "modSlider.h"
 #include "platform/Conversions.h"
+#include "platform/MessageBox.h"
 #include "platform/Program.h"
 #include "platform/Shell.h"
+#include "platform/SingleInstance.h"
 #include "platform/SystemColors.h"
+#include "platform/TextBox.h"
 #include "skin/Pictures.h"
+#include "trays/SlidePace.h"
+#include "trays/fBottomTray.h"
+#include "trays/fLeftTray.h"
+#include "trays/fRightTray.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -19,7 +26,13 @@ namespace core {
 
 fMain::fMain()
     : Form(skin::mainDesign().width, skin::mainDesign().height),
-      m_controls(skin::buildControls(*this, *this, skin::mainDesign())) {
+      m_controls(skin::buildControls(*this, *this, skin::mainDesign())),
+      m_slider(
+          *this, [this]() -> platform::TopLevelWindow& { return *this; },
+          []() -> platform::TopLevelWindow& { return platform::instance<trays::fLeftTray>(); },
+          []() -> platform::TopLevelWindow& { return platform::instance<trays::fRightTray>(); },
+          []() -> platform::TopLevelWindow& { return platform::instance<trays::fBottomTray>(); },
+          trays::yieldSlideStep) {
     setWindowIcon(skin::applicationIcon());
     cmdAbout = m_controls.get<QPushButton>("cmdAbout");
     CmdPrev = m_controls.get<QPushButton>("CmdPrev");
@@ -65,6 +78,14 @@ void fMain::wireHandlers() {
     btnClose->onClick = [this] { guarded([this] { btnClose_Click(); }); };
     connect(cmdAbout, &QPushButton::clicked, this, [this] { guarded([this] { cmdAbout_Click(); }); });
     Label7->onClick = [this] { guarded([this] { Label7_Click(); }); };
+    connect(cmdNext, &QPushButton::clicked, this, [this] { guarded([this] { cmdNext_Click(); }); });
+    connect(CmdPrev, &QPushButton::clicked, this, [this] { guarded([this] { CmdPrev_Click(); }); });
+    btnToolsOut[0]->onClick = [this] { guarded([this] { btnToolsOut_Click(0); }); };
+    btnToolsIn[0]->onClick = [this] { guarded([this] { btnToolsIn_Click(0); }); };
+    btnRightOut[0]->onClick = [this] { guarded([this] { btnRightOut_Click(0); }); };
+    btnRightIn[0]->onClick = [this] { guarded([this] { btnRightIn_Click(0); }); };
+    btnBottomDown[0]->onClick = [this] { guarded([this] { btnBottomDown_Click(0); }); };
+    btnBottomUp[0]->onClick = [this] { guarded([this] { btnBottomUp_Click(0); }); };
 }
 
 void fMain::Form_Load() {
@@ -81,7 +102,7 @@ void fMain::Form_Load() {
     Show();
     ZOrder();
     // 5. Slides of the word and meaning trays start from the main window's left edge.
-    LeftTrayStop = platform::toInt16(Left());
+    LeftTrayStop = trays::nearest(Left());
     RightTrayStop = LeftTrayStop;
     // 6. and 7.
     ParkTrays();
@@ -92,9 +113,21 @@ void fMain::Form_Load() {
     rstInfo->MoveFirst();
 }
 
-// Parks the three trays behind the main window, loading each on its first touch. The trays are built with the
-// tray windows; until then there is nothing to park.
-void fMain::ParkTrays() {}
+// Parks the three trays behind the main window. The first touch of each tray loads it, so the word, meaning and
+// find trays' load routines run here, in that order.
+void fMain::ParkTrays() {
+    using platform::instance;
+    using platform::single;
+    const float left = Left();
+    instance<trays::fLeftTray>().SetLeft(left);
+    instance<trays::fLeftTray>().SetTop(single(static_cast<double>(Top()) + 100));
+    const float rightLeft = Left();
+    instance<trays::fRightTray>().SetLeft(rightLeft);
+    instance<trays::fRightTray>().SetTop(single(static_cast<double>(Top()) + 100));
+    const float findLeft = single(static_cast<double>(Left()) + 150);
+    instance<trays::fBottomTray>().SetLeft(findLeft);
+    instance<trays::fBottomTray>().SetTop(Top());
+}
 
 // Paints the metal shading into the persistent image, where it stays for every later repaint.
 void fMain::ShadeSurface() {
@@ -119,6 +152,66 @@ void fMain::cmdAbout_Click() {
 
 void fMain::Label7_Click() {
     platform::ShellExecute(QStringLiteral("open"), QString::fromUtf8(about::WebAddress), platform::SW_SHOWMAXIMIZED);
+}
+
+void fMain::cmdNext_Click() {
+    rstInfo->MoveNext();
+    if (rstInfo->Eof()) {
+        platform::MsgBox(QStringLiteral("End of file reached."), platform::vbOKOnly, QStringLiteral("  Error!"));
+        Form_Load();
+    } else {
+        ShowRecord();
+    }
+}
+
+void fMain::CmdPrev_Click() {
+    rstInfo->MovePrevious();
+    if (rstInfo->Bof()) {
+        platform::MsgBox(QStringLiteral("Front End of file."), platform::vbOKOnly, QStringLiteral("  Error!"));
+        Form_Load();
+    } else {
+        ShowRecord();
+    }
+}
+
+void fMain::ShowRecord() {
+    platform::SetText(*platform::instance<trays::fLeftTray>().Text1, QString::fromStdString(rstInfo->Fields(0).Text()));
+    platform::SetText(*platform::instance<trays::fRightTray>().Text2,
+                      QString::fromStdString(rstInfo->Fields(1).Text()));
+}
+
+void fMain::btnToolsOut_Click(int /*index*/) {
+    m_slider.SlideLeftTrayOut();
+}
+void fMain::btnToolsIn_Click(int /*index*/) {
+    m_slider.btnToolsIn_Click();
+}
+void fMain::btnRightOut_Click(int /*index*/) {
+    m_slider.SlideRightTrayOut();
+}
+void fMain::btnRightIn_Click(int /*index*/) {
+    m_slider.btnRightIn_Click();
+}
+void fMain::btnBottomDown_Click(int /*index*/) {
+    m_slider.SlideBottomTrayDown();
+}
+void fMain::btnBottomUp_Click(int /*index*/) {
+    m_slider.SlideBottomTrayUp();
+}
+
+// Every repaint shows again the trays that are out (a tray sliding out is not out yet, one sliding in still is);
+// the shading lives in the persistent image and is not painted again.
+void fMain::Form_Paint() {
+    using platform::instance;
+    if (BottomTrayOut != trays::False) {
+        instance<trays::fBottomTray>().Show();
+    }
+    if (RightTrayOut != trays::False) {
+        instance<trays::fRightTray>().Show();
+    }
+    if (LeftTrayOut != trays::False) {
+        instance<trays::fLeftTray>().Show();
+    }
 }
 
 void fMain::closeEvent(QCloseEvent* event) {

@@ -5,6 +5,8 @@
 #include "platform/ImageControl.h"
 #include "platform/LabelControl.h"
 #include "skin/FormBuilder.h"
+#include "trays/Sliding.h"
+#include "trays/TrayState.h"
 
 #include <QPushButton>
 #include <array>
@@ -17,22 +19,15 @@ namespace core {
 // highlighted one.
 using ArrowArray = std::array<platform::ImageControl*, 3>;
 
-// The main window: the start-up window, whose load routine is the program's whole start-up sequence.
-class fMain : public platform::Form {
+// The main window: the start-up window, whose load routine is the program's whole start-up sequence. It keeps
+// the tray state (the three flags and three stops).
+class fMain : public platform::Form, public trays::TrayState {
 public:
     fMain();
 
     // The main window's own view of the word store.
     std::unique_ptr<Database> db;
     std::unique_ptr<Recordset> rstInfo;
-
-    // Tray state: the three "out" flags (True = -1) and the stops the slides start from and stop at.
-    std::int16_t LeftTrayOut = 0;
-    std::int16_t RightTrayOut = 0;
-    std::int16_t BottomTrayOut = 0;
-    std::int16_t LeftTrayStop = 0;
-    std::int16_t RightTrayStop = 0;
-    std::int16_t BottomTrayStop = 0;
 
     QPushButton* cmdAbout;
     QPushButton* CmdPrev;
@@ -57,8 +52,20 @@ public:
     void btnClose_Click();
     void cmdAbout_Click();
     void Label7_Click();
+    void cmdNext_Click();
+    void CmdPrev_Click();
+    // The arrow buttons' clicks (the index of the member clicked is not used).
+    void btnToolsOut_Click(int index);
+    void btnToolsIn_Click(int index);
+    void btnRightOut_Click(int index);
+    void btnRightIn_Click(int index);
+    void btnBottomDown_Click(int index);
+    void btnBottomUp_Click(int index);
+
+    trays::Slider& slider() { return m_slider; }
 
 protected:
+    void Form_Paint() override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -66,8 +73,12 @@ private:
     void wireHandlers();
     void ParkTrays();
     void ShadeSurface();
+    void ShowRecord();
+    void SlideLeftTrayIn() { m_slider.SlideLeftTrayIn(); }
+    void SlideRightTrayIn() { m_slider.SlideRightTrayIn(); }
 
     skin::Controls m_controls;
+    trays::Slider m_slider;
 };
 
 } // namespace core

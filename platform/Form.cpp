@@ -54,18 +54,22 @@ void Form::Refresh() {
     repaint();
 }
 
+void SetWindowRgn(QWidget& control, const RegionHandle& region) {
+    if (!region) {
+        control.clearMask();
+        return;
+    }
+    QRegion mask;
+    for (const Rect& r : region->rects) {
+        mask += QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
+    }
+    // An empty region hides the whole window, as it does on the platform; setMask would take it as "no mask".
+    control.setMask(mask.isEmpty() ? QRegion(-1, -1, 1, 1) : mask);
+}
+
 void Form::SetWindowRgn(const RegionHandle& region, bool redraw) {
     m_region = region;
-    if (!region) {
-        clearMask();
-    } else {
-        QRegion mask;
-        for (const Rect& r : region->rects) {
-            mask += QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
-        }
-        // An empty region hides the whole window, as it does on the platform; setMask would take it as "no mask".
-        setMask(mask.isEmpty() ? QRegion(-1, -1, 1, 1) : mask);
-    }
+    platform::SetWindowRgn(*this, region);
     if (redraw) {
         update();
     }

@@ -3,30 +3,34 @@
 #include "Graphics.h"
 #include "Region.h"
 #include "Surface.h"
+#include "TopLevelWindow.h"
 
 #include <QWidget>
 
 namespace platform {
 
+// Sets a region on a child control (its outline); none leaves its full rectangle.
+void SetWindowRgn(QWidget& control, const RegionHandle& region);
+
 // A frameless top-level window of the form runtime. Its position and size are read and written in twips as single
 // precision values; what is read back is where the window really is, on whole pixels. It keeps a persistent image:
 // what is drawn into it stays as the window's background and is shown on every repaint without being drawn again.
-class Form : public QWidget, public GraphicsHost {
+class Form : public QWidget, public GraphicsHost, public TopLevelWindow {
 public:
     Form(int widthTwips, int heightTwips, Qt::WindowFlags flags = {});
     ~Form() override;
 
-    float Left() const;
-    float Top() const;
-    float Width() const;
-    float Height() const;
-    void SetLeft(float twips);
-    void SetTop(float twips);
+    float Left() const override;
+    float Top() const override;
+    float Width() const override;
+    float Height() const override;
+    void SetLeft(float twips) override;
+    void SetTop(float twips) override;
 
-    void Show(); // modeless
-    void Hide();
-    void ZOrder();  // bring to the front of the stacking order
-    void Refresh(); // repaint at once
+    void Show() override; // modeless
+    void Hide() override;
+    void ZOrder() override;  // bring to the front of the stacking order
+    void Refresh() override; // repaint at once
 
     // Sets the window region (none: the full rectangle). The window owns the region from then on.
     void SetWindowRgn(const RegionHandle& region, bool redraw = true);

@@ -3,6 +3,7 @@
 #include "platform/Conversions.h"
 #include "platform/ImageControl.h"
 #include "platform/LabelControl.h"
+#include "platform/TextBox.h"
 
 #include <QLineEdit>
 #include <QListView>
@@ -68,7 +69,7 @@ QWidget* buildTextBox(QWidget& window, const ControlSpec& c, const FormDesign& d
     QWidget* box = nullptr;
     if (c.multiLine) {
         auto* edit = new QPlainTextEdit(&window);
-        edit->setPlainText(text);
+        platform::SetText(*edit, text);
         edit->setVerticalScrollBarPolicy(c.scrollBars ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
         edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);

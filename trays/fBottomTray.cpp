@@ -1,6 +1,18 @@
 #include "fBottomTray.h"
 
+#include "RoundedBox.h"
 #include "TrayWindow.h"
+#include "WordView.h"
+#include "fLeftTray.h"
+#include "fRightTray.h"
+#include "gradient/clsGradient.h"
+#include "modSlider.h"
+#include "platform/Conversions.h"
+#include "platform/MessageBox.h"
+#include "platform/Program.h"
+#include "platform/SingleInstance.h"
+#include "platform/SystemColors.h"
+#include "platform/TextBox.h"
 #include "skin/Design.h"
 
 namespace trays {
@@ -9,10 +21,47 @@ fBottomTray::fBottomTray()
     : Form(skin::findTrayDesign().width, skin::findTrayDesign().height, TrayWindowFlags),
       m_controls(skin::buildControls(*this, *this, skin::findTrayDesign())) {
     SetBackColor(platform::colourOf(skin::findTrayDesign().backColour));
+    prepareTrayWindow(*this);
     Text3 = m_controls.get<QLineEdit>("Text3");
     Command1 = m_controls.get<QPushButton>("Command1");
     // Enter in the find box presses "&FindFast", as Alt+F does.
     connect(Text3, &QLineEdit::returnPressed, Command1, &QPushButton::click);
+    connect(Command1, &QPushButton::clicked, this,
+            [this] { platform::program::guarded([this] { Command1_Click(); }); });
+}
+
+void fBottomTray::Form_Load() {
+    using platform::RGB;
+    // The word tray's word box gets its final, rounder corners here (touching the tray loads it first).
+    RoundBoxCorners(*platform::instance<fLeftTray>().Text1, 15);
+    SetWindowRgn(modSlider::LoadRegionFile(modSlider::AppDir + QStringLiteral("bot.pts")), true);
+    const float width = Width();
+    std::int16_t mid1 = platform::toInt16(platform::intDivide(width, 2));
+    std::int16_t mid2 =
+        platform::toInt16(static_cast<double>(platform::intDivide(width, 3)) + platform::intDivide(width, 2));
+    std::int16_t mid3 = platform::toInt16(width);
+    gradient::clsGradient().MetalCylander(RGB(25, 25, 25), RGB(215, 215, 215), RGB(50, 50, 50), RGB(200, 200, 200),
+                                          mid1, mid2, mid3, &surface());
+    core::OpenWordView(db, rstInfo);
+}
+
+void fBottomTray::Command1_Click() {
+    rstInfo->MoveFirst();
+    // The typed text exactly as it is, apostrophes doubled inside the quoted word.
+    QString typed = Text3->text();
+    typed.replace(QLatin1Char('\''), QStringLiteral("''"));
+    rstInfo->FindFirst("Name = '" + typed.toStdString() + "'");
+    if (rstInfo->NoMatch()) {
+        platform::MsgBox(QStringLiteral("Data Not Found  Please Check your Dictiorary"), platform::vbExclamation);
+    } else {
+        platform::MsgBox(QStringLiteral("DATA FOUND"), platform::vbInformation);
+    }
+    ShowFoundRecord();
+}
+
+void fBottomTray::ShowFoundRecord() {
+    platform::SetText(*platform::instance<fLeftTray>().Text1, QString::fromStdString(rstInfo->Fields(0).Text()));
+    platform::SetText(*platform::instance<fRightTray>().Text2, QString::fromStdString(rstInfo->Fields(1).Text()));
 }
 
 } // namespace trays

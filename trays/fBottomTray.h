@@ -15,6 +15,9 @@ class fBottomTray : public platform::Form {
 public:
     fBottomTray();
 
+    void Form_Load() override;
+    void Command1_Click();
+
     std::unique_ptr<core::Database> db;
     std::unique_ptr<core::Recordset> rstInfo;
 
@@ -22,6 +25,8 @@ public:
     QPushButton* Command1;
 
 private:
+    void ShowFoundRecord();
+
     skin::Controls m_controls;
 };
 

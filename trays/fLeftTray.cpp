@@ -1,6 +1,14 @@
 #include "fLeftTray.h"
 
+#include "RoundedBox.h"
 #include "TrayWindow.h"
+#include "WordView.h"
+#include "gradient/clsGradient.h"
+#include "modSlider.h"
+#include "platform/Conversions.h"
+#include "platform/Program.h"
+#include "platform/SystemColors.h"
+#include "platform/TextBox.h"
 #include "skin/Design.h"
 
 namespace trays {
@@ -9,9 +17,35 @@ fLeftTray::fLeftTray()
     : Form(skin::wordTrayDesign().width, skin::wordTrayDesign().height, TrayWindowFlags),
       m_controls(skin::buildControls(*this, *this, skin::wordTrayDesign())) {
     SetBackColor(platform::colourOf(skin::wordTrayDesign().backColour));
+    prepareTrayWindow(*this);
     List1 = m_controls.get<QListView>("List1");
     Text1 = m_controls.get<QPlainTextEdit>("Text1");
     Timer1 = m_controls.get<QTimer>("Timer1");
+    connect(List1, &QListView::clicked, this, [this] { platform::program::guarded([this] { List1_Click(); }); });
+}
+
+void fLeftTray::Form_Load() {
+    using platform::RGB;
+    RoundBoxCorners(*Text1, 5);
+    RoundBoxCorners(*List1, 20);
+    SetWindowRgn(modSlider::LoadRegionFile(modSlider::AppDir + QStringLiteral("lh.pts")), true);
+    const float width = Width();
+    std::int16_t mid1 = platform::toInt16(platform::intDivide(width, 6));
+    std::int16_t mid2 = platform::toInt16(static_cast<double>(width) - 150);
+    std::int16_t mid3 = platform::toInt16(width);
+    gradient::clsGradient().MetalCylander(RGB(25, 25, 25), RGB(215, 215, 215), RGB(50, 50, 50), RGB(200, 200, 200),
+                                          mid1, mid2, mid3, &surface());
+    core::OpenWordView(db, rstInfo);
+    // The list shows every word of this view, read as the list is scrolled.
+    m_words = new WordListModel(*rstInfo, List1);
+    List1->setModel(m_words);
+}
+
+void fLeftTray::List1_Click() {
+    const QModelIndex selected = List1->currentIndex();
+    if (selected.isValid()) {
+        platform::SetText(*Text1, selected.data().toString());
+    }
 }
 
 } // namespace trays

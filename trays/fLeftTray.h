@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Database.h"
+#include "WordListModel.h"
 #include "platform/Form.h"
 #include "skin/FormBuilder.h"
 
@@ -16,6 +17,9 @@ class fLeftTray : public platform::Form {
 public:
     fLeftTray();
 
+    void Form_Load() override;
+    void List1_Click();
+
     std::unique_ptr<core::Database> db;
     std::unique_ptr<core::Recordset> rstInfo;
 
@@ -25,6 +29,7 @@ public:
 
 private:
     skin::Controls m_controls;
+    WordListModel* m_words = nullptr;
 };
 
 } // namespace trays

@@ -13,6 +13,8 @@ class fRightTray : public platform::Form {
 public:
     fRightTray();
 
+    void Form_Load() override;
+
     QPlainTextEdit* Text2;
     platform::LabelControl* Label1;
 

@@ -9,7 +9,9 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 start_xvfb() {
     local number_file
     number_file=$(mktemp)
-    Xvfb -displayfd 9 -screen 0 "${1:-1024x768x24}" -nolisten tcp 9>"$number_file" >/dev/null 2>&1 &
+    # -noreset: the server would otherwise reset when its last client (the readiness probe below) leaves, and
+    # refuse the program that connects during the reset.
+    Xvfb -displayfd 9 -noreset -screen 0 "${1:-1024x768x24}" -nolisten tcp 9>"$number_file" >/dev/null 2>&1 &
     XVFB_PID=$!
     trap 'stop_all' EXIT
     wait_for "Xvfb to choose a display" test -s "$number_file" || fail "Xvfb did not start"
@@ -20,6 +22,7 @@ start_xvfb() {
 
 stop_all() {
     if [ -n "${APP_PID:-}" ]; then kill -9 "$APP_PID" 2>/dev/null || true; fi
+    if [ -n "${WM_PID:-}" ]; then kill "$WM_PID" 2>/dev/null || true; fi
     if [ -n "${XVFB_PID:-}" ]; then
         kill "$XVFB_PID" 2>/dev/null || true
         wait "$XVFB_PID" 2>/dev/null || true # gone before anyone starts the next one

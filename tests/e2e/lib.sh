@@ -12,6 +12,12 @@ start_program() {
     cp "$regions"/main.pts "$regions"/lh.pts "$regions"/rh.pts "$regions"/bot.pts "$WORK/"
     "$wordnet2db" --words "$wordlist" "$WORK/db2.mdb" >/dev/null || fail "could not build the test database"
     start_xvfb 1024x768x24
+    if [ "${E2E_WM:-}" = openbox ]; then
+        openbox --sm-disable >"$WORK/wm.log" 2>&1 &
+        WM_PID=$!
+        wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+        wait_for "openbox" wm_running || fail "openbox did not start"
+    fi
     (cd / && exec "$WORK/lexorant" >"$WORK/out.log" 2>&1) &
     APP_PID=$!
     wait_for "the main window" has_window Lexorant || { cat "$WORK/out.log"; fail "no main window"; }
@@ -19,6 +25,20 @@ start_program() {
     read -r X Y W H <<<"$(geometry "$MAIN")"
     # Painted: the shading's band edges at 156 and 261 pixels show the light and the dark band's first colours.
     wait_for "the shading" shaded || fail "the window is not shaded: $(pixel $((X + 156)) $((Y + 150)))"
+}
+
+# Windows titled "Lexorant" that are showing: the main window, and a message or about box when one is up.
+lexorant_windows() { xdotool search --onlyvisible --name '^Lexorant$' 2>/dev/null | wc -l; }
+box_up() { [ "$(lexorant_windows)" -ge 2 ]; }
+box_gone() { [ "$(lexorant_windows)" -lt 2 ]; }
+
+# The text of a box on the screen, as a user gets it: click into it, select all, copy, paste.
+box_text() {
+    xdotool mousemove "$1" "$2" click 1
+    sleep 0.1
+    xdotool key ctrl+a ctrl+c
+    sleep 0.2
+    xclip -o -selection clipboard 2>/dev/null
 }
 
 shaded() { [ "$(pixel $((X + 156)) $((Y + 150)))" = "215,215,215" ] && [ "$(pixel $((X + 261)) $((Y + 150)))" = "50,50,50" ]; }

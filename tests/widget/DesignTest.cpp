@@ -133,16 +133,8 @@ TEST(Designs, HintsNamesAndFocus) {
     EXPECT_EQ(box->text(QAccessible::Name), "Word to find");
 }
 
-// Alt+F itself is pressed through the X server in the end-to-end tests; synthetic keys do not reach the shortcut map.
-TEST(Designs, EnterPressesFindFastAndAltFIsItsAccessKey) {
+TEST(Designs, FindFastHasAltFAsItsAccessKey) {
     trays::fBottomTray find;
-    find.show();
-    find.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&find));
-    QSignalSpy pressed(find.Command1, &QPushButton::clicked);
-    find.Text3->setFocus();
-    QTest::keyClick(find.Text3, Qt::Key_Return);
-    EXPECT_EQ(pressed.count(), 1);
     EXPECT_EQ(QKeySequence::mnemonic(find.Command1->text()), QKeySequence(Qt::ALT | Qt::Key_F));
 }
 

@@ -1,4 +1,5 @@
 #include "WidgetTestSupport.h"
+#include "Windows.h"
 #include "fMain.h"
 #include "modSlider.h"
 #include "platform/SingleInstance.h"
@@ -14,27 +15,17 @@ using platform::RuntimeError;
 
 namespace {
 
-void writeFile(const std::filesystem::path& file, const std::vector<std::uint8_t>& bytes) {
-    std::ofstream(file, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
+using testsupport::writeFile;
 
-// A program directory of its own for each test: region files, a word database, and the main window unloaded.
+// A program directory of its own for each test, the main window unloaded after it.
 class Startup : public ::testing::Test {
 protected:
-    void SetUp() override {
-        for (const char* name : {"main.pts", "lh.pts", "rh.pts", "bot.pts"}) {
-            writeFile(m_dir.path() / name, platform::regionBytes({{4, 0, 309, 210}, {0, 4, 313, 206}}));
-        }
-        testsupport::writeWordDatabase(m_dir.path() / "db2.mdb", testsupport::numberedRows(3));
-        platform::program::setExecutableDirectory(dir());
-    }
-    void TearDown() override { platform::destroyInstance<fMain>(); }
+    void TearDown() override { testsupport::destroyWindows(); }
 
-    QString dir() const { return QString::fromStdString(m_dir.path().string()); }
+    QString dir() const { return m_program.dir(); }
 
-    testsupport::TempDir m_dir;
     testsupport::ProgramSeams m_seams;
+    testsupport::ProgramDirectory m_program;
 };
 
 } // namespace
@@ -85,7 +76,7 @@ TEST_F(Startup, RerunReplacesTheViewWithAFreshOneOnTheFirstWord) {
 }
 
 TEST_F(Startup, MissingOutlineIsReportedBeforeTheWindowShowsThenStartUpGoesOn) {
-    std::filesystem::remove(m_dir.path() / "main.pts");
+    std::filesystem::remove(m_program.path() / "main.pts");
     bool visibleDuringMessage = true;
     m_seams.onBox = [&](const platform::MessageBoxCall&) {
         visibleDuringMessage = platform::isLoaded<fMain>() && platform::instance<fMain>().isVisible();
@@ -102,7 +93,7 @@ TEST_F(Startup, MissingOutlineIsReportedBeforeTheWindowShowsThenStartUpGoesOn) {
 }
 
 TEST_F(Startup, StoreFailuresLeaveTheLoadRoutine) {
-    std::filesystem::remove(m_dir.path() / "db2.mdb");
+    std::filesystem::remove(m_program.path() / "db2.mdb");
     try {
         platform::instance<fMain>();
         FAIL();
@@ -110,8 +101,8 @@ TEST_F(Startup, StoreFailuresLeaveTheLoadRoutine) {
         EXPECT_EQ(e.number(), platform::err::CouldNotFindFile);
         EXPECT_EQ(e.description(), "Could not find file '" + dir().toStdString() + "/db2.mdb'.");
     }
-    platform::destroyInstance<fMain>();
-    testsupport::writeWordDatabase(m_dir.path() / "db2.mdb", {});
+    testsupport::destroyWindows();
+    testsupport::writeWordDatabase(m_program.path() / "db2.mdb", {});
     try {
         platform::instance<fMain>();
         FAIL();

@@ -1,0 +1,18 @@
+#include "Windows.h"
+
+#include "fMain.h"
+#include "platform/SingleInstance.h"
+#include "trays/fBottomTray.h"
+#include "trays/fLeftTray.h"
+#include "trays/fRightTray.h"
+
+namespace testsupport {
+
+void destroyWindows() {
+    platform::destroyInstance<trays::fBottomTray>();
+    platform::destroyInstance<trays::fRightTray>();
+    platform::destroyInstance<trays::fLeftTray>();
+    platform::destroyInstance<core::fMain>();
+}
+
+} // namespace testsupport

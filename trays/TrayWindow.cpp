@@ -1,0 +1,14 @@
+#include "TrayWindow.h"
+
+#include "platform/X11Window.h"
+
+#include <QWidget>
+
+namespace trays {
+
+void prepareTrayWindow(QWidget& tray) {
+    tray.setAttribute(Qt::WA_ShowWithoutActivating);
+    platform::keepOffTaskbar(tray);
+}
+
+} // namespace trays

@@ -1,0 +1,40 @@
+#include "WordListModel.h"
+
+namespace trays {
+
+WordListModel::WordListModel(core::Recordset& view, QObject* parent) : QAbstractListModel(parent), m_view(view) {}
+
+int WordListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(m_words.size());
+}
+
+QVariant WordListModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= m_words.size() || (role != Qt::DisplayRole && role != Qt::EditRole)) {
+        return {};
+    }
+    return m_words.at(index.row());
+}
+
+bool WordListModel::canFetchMore(const QModelIndex& parent) const {
+    return !parent.isValid() && !m_view.Eof();
+}
+
+void WordListModel::fetchMore(const QModelIndex& parent) {
+    if (parent.isValid()) {
+        return;
+    }
+    QStringList batch;
+    while (batch.size() < BatchSize && !m_view.Eof()) {
+        batch.append(QString::fromStdString(m_view.Fields(0).Text()));
+        m_view.MoveNext();
+    }
+    if (batch.isEmpty()) {
+        return;
+    }
+    const auto first = static_cast<int>(m_words.size());
+    beginInsertRows(QModelIndex(), first, first + static_cast<int>(batch.size()) - 1);
+    m_words.append(batch);
+    endInsertRows();
+}
+
+} // namespace trays
