@@ -12,12 +12,14 @@
 #include "platform/SystemColors.h"
 #include "platform/TextBox.h"
 #include "skin/Pictures.h"
+#include "skin/WindowDrag.h"
 #include "trays/SlidePace.h"
 #include "trays/fBottomTray.h"
 #include "trays/fLeftTray.h"
 #include "trays/fRightTray.h"
 
 #include <QCloseEvent>
+#include <QCursor>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QUrl>
@@ -86,6 +88,25 @@ void fMain::wireHandlers() {
     btnRightIn[0]->onClick = [this] { guarded([this] { btnRightIn_Click(0); }); };
     btnBottomDown[0]->onClick = [this] { guarded([this] { btnBottomDown_Click(0); }); };
     btnBottomUp[0]->onClick = [this] { guarded([this] { btnBottomUp_Click(0); }); };
+
+    btnToolsOut[0]->onMouseMove = [this] { guarded([this] { btnToolsOut_MouseMove(0); }); };
+    btnToolsIn[0]->onMouseMove = [this] { guarded([this] { btnToolsIn_MouseMove(0); }); };
+    btnRightOut[0]->onMouseMove = [this] { guarded([this] { btnRightOut_MouseMove(0); }); };
+    btnRightIn[0]->onMouseMove = [this] { guarded([this] { btnRightIn_MouseMove(0); }); };
+    btnBottomDown[0]->onMouseMove = [this] { guarded([this] { btnBottomDown_MouseMove(0); }); };
+    btnBottomUp[0]->onMouseMove = [this] { guarded([this] { btnBottomUp_MouseMove(0); }); };
+    Image2->onMouseMove = [this] { guarded([this] { Image2_MouseMove(); }); };
+    Image2->onMouseDown = [this](Qt::MouseButton button) { guarded([this, button] { Image2_MouseDown(button); }); };
+    // These pass pointer movement on to the window's own handler.
+    const auto reset = [this] { guarded([this] { Form_MouseMove(); }); };
+    btnClose->onMouseMove = reset;
+    for (platform::LabelControl* label : {Label3, Label4, Label5, Label7}) {
+        label->onMouseMove = reset;
+    }
+    // The others take the pointer and do nothing with it.
+    for (QWidget* quiet : std::initializer_list<QWidget*>{cmdAbout, CmdPrev, cmdNext, Label1, Label2, Label8}) {
+        quiet->setAttribute(Qt::WA_NoMousePropagation);
+    }
 }
 
 void fMain::Form_Load() {
@@ -197,6 +218,47 @@ void fMain::btnBottomDown_Click(int /*index*/) {
 }
 void fMain::btnBottomUp_Click(int /*index*/) {
     m_slider.SlideBottomTrayUp();
+}
+
+void fMain::Highlight(const ArrowArray& outOrDown, const ArrowArray& inOrUp, const ArrowArray& underPointer) {
+    for (const ArrowArray* arrow : {&outOrDown, &inOrUp}) {
+        (*arrow)[0]->setPicture((*arrow)[arrow == &underPointer ? 2 : 1]->picture());
+    }
+}
+
+void fMain::btnToolsOut_MouseMove(int /*index*/) {
+    Highlight(btnToolsOut, btnToolsIn, btnToolsOut);
+}
+void fMain::btnToolsIn_MouseMove(int /*index*/) {
+    Highlight(btnToolsOut, btnToolsIn, btnToolsIn);
+}
+void fMain::btnRightOut_MouseMove(int /*index*/) {
+    Highlight(btnRightOut, btnRightIn, btnRightOut);
+}
+void fMain::btnRightIn_MouseMove(int /*index*/) {
+    Highlight(btnRightOut, btnRightIn, btnRightIn);
+}
+void fMain::btnBottomDown_MouseMove(int /*index*/) {
+    Highlight(btnBottomDown, btnBottomUp, btnBottomDown);
+}
+void fMain::btnBottomUp_MouseMove(int /*index*/) {
+    Highlight(btnBottomDown, btnBottomUp, btnBottomUp);
+}
+
+void fMain::Form_MouseMove() {
+    for (const ArrowArray* arrow :
+         {&btnToolsOut, &btnToolsIn, &btnRightOut, &btnRightIn, &btnBottomDown, &btnBottomUp}) {
+        (*arrow)[0]->setPicture((*arrow)[1]->picture());
+    }
+}
+
+void fMain::Image2_MouseMove() {
+    m_slider.FollowMainWindow();
+    Form_MouseMove();
+}
+
+void fMain::Image2_MouseDown(Qt::MouseButton /*button*/) {
+    skin::WindowDrag::run(*this, QCursor::pos());
 }
 
 // Every repaint shows again the trays that are out (a tray sliding out is not out yet, one sliding in still is);

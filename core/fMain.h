@@ -62,6 +62,18 @@ public:
     void btnBottomDown_Click(int index);
     void btnBottomUp_Click(int index);
 
+    // Pointer movement: over an arrow highlights it and resets its partner; over the surface (and the controls
+    // that pass it on) every arrow goes back to normal; over the drag strip out trays follow the main window first.
+    void btnToolsOut_MouseMove(int index);
+    void btnToolsIn_MouseMove(int index);
+    void btnRightOut_MouseMove(int index);
+    void btnRightIn_MouseMove(int index);
+    void btnBottomDown_MouseMove(int index);
+    void btnBottomUp_MouseMove(int index);
+    void Image2_MouseMove();
+    void Image2_MouseDown(Qt::MouseButton button);
+    void Form_MouseMove() override;
+
     trays::Slider& slider() { return m_slider; }
 
 protected:
@@ -74,6 +86,7 @@ private:
     void ParkTrays();
     void ShadeSurface();
     void ShowRecord();
+    static void Highlight(const ArrowArray& outOrDown, const ArrowArray& inOrUp, const ArrowArray& underPointer);
     void SlideLeftTrayIn() { m_slider.SlideLeftTrayIn(); }
     void SlideRightTrayIn() { m_slider.SlideRightTrayIn(); }
 

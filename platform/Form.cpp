@@ -13,6 +13,7 @@ Form::Form(int widthTwips, int heightTwips, Qt::WindowFlags flags)
       m_surface(twipsToPixelInt(widthTwips), twipsToPixelInt(heightTwips), SurfaceKind::Form,
                 palette().color(QPalette::Button).rgb()) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
     setFixedSize(m_surface.width(), m_surface.height());
     m_surface.changed = [this] { update(); };
 }
@@ -98,6 +99,10 @@ void Form::paintEvent(QPaintEvent* /*event*/) {
     paintGraphics(painter, m_graphics);
     painter.end();
     Form_Paint();
+}
+
+void Form::mouseMoveEvent(QMouseEvent* /*event*/) {
+    Form_MouseMove();
 }
 
 void Form::resizeEvent(QResizeEvent* event) {

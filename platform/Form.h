@@ -52,8 +52,11 @@ public:
 protected:
     virtual void Form_Load() {}
     virtual void Form_Paint() {}
+    // Pointer movement over the window's own surface (and over shapes and lines, which take no pointer events).
+    virtual void Form_MouseMove() {}
 
     void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
