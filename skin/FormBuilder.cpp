@@ -92,11 +92,10 @@ QWidget* buildButton(QWidget& window, const ControlSpec& c, const FormDesign& de
     button->setGeometry(pixelRect(c));
     button->setFont(fontOf(c.ownFont ? c.font : design.font));
     if (c.backColour != Default) {
-        // The graphical style: a flat face in the design's colour.
-        const QColor face = platform::colourOf(c.backColour);
-        button->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; border: 1px solid %2; }"
-                                             "QPushButton:pressed { background-color: %3; }")
-                                  .arg(face.name(), face.darker(160).name(), face.darker(130).name()));
+        // The graphical style: the button's face in the design's colour.
+        QPalette p = button->palette();
+        p.setColor(QPalette::Button, platform::colourOf(c.backColour));
+        button->setPalette(p);
     }
     return button;
 }
