@@ -69,6 +69,7 @@ void preferXcbOnWayland() {
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Lexorant"));
+    setDesktopFileName(QStringLiteral("example.lexorant.Lexorant"));
     setQuitOnLastWindowClosed(false);
     setSysColorProvider(paletteSysColor);
     setMessageBoxHandler(showMessageDialog);

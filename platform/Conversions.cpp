@@ -7,19 +7,9 @@
 
 namespace platform {
 
+// The default floating-point rounding mode rounds halves to even, and the program never changes it.
 double roundHalfEven(double value) {
-    if (!std::isfinite(value)) {
-        return value;
-    }
-    const double floor = std::floor(value);
-    const double diff = value - floor;
-    if (diff < 0.5) {
-        return floor;
-    }
-    if (diff > 0.5) {
-        return floor + 1.0;
-    }
-    return std::fmod(floor, 2.0) == 0.0 ? floor : floor + 1.0;
+    return std::nearbyint(value);
 }
 
 namespace {

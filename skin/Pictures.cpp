@@ -38,10 +38,10 @@ QPixmap diamond(int size, bool pointsRight) {
 }
 
 // The application icon at one size: an open book in grays and black, with a blue and a red bookmark.
-QPixmap book(int size) {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
+QImage bookImage(int size) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(size / 32.0, size / 32.0);
     p.setPen(QPen(Qt::black, 1.5));
@@ -72,7 +72,12 @@ QPixmap book(int size) {
     p.drawPolygon(QPolygonF{{20, 2}, {24, 2}, {24, 12}, {22, 10}, {20, 12}});
     p.setBrush(QColor(208, 0, 0));
     p.drawPolygon(QPolygonF{{9, 3}, {12, 3}, {12, 11}, {10.5, 9.5}, {9, 11}});
-    return pixmap;
+    p.end();
+    return image;
+}
+
+QPixmap book(int size) {
+    return QPixmap::fromImage(bookImage(size));
 }
 
 QIcon iconOf(QPixmap (*draw)(int)) {
@@ -126,6 +131,9 @@ QIcon nextIcon() {
 }
 QIcon applicationIcon() {
     return iconOf(book);
+}
+QImage applicationIconImage(int size) {
+    return bookImage(size);
 }
 
 } // namespace skin

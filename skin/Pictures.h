@@ -30,5 +30,7 @@ QPixmap picturePixmap(Picture picture);
 QIcon previousIcon();
 QIcon nextIcon();
 QIcon applicationIcon();
+// The application icon's drawing at any size.
+QImage applicationIconImage(int size);
 
 } // namespace skin

@@ -36,13 +36,15 @@ std::map<std::string, double> runAndCollectMedians(int argc, char** argv) {
 
 bool check(const std::string& what, double measured, double limit, const char* unit) {
     const bool met = measured <= limit;
-    std::printf("%-52s %12.3f %-3s (limit %g) %s\n", what.c_str(), measured, unit, limit, met ? "met" : "MISSED");
+    std::printf("| %s | %.3f %s | at most %g %s | %s |\n", what.c_str(), measured, unit, limit, unit,
+                met ? "met" : "MISSED");
     return met;
 }
 
 bool checkAtLeast(const std::string& what, double measured, double limit, const char* unit) {
     const bool met = measured >= limit;
-    std::printf("%-52s %12.1f %-3s (at least %g) %s\n", what.c_str(), measured, unit, limit, met ? "met" : "MISSED");
+    std::printf("| %s | %.0f %s | at least %g %s | %s |\n", what.c_str(), measured, unit, limit, unit,
+                met ? "met" : "MISSED");
     return met;
 }
 

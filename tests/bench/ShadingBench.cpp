@@ -50,7 +50,7 @@ BENCHMARK(BM_PlainFill)->Apply(sizes);
 int main(int argc, char** argv) {
     const auto t = benchsupport::runAndCollectMedians(argc, argv);
     bool met = true;
-    std::printf("\nMetal shading against a plain fill of the same pixels (medians)\n");
+    std::printf("\n");
     for (const auto& s : Sizes) {
         const std::string args = "/" + std::to_string(s[0]) + "/" + std::to_string(s[1]);
         const auto shade = t.find("BM_MetalCylander" + args);
@@ -58,9 +58,10 @@ int main(int argc, char** argv) {
         if (shade == t.end() || plain == t.end()) {
             continue;
         }
-        std::printf("%5d x %-5d  shading %9.1f us, plain fill %9.1f us\n", s[0], s[1], shade->second / 1e3,
-                    plain->second / 1e3);
-        met &= benchsupport::check("  shading / plain fill", shade->second / plain->second, 4, "x");
+        const std::string what = "metal shading of " + std::to_string(s[0]) + " x " + std::to_string(s[1]) + " (" +
+                                 std::to_string(static_cast<int>(shade->second / 1e3)) + " us) over a plain fill (" +
+                                 std::to_string(static_cast<int>(plain->second / 1e3)) + " us)";
+        met &= benchsupport::check(what, shade->second / plain->second, 4, "x");
     }
     return met ? 0 : 1;
 }

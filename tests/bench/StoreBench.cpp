@@ -90,16 +90,18 @@ int main(int argc, char** argv) {
     if (t.size() < 5) {
         return 0; // a filtered run: nothing to compare
     }
-    std::printf("\nWord store, %d words (medians)\n", Words);
+    std::printf("\n");
     bool met = true;
-    met &= benchsupport::check("open a view and move to the first word", t.at("BM_OpenView") / 1e6, 5, "ms");
-    met &= benchsupport::check("MoveNext", t.at("BM_MoveNext") / 1e3, 5, "us");
-    met &= benchsupport::check("FindFirst of a word near the end", t.at("BM_FindFirstNearEnd") / 1e3, 20, "us");
-    met &= benchsupport::check("FindFirst of a missing word", t.at("BM_FindFirstMiss") / 1e3, 20, "us");
+    met &= benchsupport::check("word store (150,000 words): open a view, on the first word", t.at("BM_OpenView") / 1e6,
+                               5, "ms");
+    met &= benchsupport::check("word store: MoveNext", t.at("BM_MoveNext") / 1e3, 5, "us");
+    met &= benchsupport::check("word store: FindFirst of a word near the end", t.at("BM_FindFirstNearEnd") / 1e3, 20,
+                               "us");
+    met &= benchsupport::check("word store: FindFirst of a missing word", t.at("BM_FindFirstMiss") / 1e3, 20, "us");
     const double scan = t.at("BM_LinearScanFind");
-    met &= benchsupport::checkAtLeast("linear scan over FindFirst near the end", scan / t.at("BM_FindFirstNearEnd"),
-                                      100, "x");
-    met &=
-        benchsupport::checkAtLeast("linear scan over FindFirst of a miss", scan / t.at("BM_FindFirstMiss"), 100, "x");
+    met &= benchsupport::checkAtLeast("word store: a linear scan over FindFirst (near the end)",
+                                      scan / t.at("BM_FindFirstNearEnd"), 100, "x");
+    met &= benchsupport::checkAtLeast("word store: a linear scan over FindFirst (a miss)",
+                                      scan / t.at("BM_FindFirstMiss"), 100, "x");
     return met ? 0 : 1;
 }
