@@ -2,7 +2,7 @@
 
 #include "about/Contact.h"
 #include "about/frmAbout.h"
-#include "gradient/clsGradient.h"
+#include "gradient/MetalShading.h"
 #include "modSlider.h"
 #include "platform/Conversions.h"
 #include "platform/MessageBox.h"
@@ -153,14 +153,8 @@ void fMain::ParkTrays() {
 // Paints the metal shading into the persistent image, where it stays for every later repaint.
 void fMain::ShadeSurface() {
     using platform::RGB;
-    const float width = Width();
-    std::int16_t mid1 = platform::toInt16(platform::intDivide(width, 2));
-    std::int16_t mid2 =
-        platform::toInt16(static_cast<double>(platform::intDivide(width, 3)) + platform::intDivide(width, 2));
-    std::int16_t mid3 = platform::toInt16(width);
-    gradient::clsGradient painter;
-    painter.MetalCylander(RGB(25, 25, 25), RGB(215, 215, 215), RGB(50, 50, 50), RGB(200, 200, 200), mid1, mid2, mid3,
-                          &surface());
+    gradient::shadeMetal(surface(), {RGB(25, 25, 25), RGB(215, 215, 215), RGB(50, 50, 50), RGB(200, 200, 200)},
+                         gradient::edgesByHalvesAndThirds(Width()));
 }
 
 void fMain::btnClose_Click() {

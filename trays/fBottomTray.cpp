@@ -5,7 +5,7 @@
 #include "WordView.h"
 #include "fLeftTray.h"
 #include "fRightTray.h"
-#include "gradient/clsGradient.h"
+#include "gradient/MetalShading.h"
 #include "modSlider.h"
 #include "platform/Conversions.h"
 #include "platform/MessageBox.h"
@@ -17,11 +17,7 @@
 
 namespace trays {
 
-fBottomTray::fBottomTray()
-    : Form(skin::findTrayDesign().width, skin::findTrayDesign().height, TrayWindowFlags),
-      m_controls(skin::buildControls(*this, *this, skin::findTrayDesign())) {
-    SetBackColor(platform::colourOf(skin::findTrayDesign().backColour));
-    prepareTrayWindow(*this);
+fBottomTray::fBottomTray() : TrayForm(skin::findTrayDesign()) {
     Text3 = m_controls.get<QLineEdit>("Text3");
     Command1 = m_controls.get<QPushButton>("Command1");
     // Enter in the find box presses "&FindFast", as Alt+F does.
@@ -35,13 +31,8 @@ void fBottomTray::Form_Load() {
     // The word tray's word box gets its final, rounder corners here (touching the tray loads it first).
     RoundBoxCorners(*platform::instance<fLeftTray>().Text1, 15);
     SetWindowRgn(modSlider::LoadRegionFile(modSlider::AppDir + QStringLiteral("bot.pts")), true);
-    const float width = Width();
-    std::int16_t mid1 = platform::toInt16(platform::intDivide(width, 2));
-    std::int16_t mid2 =
-        platform::toInt16(static_cast<double>(platform::intDivide(width, 3)) + platform::intDivide(width, 2));
-    std::int16_t mid3 = platform::toInt16(width);
-    gradient::clsGradient().MetalCylander(RGB(25, 25, 25), RGB(215, 215, 215), RGB(50, 50, 50), RGB(200, 200, 200),
-                                          mid1, mid2, mid3, &surface());
+    gradient::shadeMetal(surface(), {RGB(25, 25, 25), RGB(215, 215, 215), RGB(50, 50, 50), RGB(200, 200, 200)},
+                         gradient::edgesByHalvesAndThirds(Width()));
     core::OpenWordView(db, rstInfo);
 }
 

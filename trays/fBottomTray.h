@@ -1,8 +1,7 @@
 #pragma once
 
 #include "Database.h"
-#include "platform/Form.h"
-#include "skin/FormBuilder.h"
+#include "TrayForm.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -11,7 +10,7 @@
 namespace trays {
 
 // The find tray: slides down from under the main window's bottom edge; looks a typed word up in the word store.
-class fBottomTray : public platform::Form {
+class fBottomTray : public TrayForm {
 public:
     fBottomTray();
 
@@ -26,8 +25,6 @@ public:
 
 private:
     void ShowFoundRecord();
-
-    skin::Controls m_controls;
 };
 
 } // namespace trays

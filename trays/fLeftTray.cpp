@@ -3,7 +3,7 @@
 #include "RoundedBox.h"
 #include "TrayWindow.h"
 #include "WordView.h"
-#include "gradient/clsGradient.h"
+#include "gradient/MetalShading.h"
 #include "modSlider.h"
 #include "platform/Conversions.h"
 #include "platform/Program.h"
@@ -13,11 +13,7 @@
 
 namespace trays {
 
-fLeftTray::fLeftTray()
-    : Form(skin::wordTrayDesign().width, skin::wordTrayDesign().height, TrayWindowFlags),
-      m_controls(skin::buildControls(*this, *this, skin::wordTrayDesign())) {
-    SetBackColor(platform::colourOf(skin::wordTrayDesign().backColour));
-    prepareTrayWindow(*this);
+fLeftTray::fLeftTray() : TrayForm(skin::wordTrayDesign()) {
     List1 = m_controls.get<QListView>("List1");
     Text1 = m_controls.get<QPlainTextEdit>("Text1");
     Timer1 = m_controls.get<QTimer>("Timer1");
@@ -29,12 +25,8 @@ void fLeftTray::Form_Load() {
     RoundBoxCorners(*Text1, 5);
     RoundBoxCorners(*List1, 20);
     SetWindowRgn(modSlider::LoadRegionFile(modSlider::AppDir + QStringLiteral("lh.pts")), true);
-    const float width = Width();
-    std::int16_t mid1 = platform::toInt16(platform::intDivide(width, 6));
-    std::int16_t mid2 = platform::toInt16(static_cast<double>(width) - 150);
-    std::int16_t mid3 = platform::toInt16(width);
-    gradient::clsGradient().MetalCylander(RGB(25, 25, 25), RGB(215, 215, 215), RGB(50, 50, 50), RGB(200, 200, 200),
-                                          mid1, mid2, mid3, &surface());
+    gradient::shadeMetal(surface(), {RGB(25, 25, 25), RGB(215, 215, 215), RGB(50, 50, 50), RGB(200, 200, 200)},
+                         gradient::edgesBySixthAndMargin(Width()));
     core::OpenWordView(db, rstInfo);
     // The list shows every word of this view, read as the list is scrolled.
     m_words = new WordListModel(*rstInfo, List1);

@@ -1,9 +1,8 @@
 #pragma once
 
 #include "Database.h"
+#include "TrayForm.h"
 #include "WordListModel.h"
-#include "platform/Form.h"
-#include "skin/FormBuilder.h"
 
 #include <QListView>
 #include <QPlainTextEdit>
@@ -13,7 +12,7 @@
 namespace trays {
 
 // The word tray: slides out from under the main window's left edge; shows the current word and a word list.
-class fLeftTray : public platform::Form {
+class fLeftTray : public TrayForm {
 public:
     fLeftTray();
 
@@ -28,7 +27,6 @@ public:
     QTimer* Timer1;
 
 private:
-    skin::Controls m_controls;
     WordListModel* m_words = nullptr;
 };
 

@@ -8,14 +8,6 @@ set -u
 start_program "$@"
 echo "main window at $X,$Y (window manager: ${E2E_WM:-none})"
 
-tray_at() {
-    local w
-    for w in $(xdotool search --onlyvisible --name '^Form1$' 2>/dev/null); do
-        read -r tx ty _ _ <<<"$(geometry "$w")"
-        [ "$tx" = "$1" ] && [ "$ty" = "$2" ] && return 0
-    done
-    return 1
-}
 main_at() { read -r mx my _ _ <<<"$(geometry "$MAIN")"; [ "$mx" = "$1" ] && [ "$my" = "$2" ]; }
 
 xdotool mousemove $((X + 303)) $((Y + 48)) click 1

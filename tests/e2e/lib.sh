@@ -41,6 +41,16 @@ box_text() {
     xclip -o -selection clipboard 2>/dev/null
 }
 
+# tray_at X Y: a tray ("Form1") stands there.
+tray_at() {
+    local w
+    for w in $(xdotool search --onlyvisible --name '^Form1$' 2>/dev/null); do
+        read -r tx ty _ _ <<<"$(geometry "$w")"
+        [ "$tx" = "$1" ] && [ "$ty" = "$2" ] && return 0
+    done
+    return 1
+}
+
 shaded() { [ "$(pixel $((X + 156)) $((Y + 150)))" = "215,215,215" ] && [ "$(pixel $((X + 261)) $((Y + 150)))" = "50,50,50" ]; }
 
 # close_program: clicks the close area and expects the program to end with status 0.

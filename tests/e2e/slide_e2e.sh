@@ -15,14 +15,6 @@ under_y=$((Y + 120))
 main_pixel=$(pixel "$under_x" "$under_y")
 main_in_front() { [ "$(pixel "$under_x" "$under_y")" = "$main_pixel" ]; }
 
-tray_at() { # tray_at X Y: a "Form1" window stands there
-    local w
-    for w in $(xdotool search --onlyvisible --name '^Form1$' 2>/dev/null); do
-        read -r tx ty _ _ <<<"$(geometry "$w")"
-        [ "$tx" = "$1" ] && [ "$ty" = "$2" ] && return 0
-    done
-    return 1
-}
 
 # The word tray: out to M.left - 3480 twips (116 steps of 30), 7 pixels below the main window's top.
 xdotool mousemove $((X + 9)) $((Y + 47)) click 1

@@ -1,5 +1,7 @@
+#include "gradient/MetalShading.h"
 #include "gradient/clsGradient.h"
 #include "platform/MessageBox.h"
+#include "platform/RuntimeError.h"
 #include "platform/SystemColors.h"
 
 #include <gtest/gtest.h>
@@ -263,4 +265,15 @@ TEST_F(MetalShading, ScaleModesAndSurfaceKinds) {
     shade(label, m1, m2, m3, untouched);
     EXPECT_EQ(label.pixel(0, 0), before);
     EXPECT_EQ(untouched.Angle(), 315.0f);
+}
+
+TEST(MetalShadingEdges, TheWindowsSplits) {
+    const auto main = gradient::edgesByHalvesAndThirds(4695);
+    EXPECT_EQ((std::vector<int>{main.mid1, main.mid2, main.mid3}), (std::vector<int>{2347, 3912, 4695}));
+    const auto find = gradient::edgesByHalvesAndThirds(4290);
+    EXPECT_EQ((std::vector<int>{find.mid1, find.mid2, find.mid3}), (std::vector<int>{2145, 3575, 4290}));
+    const auto word = gradient::edgesBySixthAndMargin(3555);
+    EXPECT_EQ((std::vector<int>{word.mid1, word.mid2, word.mid3}), (std::vector<int>{592, 3405, 3555}));
+    // The edges are 16-bit: a surface wider than 32767 twips overflows, as the designs' arithmetic does.
+    EXPECT_THROW(gradient::edgesByHalvesAndThirds(70000), platform::RuntimeError);
 }

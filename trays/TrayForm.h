@@ -1,0 +1,18 @@
+#pragma once
+
+#include "platform/Form.h"
+#include "skin/Design.h"
+#include "skin/FormBuilder.h"
+
+namespace trays {
+
+// What the three trays share: a form built from its design, in its back colour, kept off the taskbar and out of
+// window switchers, with no owner.
+class TrayForm : public platform::Form {
+protected:
+    explicit TrayForm(const skin::FormDesign& design);
+
+    skin::Controls m_controls;
+};
+
+} // namespace trays
