@@ -170,19 +170,19 @@ void fMain::Label7_Click() {
 }
 
 void fMain::cmdNext_Click() {
-    rstInfo->MoveNext();
-    if (rstInfo->Eof()) {
-        platform::MsgBox(QStringLiteral("End of file reached."), platform::vbOKOnly, QStringLiteral("  Error!"));
-        Form_Load();
-    } else {
-        ShowRecord();
-    }
+    Step(&Recordset::MoveNext, &Recordset::Eof, QStringLiteral("End of file reached."));
 }
 
 void fMain::CmdPrev_Click() {
-    rstInfo->MovePrevious();
-    if (rstInfo->Bof()) {
-        platform::MsgBox(QStringLiteral("Front End of file."), platform::vbOKOnly, QStringLiteral("  Error!"));
+    Step(&Recordset::MovePrevious, &Recordset::Bof, QStringLiteral("Front End of file."));
+}
+
+// One step of browsing: past either end, the message and then the whole load routine again (the boxes keep what
+// they show); otherwise the new word and meaning into the trays' boxes.
+void fMain::Step(void (Recordset::*move)(), bool (Recordset::*pastTheEnd)() const, const QString& message) {
+    ((*rstInfo).*move)();
+    if (((*rstInfo).*pastTheEnd)()) {
+        platform::MsgBox(message, platform::vbOKOnly, QStringLiteral("  Error!"));
         Form_Load();
     } else {
         ShowRecord();

@@ -85,6 +85,7 @@ private:
     void wireHandlers();
     void ParkTrays();
     void ShadeSurface();
+    void Step(void (Recordset::*move)(), bool (Recordset::*pastTheEnd)() const, const QString& message);
     void ShowRecord();
     static void Highlight(const ArrowArray& outOrDown, const ArrowArray& inOrUp, const ArrowArray& underPointer);
     void SlideLeftTrayIn() { m_slider.SlideLeftTrayIn(); }

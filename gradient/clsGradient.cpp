@@ -36,6 +36,32 @@ std::int32_t resolveSystemColour(std::int32_t lData) {
 std::int32_t add32(std::int64_t a, std::int64_t b) {
     return platform::toInt32(static_cast<double>(a + b));
 }
+// Appends copies of the line two endpoints back, one pixel further on, until the two newest endpoints both lie
+// beyond the far side; the test runs after every endpoint. The list grows by ListChunk points at a time.
+template <int DX, int DY> void sweepEnds(std::vector<PointL>& ends, std::int32_t W, std::int32_t H) {
+    for (;;) {
+        const PointL back = ends[ends.size() - 2];
+        ends.push_back({DX == 0 ? back.x : add32(back.x, DX), DY == 0 ? back.y : add32(back.y, DY)});
+        const PointL& newest = ends[ends.size() - 1];
+        const PointL& before = ends[ends.size() - 2];
+        bool done = false;
+        if constexpr (DX > 0) {
+            done = newest.x > W && before.x > W;
+        } else if constexpr (DX < 0) {
+            done = newest.x < 0 && before.x < 0;
+        } else if constexpr (DY > 0) {
+            done = newest.y > H && before.y > H;
+        } else {
+            done = newest.y < 0 && before.y < 0;
+        }
+        if (done) {
+            return;
+        }
+        if (ends.size() % ListChunk == 0) {
+            ends.reserve(ends.size() + ListChunk);
+        }
+    }
+}
 } // namespace
 
 clsGradient::clsGradient() : mlColor1(0x00FFFFD0), mlColor2(0x00400000), mfAngle(315.0f) {}
@@ -149,24 +175,19 @@ std::int32_t clsGradient::sweep(std::int16_t X, std::int16_t Y, platform::Device
                     platform::toInt32(single(static_cast<double>(oy) + y0))});
     ends.push_back({platform::toInt32(single(static_cast<double>(ox) + x1)),
                     platform::toInt32(single(static_cast<double>(oy) + y1))});
-    auto beyond = [&](const PointL& p) {
-        if (dx > 0) {
-            return p.x > W;
-        }
-        if (dx < 0) {
-            return p.x < 0;
-        }
-        return dy > 0 ? p.y > H : p.y < 0;
-    };
-    for (;;) {
-        const PointL& back = ends[ends.size() - 2];
-        ends.push_back({add32(back.x, dx), add32(back.y, dy)});
-        if (beyond(ends[ends.size() - 1]) && beyond(ends[ends.size() - 2])) {
-            break;
-        }
-        if (ends.size() % ListChunk == 0) {
-            ends.reserve(ends.size() + ListChunk);
-        }
+    switch (dx * 2 + dy) { // one loop for each step, so that each endpoint costs one sum and one test
+    case 2:
+        sweepEnds<1, 0>(ends, W, H);
+        break;
+    case -2:
+        sweepEnds<-1, 0>(ends, W, H);
+        break;
+    case 1:
+        sweepEnds<0, 1>(ends, W, H);
+        break;
+    default:
+        sweepEnds<0, -1>(ends, W, H);
+        break;
     }
     const auto n = static_cast<std::int32_t>(ends.size());
 

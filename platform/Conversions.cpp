@@ -7,11 +7,6 @@
 
 namespace platform {
 
-// The default floating-point rounding mode rounds halves to even, and the program never changes it.
-double roundHalfEven(double value) {
-    return std::nearbyint(value);
-}
-
 namespace {
 template <typename Int> Int convert(double value) {
     const double rounded = roundHalfEven(value);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 
 namespace platform {
@@ -17,8 +18,11 @@ static_assert(twipsToPixels(4695) == 313);
 static_assert(twipsToPixels(3150) == 210);
 static_assert(pixelsToTwips(2) == 30);
 
-// Round to the nearest integer with halves to the even neighbour, as the runtime's conversions do.
-double roundHalfEven(double value);
+// Round to the nearest integer with halves to the even neighbour, as the runtime's conversions do (the default
+// floating-point rounding mode does exactly that, and the program never changes it).
+inline double roundHalfEven(double value) {
+    return std::nearbyint(value);
+}
 
 // CInt and CLng: round half to even, then raise error 6 "Overflow" when the result leaves the type's range.
 std::int16_t toInt16(double value);

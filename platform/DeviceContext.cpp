@@ -27,6 +27,8 @@ PenHandle SurfaceDeviceContext::selectObject(PenHandle pen) {
     }
     const PenHandle previous = m_selected;
     m_selected = pen;
+    const Pen* selected = findPen(pen);
+    m_selectedPen = selected != nullptr ? *selected : Pen{0, 1, 0};
     return previous;
 }
 
@@ -35,18 +37,19 @@ bool SurfaceDeviceContext::deleteObject(PenHandle pen) {
     if (pen == m_selected || pen == StockBlackPen) {
         return false;
     }
-    const auto it = std::find_if(m_pens.begin(), m_pens.end(), [pen](const auto& p) { return p.first == pen; });
-    if (it == m_pens.end()) {
+    // Pens are mostly deleted right after they were made: look from the newest.
+    const auto it = std::find_if(m_pens.rbegin(), m_pens.rend(), [pen](const auto& p) { return p.first == pen; });
+    if (it == m_pens.rend()) {
         return false;
     }
-    m_pens.erase(it);
+    m_pens.erase(std::next(it).base());
     return true;
 }
 
 const SurfaceDeviceContext::Pen* SurfaceDeviceContext::findPen(PenHandle handle) const {
-    for (const auto& [h, pen] : m_pens) {
-        if (h == handle) {
-            return &pen;
+    for (auto it = m_pens.rbegin(); it != m_pens.rend(); ++it) {
+        if (it->first == handle) {
+            return &it->second;
         }
     }
     return nullptr;
@@ -58,10 +61,7 @@ void SurfaceDeviceContext::moveToEx(int x, int y) {
 }
 
 bool SurfaceDeviceContext::lineTo(int x, int y) {
-    Pen pen{0, 1, 0};
-    if (const Pen* selected = findPen(m_selected)) {
-        pen = *selected;
-    }
+    const Pen& pen = m_selectedPen;
     if (pen.style != PenStyleNull && m_surface.bits != nullptr && x == m_x) {
         holdVertical(x, m_y, y, pixelFromColour(pen.colour));
     } else if (pen.style != PenStyleNull && m_surface.bits != nullptr) {

@@ -84,6 +84,7 @@ private:
     std::vector<std::pair<PenHandle, Pen>> m_pens;
     PenHandle m_nextPen = StockBlackPen + 1;
     PenHandle m_selected = StockBlackPen;
+    Pen m_selectedPen{0, 1, 0}; // what lineTo draws with, kept by value
     int m_x = 0;
     int m_y = 0;
     std::vector<Span> m_pending;
