@@ -41,6 +41,10 @@ bool check(const std::string& what, double measured, double limit, const char* u
     return met;
 }
 
+void note(const std::string& what, double measured, const char* unit) {
+    std::printf("| %s | %.1f %s | - | - |\n", what.c_str(), measured, unit);
+}
+
 bool checkAtLeast(const std::string& what, double measured, double limit, const char* unit) {
     const bool met = measured >= limit;
     std::printf("| %s | %.0f %s | at least %g %s | %s |\n", what.c_str(), measured, unit, limit, unit,
