@@ -119,11 +119,11 @@ void addGraphic(platform::GraphicsHost& graphics, const ControlSpec& c) {
 
 } // namespace
 
-QFont fontOf(const FontSpec& spec) {
-    QFont font(spec.face == Face::Heavy ? QStringLiteral("DejaVu Sans") : QStringLiteral("Liberation Sans"));
-    font.setPointSizeF(spec.points);
-    font.setWeight(spec.face == Face::Heavy ? QFont::Black : (spec.bold ? QFont::Bold : QFont::Normal));
-    font.setUnderline(spec.underline);
+QFont fontOf(const FontSpec& wanted) {
+    QFont font(wanted.face == Face::Heavy ? QStringLiteral("DejaVu Sans") : QStringLiteral("Liberation Sans"));
+    font.setPointSizeF(wanted.points);
+    font.setWeight(wanted.face == Face::Heavy ? QFont::Black : (wanted.bold ? QFont::Bold : QFont::Normal));
+    font.setUnderline(wanted.underline);
     return font;
 }
 

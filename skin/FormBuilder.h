@@ -11,7 +11,7 @@
 namespace skin {
 
 // The font a design asks for, with the free faces that stand in for the classic ones.
-QFont fontOf(const FontSpec& spec);
+QFont fontOf(const FontSpec& wanted);
 
 // The controls built from a design, found by name and index.
 class Controls {

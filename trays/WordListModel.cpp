@@ -1,5 +1,7 @@
 #include "WordListModel.h"
 
+#include "platform/Program.h"
+
 namespace trays {
 
 WordListModel::WordListModel(core::Recordset& view, QObject* parent) : QAbstractListModel(parent), m_view(view) {}
@@ -24,10 +26,13 @@ void WordListModel::fetchMore(const QModelIndex& parent) {
         return;
     }
     QStringList batch;
-    while (batch.size() < BatchSize && !m_view.Eof()) {
-        batch.append(QString::fromStdString(m_view.Fields(0).Text()));
-        m_view.MoveNext();
-    }
+    // Called from inside the list's own layout: a store error is reported here, not thrown through the toolkit.
+    platform::program::guarded([&] {
+        while (batch.size() < BatchSize && !m_view.Eof()) {
+            batch.append(QString::fromStdString(m_view.Fields(0).Text()));
+            m_view.MoveNext();
+        }
+    });
     if (batch.isEmpty()) {
         return;
     }
