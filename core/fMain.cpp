@@ -19,7 +19,6 @@
 #include "trays/fRightTray.h"
 
 #include <QCloseEvent>
-#include <QCursor>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QUrl>
@@ -252,7 +251,7 @@ void fMain::Image2_MouseMove() {
 }
 
 void fMain::Image2_MouseDown(Qt::MouseButton /*button*/) {
-    skin::WindowDrag::run(*this, QCursor::pos());
+    skin::WindowDrag::run(*this, Image2->pressedAt());
 }
 
 // Every repaint shows again the trays that are out (a tray sliding out is not out yet, one sliding in still is);

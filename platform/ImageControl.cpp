@@ -24,6 +24,7 @@ void ImageControl::paintEvent(QPaintEvent* /*event*/) {
 
 void ImageControl::mousePressEvent(QMouseEvent* event) {
     m_pressed = event->button() == Qt::LeftButton;
+    m_pressedAt = event->globalPosition().toPoint();
     if (onMouseDown) {
         onMouseDown(event->button());
     }

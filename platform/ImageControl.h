@@ -13,6 +13,8 @@ public:
     explicit ImageControl(QWidget* parent);
 
     void setPicture(const QPixmap& picture);
+    // Where the pointer was, on the screen, when a button was last pressed here.
+    QPoint pressedAt() const { return m_pressedAt; }
     const QPixmap& picture() const { return m_picture; }
 
     std::function<void()> onClick;
@@ -29,6 +31,7 @@ protected:
 private:
     QPixmap m_picture;
     bool m_pressed = false;
+    QPoint m_pressedAt;
 };
 
 } // namespace platform

@@ -9,7 +9,6 @@
 #include "trays/fRightTray.h"
 
 #include <QApplication>
-#include <QCursor>
 #include <QMouseEvent>
 #include <QTest>
 #include <QTimer>
@@ -137,7 +136,7 @@ TEST_F(Hover, DragMovesWithThePointerAndNothingElseRunsMeanwhile) {
     int handlersDuringDrag = 0;
     main->Image2->onMouseMove = [&] { ++handlersDuringDrag; };
     QTimer::singleShot(0, [&] {
-        const QPoint from = QCursor::pos();
+        const QPoint from = main->Image2->pressedAt();
         for (const QPoint by : {QPoint(10, 5), QPoint(40, 25)}) {
             QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(from + by), Qt::NoButton, Qt::RightButton,
                              Qt::NoModifier);
