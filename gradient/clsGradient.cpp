@@ -86,8 +86,10 @@ void clsGradient::SetAngle(float fData) {
 std::int32_t clsGradient::BlendColors(std::int32_t lColor1, std::int32_t lColor2, std::int32_t lSteps,
                                       std::vector<std::int32_t>& laRetColors) {
     lSteps = std::max(lSteps, 2);
-    const double r1 = lColor1 & 0xFF, g1 = (lColor1 & 0xFF00) / 256, b1 = (lColor1 & 0xFF0000) / 65536;
-    const double r2 = lColor2 & 0xFF, g2 = (lColor2 & 0xFF00) / 256, b2 = (lColor2 & 0xFF0000) / 65536;
+    // The channels of the low three bytes; bits 24 to 31 play no part.
+    auto channel = [](std::int32_t colour, int shift) { return static_cast<double>((colour >> shift) & 0xFF); };
+    const double r1 = channel(lColor1, 0), g1 = channel(lColor1, 8), b1 = channel(lColor1, 16);
+    const double r2 = channel(lColor2, 0), g2 = channel(lColor2, 8), b2 = channel(lColor2, 16);
     const float dR = single(SafeDivide(r2 - r1, lSteps));
     const float dG = single(SafeDivide(g2 - g1, lSteps));
     const float dB = single(SafeDivide(b2 - b1, lSteps));
