@@ -7,92 +7,8 @@
 
 namespace platform {
 
-namespace {
-constexpr int PenStyleNull = 5;
-}
-
 SurfaceDeviceContext::SurfaceDeviceContext(PixelSurface surface) : m_surface(surface) {
     m_pending.reserve(BatchLines);
-}
-
-PenHandle SurfaceDeviceContext::createPen(int style, int width, std::int32_t colour) {
-    const PenHandle handle = m_nextPen++;
-    m_pens.emplace_back(handle, Pen{style, width, colour});
-    return handle;
-}
-
-PenHandle SurfaceDeviceContext::selectObject(PenHandle pen) {
-    if (pen != StockBlackPen && findPen(pen) == nullptr) {
-        return 0;
-    }
-    const PenHandle previous = m_selected;
-    m_selected = pen;
-    const Pen* selected = findPen(pen);
-    m_selectedPen = selected != nullptr ? *selected : Pen{0, 1, 0};
-    return previous;
-}
-
-bool SurfaceDeviceContext::deleteObject(PenHandle pen) {
-    // A selected pen cannot be deleted, and the stock pen is never deleted.
-    if (pen == m_selected || pen == StockBlackPen) {
-        return false;
-    }
-    // Pens are mostly deleted right after they were made: look from the newest.
-    const auto it = std::find_if(m_pens.rbegin(), m_pens.rend(), [pen](const auto& p) { return p.first == pen; });
-    if (it == m_pens.rend()) {
-        return false;
-    }
-    m_pens.erase(std::next(it).base());
-    return true;
-}
-
-const SurfaceDeviceContext::Pen* SurfaceDeviceContext::findPen(PenHandle handle) const {
-    for (auto it = m_pens.rbegin(); it != m_pens.rend(); ++it) {
-        if (it->first == handle) {
-            return &it->second;
-        }
-    }
-    return nullptr;
-}
-
-void SurfaceDeviceContext::moveToEx(int x, int y) {
-    m_x = x;
-    m_y = y;
-}
-
-bool SurfaceDeviceContext::lineTo(int x, int y) {
-    const Pen& pen = m_selectedPen;
-    if (pen.style != PenStyleNull && m_surface.bits != nullptr && x == m_x) {
-        holdVertical(x, m_y, y, pixelFromColour(pen.colour));
-    } else if (pen.style != PenStyleNull && m_surface.bits != nullptr) {
-        flush();
-        const std::uint32_t pixel = pixelFromColour(pen.colour);
-        std::uint32_t* bits = m_surface.bits;
-        const int stride = m_surface.stride;
-        rasteriseLine(m_x, m_y, x, y, m_surface.width, m_surface.height,
-                      [bits, stride, pixel](int px, int py) { bits[py * stride + px] = pixel; });
-    }
-    m_x = x;
-    m_y = y;
-    return true;
-}
-
-void SurfaceDeviceContext::holdVertical(int x, int fromY, int toY, std::uint32_t pixel) {
-    if (fromY == toY || x < 0 || x >= m_surface.width) {
-        return;
-    }
-    // First pixel in, last pixel out, whichever way the line runs.
-    int top = fromY < toY ? fromY : toY + 1;
-    int bottom = fromY < toY ? toY - 1 : fromY;
-    top = std::max(top, 0);
-    bottom = std::min(bottom, m_surface.height - 1);
-    if (top > bottom) {
-        return;
-    }
-    m_pending.push_back({x, top, bottom, pixel});
-    if (m_pending.size() == BatchLines) {
-        flush();
-    }
 }
 
 void SurfaceDeviceContext::flush() {
@@ -149,6 +65,15 @@ void SurfaceDeviceContext::flushUniform(int left, int right, int top, int bottom
             }
         }
     }
+}
+
+void SurfaceDeviceContext::drawLine(int x, int y) {
+    flush();
+    const std::uint32_t pixel = pixelFromColour(m_selectedPen.colour);
+    std::uint32_t* bits = m_surface.bits;
+    const int stride = m_surface.stride;
+    rasteriseLine(m_x, m_y, x, y, m_surface.width, m_surface.height,
+                  [bits, stride, pixel](int px, int py) { bits[py * stride + px] = pixel; });
 }
 
 } // namespace platform

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
+#include <iterator>
 #include <utility>
 #include <vector>
 
@@ -72,9 +74,11 @@ private:
         std::uint32_t pixel;
     };
     static constexpr PenHandle StockBlackPen = 1;
+    static constexpr int PenStyleNull = 5;
     static constexpr std::size_t BatchLines = 256;
 
     void holdVertical(int x, int fromY, int toY, std::uint32_t pixel);
+    void drawLine(int x, int y); // any line but a vertical one
     void flushUniform(int left, int right, int top, int bottom);
 
     PixelSurface m_surface;
@@ -91,5 +95,82 @@ private:
     std::vector<std::uint32_t> m_row;
     std::vector<std::uint8_t> m_rowSet;
 };
+
+// The small operations are inline: a fill calls them for every line it draws.
+inline bool SurfaceDeviceContext::lineTo(int x, int y) {
+    if (m_selectedPen.style != PenStyleNull && m_surface.bits != nullptr) {
+        if (x == m_x) {
+            holdVertical(x, m_y, y, pixelFromColour(m_selectedPen.colour));
+        } else {
+            drawLine(x, y);
+        }
+    }
+    m_x = x;
+    m_y = y;
+    return true;
+}
+
+inline void SurfaceDeviceContext::holdVertical(int x, int fromY, int toY, std::uint32_t pixel) {
+    if (fromY == toY || x < 0 || x >= m_surface.width) {
+        return;
+    }
+    // First pixel in, last pixel out, whichever way the line runs.
+    int top = fromY < toY ? fromY : toY + 1;
+    int bottom = fromY < toY ? toY - 1 : fromY;
+    top = std::max(top, 0);
+    bottom = std::min(bottom, m_surface.height - 1);
+    if (top > bottom) {
+        return;
+    }
+    m_pending.push_back({x, top, bottom, pixel});
+    if (m_pending.size() == BatchLines) {
+        flush();
+    }
+}
+
+inline PenHandle SurfaceDeviceContext::createPen(int style, int width, std::int32_t colour) {
+    const PenHandle handle = m_nextPen++;
+    m_pens.emplace_back(handle, Pen{style, width, colour});
+    return handle;
+}
+
+inline PenHandle SurfaceDeviceContext::selectObject(PenHandle pen) {
+    if (pen != StockBlackPen && findPen(pen) == nullptr) {
+        return 0;
+    }
+    const PenHandle previous = m_selected;
+    m_selected = pen;
+    const Pen* selected = findPen(pen);
+    m_selectedPen = selected != nullptr ? *selected : Pen{0, 1, 0};
+    return previous;
+}
+
+inline bool SurfaceDeviceContext::deleteObject(PenHandle pen) {
+    // A selected pen cannot be deleted, and the stock pen is never deleted.
+    if (pen == m_selected || pen == StockBlackPen) {
+        return false;
+    }
+    // Pens are mostly deleted right after they were made: look from the newest.
+    const auto it = std::find_if(m_pens.rbegin(), m_pens.rend(), [pen](const auto& p) { return p.first == pen; });
+    if (it == m_pens.rend()) {
+        return false;
+    }
+    m_pens.erase(std::next(it).base());
+    return true;
+}
+
+inline const SurfaceDeviceContext::Pen* SurfaceDeviceContext::findPen(PenHandle handle) const {
+    for (auto it = m_pens.rbegin(); it != m_pens.rend(); ++it) {
+        if (it->first == handle) {
+            return &it->second;
+        }
+    }
+    return nullptr;
+}
+
+inline void SurfaceDeviceContext::moveToEx(int x, int y) {
+    m_x = x;
+    m_y = y;
+}
 
 } // namespace platform

@@ -1,6 +1,7 @@
 #include "platform/Conversions.h"
 #include "platform/RuntimeError.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
 
@@ -26,6 +27,13 @@ TEST(Conversions, RoundHalvesToEven) {
     EXPECT_EQ(toInt16(2.5001), 3);
     EXPECT_EQ(toInt32(1e9 + 0.5), 1000000000);
     EXPECT_EQ(toInt32(-0.5), 0);
+}
+
+TEST(Conversions, RoundingAgreesWithTheRoundingModeEverywhere) {
+    for (double v : {0.5, 1.5, 2.5, -0.5, -1.5, -2.5, 0.49999999999999994, 1e15 + 0.5, 1e15 + 1.5, -1e15 - 0.5,
+                     2251799813685248.5, 4503599627370495.5, 4503599627370497.0, 1e300, -1e-300, 123456.75}) {
+        EXPECT_EQ(roundHalfEven(v), std::nearbyint(v)) << v;
+    }
 }
 
 TEST(Conversions, SixteenBitRangeEdges) {
