@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
+#include <QTransform>
 
 namespace skin {
 
@@ -48,20 +49,15 @@ QImage bookImage(int size) {
     p.setBrush(QColor(192, 192, 192));
     p.drawRoundedRect(QRectF(2, 7, 28, 21), 2, 2); // the cover
     p.setBrush(QColor(240, 240, 240));
-    QPainterPath left;
-    left.moveTo(16, 9);
-    left.cubicTo(12, 6, 7, 6, 4, 8);
-    left.lineTo(4, 26);
-    left.cubicTo(7, 24, 12, 24, 16, 27);
-    left.closeSubpath();
-    p.drawPath(left);
-    QPainterPath right;
-    right.moveTo(16, 9);
-    right.cubicTo(20, 6, 25, 6, 28, 8);
-    right.lineTo(28, 26);
-    right.cubicTo(25, 24, 20, 24, 16, 27);
-    right.closeSubpath();
-    p.drawPath(right);
+    // The left page, and the same page mirrored about the spine at x = 16.
+    QPainterPath page;
+    page.moveTo(16, 9);
+    page.cubicTo(12, 6, 7, 6, 4, 8);
+    page.lineTo(4, 26);
+    page.cubicTo(7, 24, 12, 24, 16, 27);
+    page.closeSubpath();
+    p.drawPath(page);
+    p.drawPath(QTransform(-1, 0, 0, 1, 32, 0).map(page));
     p.setPen(QPen(QColor(128, 128, 128), 1));
     for (int y = 12; y <= 21; y += 3) { // lines of text
         p.drawLine(QPointF(6.5, y), QPointF(13.5, y + 0.5));
