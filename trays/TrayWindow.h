@@ -10,7 +10,8 @@ namespace trays {
 // keeps an owned (transient) window above its owner, and a tray must slide out from under the main window.
 inline constexpr Qt::WindowFlags TrayWindowFlags = Qt::Window;
 
-// What every tray needs of the desktop: no taskbar entry, no place in window switchers, no focus taken when shown.
+// What every tray needs of the desktop before it is first shown: no taskbar entry, no place in window switchers, no
+// focus taken when shown.
 void prepareTrayWindow(QWidget& tray);
 
 } // namespace trays

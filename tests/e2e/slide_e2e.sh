@@ -36,6 +36,15 @@ if [ "${E2E_WM:-}" = openbox ]; then
     last=$(echo "$stacking" | tr ' ' '\n' | grep -n -i -x "$main_frame" | cut -d: -f1)
     total=$(echo "$stacking" | wc -w)
     [ -n "$last" ] && [ "$last" = "$total" ] || fail "the window manager stacks a tray above the main window: $stacking"
+    # Neither tray has a place in a taskbar or a window switcher.
+    for client in $(xprop -root _NET_CLIENT_LIST | sed 's/.*# //; s/,//g'); do
+        [ "$((client))" = "$MAIN" ] && continue
+        state=$(xprop -id "$client" _NET_WM_STATE)
+        case "$state" in
+        *_NET_WM_STATE_SKIP_TASKBAR*_NET_WM_STATE_SKIP_PAGER* | *_NET_WM_STATE_SKIP_PAGER*_NET_WM_STATE_SKIP_TASKBAR*) ;;
+        *) fail "a tray would show in the taskbar or a switcher: $state" ;;
+        esac
+    done
 fi
 
 # Next: the second word and its meaning show in the trays' boxes.

@@ -94,7 +94,8 @@ TEST_F(Program, StartUpLoadsTheTraysInOrderHiddenAndParked) {
     for (platform::Form* tray : std::initializer_list<platform::Form*>{&instance<fLeftTray>(), &instance<fRightTray>(),
                                                                        &instance<fBottomTray>()}) {
         EXPECT_FALSE(tray->isVisible());
-        EXPECT_TRUE(tray->mask().isEmpty()); // a missing outline leaves the full rectangle
+        EXPECT_FALSE(tray->testAttribute(Qt::WA_WState_Created)); // no desktop window until first shown
+        EXPECT_TRUE(tray->mask().isEmpty());                      // a missing outline leaves the full rectangle
     }
     EXPECT_EQ(instance<fLeftTray>().Left(), main.Left());
     EXPECT_EQ(instance<fLeftTray>().Top(), main.Top() + 105); // 100 twips, on a whole pixel
@@ -103,6 +104,11 @@ TEST_F(Program, StartUpLoadsTheTraysInOrderHiddenAndParked) {
     EXPECT_EQ(instance<fBottomTray>().Top(), main.Top());
     EXPECT_EQ(word(), "Word"); // the design's texts until the first browse or find
     EXPECT_EQ(meaning(), "Meaning\r\n");
+
+    // Shown, a tray takes no focus from the main window.
+    instance<fLeftTray>().Show();
+    EXPECT_TRUE(instance<fLeftTray>().testAttribute(Qt::WA_ShowWithoutActivating));
+    EXPECT_TRUE(instance<fLeftTray>().testAttribute(Qt::WA_WState_Created));
 }
 
 TEST_F(Program, BoxesEndWithTheirFinalCornersAndTraysAreShaded) {
