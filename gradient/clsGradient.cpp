@@ -57,7 +57,7 @@ template <int DX, int DY> void sweepEnds(std::vector<PointL>& ends, std::int32_t
         if (done) {
             return;
         }
-        if (ends.size() % ListChunk == 0) {
+        if (ends.size() == ends.capacity()) {
             ends.reserve(ends.size() + ListChunk);
         }
     }

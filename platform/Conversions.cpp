@@ -7,25 +7,6 @@
 
 namespace platform {
 
-namespace {
-template <typename Int> Int convert(double value) {
-    const double rounded = roundHalfEven(value);
-    // NaN fails both comparisons and so overflows too.
-    if (!(rounded >= static_cast<double>(std::numeric_limits<Int>::min()) &&
-          rounded <= static_cast<double>(std::numeric_limits<Int>::max()))) {
-        raiseOverflow();
-    }
-    return static_cast<Int>(rounded);
-}
-} // namespace
-
-std::int16_t toInt16(double value) {
-    return convert<std::int16_t>(value);
-}
-std::int32_t toInt32(double value) {
-    return convert<std::int32_t>(value);
-}
-
 std::int32_t intDivide(double a, double b) {
     const std::int32_t dividend = toInt32(a);
     const std::int32_t divisor = toInt32(b);

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <limits>
 
 namespace platform {
 
@@ -30,9 +31,28 @@ inline double roundHalfEven(double value) {
     return (value + shift) - shift;
 }
 
-// CInt and CLng: round half to even, then raise error 6 "Overflow" when the result leaves the type's range.
-std::int16_t toInt16(double value);
-std::int32_t toInt32(double value);
+[[noreturn]] void raiseOverflow(); // error 6 "Overflow" (RuntimeError.h)
+
+namespace detail {
+template <typename Int> Int convert(double value) {
+    const double rounded = roundHalfEven(value);
+    // NaN fails both comparisons and so overflows too.
+    if (!(rounded >= static_cast<double>(std::numeric_limits<Int>::min()) &&
+          rounded <= static_cast<double>(std::numeric_limits<Int>::max()))) {
+        raiseOverflow();
+    }
+    return static_cast<Int>(rounded);
+}
+} // namespace detail
+
+// CInt and CLng: round half to even, then raise error 6 "Overflow" when the result leaves the type's range. Inline:
+// the gradient fill converts every endpoint it computes.
+inline std::int16_t toInt16(double value) {
+    return detail::convert<std::int16_t>(value);
+}
+inline std::int32_t toInt32(double value) {
+    return detail::convert<std::int32_t>(value);
+}
 
 // The integer division a \ b: both sides converted to 32-bit integers first, the quotient truncated toward zero.
 // Division by zero raises error 11 "Division by zero".

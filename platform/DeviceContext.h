@@ -41,7 +41,7 @@ static_assert(pixelFromColour(0x00FF0000) == 0xFF0000FFu);
 // A device context that draws one-pixel lines into a pixel surface. It owns the pens it creates.
 //
 // A sweep of vertical lines would walk the image column by column, one cache line per pixel. So vertical lines are
-// held back in a small batch and written row by row when the batch is full, when another kind of line comes, or
+// held back in a batch and written row by row when the batch is full, when another kind of line comes, or
 // when anyone reads the pixels (flush): the pixels, and the order in which lines overwrite each other, stay the same.
 class SurfaceDeviceContext final : public DeviceContext {
 public:
@@ -60,6 +60,9 @@ public:
 
     int livePens() const { return static_cast<int>(m_pens.size()); }
 
+    // Vertical lines held back at most before they are written: a sweep across a full-HD image fits in one batch.
+    static constexpr std::size_t BatchLines = 2048;
+
 private:
     struct Pen {
         int style;
@@ -75,8 +78,6 @@ private:
     };
     static constexpr PenHandle StockBlackPen = 1;
     static constexpr int PenStyleNull = 5;
-    static constexpr std::size_t BatchLines = 256;
-
     void holdVertical(int x, int fromY, int toY, std::uint32_t pixel);
     void drawLine(int x, int y); // any line but a vertical one
     void flushUniform(int left, int right, int top, int bottom);

@@ -119,7 +119,9 @@ TEST(DeviceContext, HeldBackVerticalLinesEndUpAsIfDrawnInOrder) {
         SurfaceDeviceContext dc({batched.data(), w, h, w});
         const bool uniform = round % 2 == 0;
         std::uniform_int_distribution<int> coordinate(-5, 45);
-        for (int i = 0; i < 700; ++i) {
+        // Enough lines to fill the batch more than once.
+        const int lines = static_cast<int>(2 * SurfaceDeviceContext::BatchLines) + 300;
+        for (int i = 0; i < lines; ++i) {
             const auto colour = static_cast<std::int32_t>(random() & 0xFFFFFF);
             const PenHandle pen = dc.createPen(0, 1, colour);
             const PenHandle old = dc.selectObject(pen);
