@@ -4,6 +4,8 @@
 //   startup_bench bare                   a bare shaped frameless window of the main window's size
 //   startup_bench text                   the bare window with one line of text in the designs' dialog font: what
 //                                        any text costs a window that has none
+//   startup_bench design                 a plain window with the main window's controls and nothing else: no
+//                                        outline, shading, trays or word store
 //   startup_bench slide PROGRAM_DIR      the program started, then how long the word tray takes to slide out
 // Prints "<ms from launch> <ms from main> <peak kilobytes>" (the slide prints its own time twice). The process runs
 // itself again as a child, so that the time from launch takes in loading the libraries; scripts/bench runs the
@@ -11,6 +13,7 @@
 #include "fMain.h"
 #include "platform/Application.h"
 #include "platform/FontWarmUp.h"
+#include "platform/Form.h"
 #include "platform/Program.h"
 #include "platform/SingleInstance.h"
 #include "skin/Design.h"
@@ -111,7 +114,7 @@ protected:
 int main(int argc, char** argv) {
     g_clock.start();
     if (argc < 2) {
-        std::fprintf(stderr, "usage: startup_bench lexorant|slide PROGRAM_DIR | bare | text\n");
+        std::fprintf(stderr, "usage: startup_bench lexorant|slide PROGRAM_DIR | bare | text | design\n");
         return 2;
     }
     const char* launched = std::getenv(LaunchedAt);
@@ -121,6 +124,7 @@ int main(int argc, char** argv) {
     g_launchedAt = std::atoll(launched);
     const bool text = std::strcmp(argv[1], "text") == 0;
     const bool bare = text || std::strcmp(argv[1], "bare") == 0;
+    const bool design = std::strcmp(argv[1], "design") == 0;
     const bool slide = std::strcmp(argv[1], "slide") == 0;
     platform::preferXcbOnWayland();
     // Fonts are warmed wherever text is shown, as the program does.
@@ -140,6 +144,14 @@ int main(int argc, char** argv) {
             label->setFont(skin::fontOf({skin::Face::SansSerif, 9.75f}));
             label->move(40, 40);
         }
+        FirstPaint spy(&window);
+        app.installEventFilter(&spy);
+        window.show();
+        return platform::Application::exec();
+    }
+    if (design) {
+        platform::Form window(skin::mainDesign().width, skin::mainDesign().height);
+        const skin::Controls controls = skin::buildControls(window, window, skin::mainDesign());
         FirstPaint spy(&window);
         app.installEventFilter(&spy);
         window.show();
