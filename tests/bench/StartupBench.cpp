@@ -109,6 +109,14 @@ protected:
     void paintEvent(QPaintEvent*) override { QPainter(this).fillRect(rect(), Qt::gray); }
 };
 
+// Shows the window; the program reports and ends at its first paint.
+int showUntilFirstPaint(QWidget& window) {
+    FirstPaint spy(&window);
+    QCoreApplication::instance()->installEventFilter(&spy);
+    window.show();
+    return platform::Application::exec();
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -144,18 +152,12 @@ int main(int argc, char** argv) {
             label->setFont(skin::fontOf({skin::Face::SansSerif, 9.75f}));
             label->move(40, 40);
         }
-        FirstPaint spy(&window);
-        app.installEventFilter(&spy);
-        window.show();
-        return platform::Application::exec();
+        return showUntilFirstPaint(window);
     }
     if (design) {
         platform::Form window(skin::mainDesign().width, skin::mainDesign().height);
         const skin::Controls controls = skin::buildControls(window, window, skin::mainDesign());
-        FirstPaint spy(&window);
-        app.installEventFilter(&spy);
-        window.show();
-        return platform::Application::exec();
+        return showUntilFirstPaint(window);
     }
     platform::program::setExecutableDirectory(QString::fromLocal8Bit(argv[2]));
     // The whole start-up sequence, as the program's own main runs it; the window first paints once the loop runs.
