@@ -45,8 +45,10 @@ void frmAbout::wireLink(platform::LabelControl* link, const QString& target) {
 }
 
 void frmAbout::fill(const QString& strTitle, const std::optional<QIcon>& vntIcon) {
-    lblTitle->setCaption(
-        QStringLiteral("%1 Version %2.%3.%4").arg(strTitle).arg(VersionMajor).arg(VersionMinor).arg(VersionRevision));
+    // Filled in one step: a title that itself holds "%2" stays as it is.
+    lblTitle->setCaption(QStringLiteral("%1 Version %2.%3.%4")
+                             .arg(strTitle, QString::number(VersionMajor), QString::number(VersionMinor),
+                                  QString::number(VersionRevision)));
     lblCopyright->setCaption(QString::fromUtf8(CopyrightLine));
     lblDistribute->setCaption(QString::fromUtf8(DistributionNotice));
     lblInfo->setCaption(QStringLiteral("For further information:"));

@@ -17,6 +17,17 @@ Slider::Slider(TrayState& state, WindowOf main, WindowOf wordTray, WindowOf mean
     : m_state(state), m_main(std::move(main)), m_word(std::move(wordTray)), m_meaning(std::move(meaningTray)),
       m_find(std::move(findTray)), m_yield(std::move(yield)) {}
 
+Slider::Running::Running(unsigned& running, Slide slide)
+    : m_running(running), m_slide(slide), m_first((running & slide) == 0) {
+    m_running |= slide;
+}
+
+Slider::Running::~Running() {
+    if (m_first) {
+        m_running &= ~static_cast<unsigned>(m_slide);
+    }
+}
+
 void Slider::step(SlideWindow& tray, bool horizontal, float by) {
     if (horizontal) {
         tray.SetLeft(single(static_cast<double>(tray.Left()) + by));
@@ -34,6 +45,10 @@ void Slider::SlideLeftTrayOut() {
     m_word().SetLeft(static_cast<float>(m_state.LeftTrayStop));
     m_word().SetTop(single(static_cast<double>(m_main().Top()) + 100));
     m_word().Show();
+    const Running run(m_running, LeftOut);
+    if (!run.first()) {
+        return; // the slide under way carries on from the start just set
+    }
     // The target follows a main window that moves during the slide: it is read again before every step.
     while (m_word().Left() > single(static_cast<double>(m_main().Left()) - m_word().Width() + 100)) {
         step(m_word(), true, -30);
@@ -43,6 +58,10 @@ void Slider::SlideLeftTrayOut() {
 }
 
 void Slider::SlideLeftTrayIn() {
+    const Running run(m_running, LeftIn);
+    if (!run.first()) {
+        return;
+    }
     while (m_word().Left() < m_main().Left()) {
         step(m_word(), true, 30);
     }
@@ -66,6 +85,10 @@ void Slider::SlideRightTrayOut() {
     m_meaning().Refresh();
     m_meaning().Show();
     m_state.RightTrayStop = nearest(static_cast<double>(m_main().Width()) + m_main().Left() - 180);
+    const Running run(m_running, RightOut);
+    if (!run.first()) {
+        return;
+    }
     while (m_meaning().Left() < static_cast<float>(m_state.RightTrayStop)) {
         step(m_meaning(), true, 30);
     }
@@ -74,6 +97,10 @@ void Slider::SlideRightTrayOut() {
 
 void Slider::SlideRightTrayIn() {
     m_state.RightTrayStop = nearest(m_main().Left());
+    const Running run(m_running, RightIn);
+    if (!run.first()) {
+        return;
+    }
     while (m_meaning().Left() > static_cast<float>(m_state.RightTrayStop)) {
         step(m_meaning(), true, -30);
     }
@@ -95,6 +122,10 @@ void Slider::SlideBottomTrayDown() {
     m_find().SetTop(m_main().Top());
     m_find().Show();
     m_state.BottomTrayStop = nearest(static_cast<double>(m_main().Height()) + m_main().Top() - 100);
+    const Running run(m_running, BottomDown);
+    if (!run.first()) {
+        return;
+    }
     while (m_find().Top() < static_cast<float>(m_state.BottomTrayStop)) {
         step(m_find(), false, 15);
     }
@@ -106,6 +137,10 @@ void Slider::SlideBottomTrayUp() {
         return;
     }
     m_state.BottomTrayStop = nearest(m_main().Top());
+    const Running run(m_running, BottomUp);
+    if (!run.first()) {
+        return;
+    }
     while (m_find().Top() > static_cast<float>(m_state.BottomTrayStop)) {
         step(m_find(), false, -30);
     }

@@ -74,6 +74,14 @@ TEST_F(AboutBox, EmptyTitleAndNoIcon) {
               });
 }
 
+TEST_F(AboutBox, PlaceMarkersInTheTitleStayAsTheyAre) {
+    whileOpen([&] { frmAbout::ShowAboutForm("A%2B%1"); },
+              [](frmAbout& box) {
+                  EXPECT_EQ(box.lblTitle->text(), "A%2B%1 Version 1.0.2");
+                  QTest::keyClick(&box, Qt::Key_Escape);
+              });
+}
+
 TEST_F(AboutBox, LinksTurnRedWhileHeldAndOpenOncePerClick) {
     whileOpen([&] { frmAbout::ShowAboutForm("Lexorant"); },
               [this](frmAbout& box) {
