@@ -12,17 +12,6 @@ using platform::RuntimeError;
 namespace err = platform::err;
 
 namespace {
-std::string quoted(const std::string& identifier) {
-    std::string out = "\"";
-    for (char c : identifier) {
-        out += c;
-        if (c == '"') {
-            out += '"';
-        }
-    }
-    return out + "\"";
-}
-
 bool sameNameIgnoringCase(const std::string& a, const std::string& b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
         auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
@@ -37,21 +26,12 @@ struct Recordset::FoldIndex {
     std::vector<std::pair<std::size_t, std::int64_t>> entries; // (hash of folded value, record key)
 };
 
-Recordset::Recordset(std::shared_ptr<SqliteConnection> connection, std::string table)
-    : m_connection(std::move(connection)), m_table(std::move(table)),
-      m_first(m_connection, "SELECT rowid FROM " + quoted(m_table) + " ORDER BY rowid LIMIT 1"),
-      m_last(m_connection, "SELECT rowid FROM " + quoted(m_table) + " ORDER BY rowid DESC LIMIT 1"),
-      m_next(m_connection, "SELECT rowid FROM " + quoted(m_table) + " WHERE rowid > ?1 ORDER BY rowid LIMIT 1"),
-      m_previous(m_connection,
-                 "SELECT rowid FROM " + quoted(m_table) + " WHERE rowid < ?1 ORDER BY rowid DESC LIMIT 1"),
-      m_row(m_connection, "SELECT * FROM " + quoted(m_table) + " WHERE rowid = ?1") {
-    for (int i = 0; i < m_row.columnCount(); ++i) {
-        m_columns.push_back(m_row.columnName(i));
-    }
-    m_foldIndexes.resize(m_columns.size());
+Recordset::Recordset(const std::shared_ptr<SqliteConnection>& connection, const std::string& table)
+    : m_source(RecordSource::open(connection, table)) {
+    m_foldIndexes.resize(m_source->columns().size());
     // A fresh view stands on its first record, or is at both ends at once when the table is empty.
-    if (m_first.reset().step()) {
-        standOn(m_first.int64(0));
+    if (const auto key = m_source->first()) {
+        standOn(*key);
     } else {
         m_position = Position::Empty;
     }
@@ -70,11 +50,12 @@ void Recordset::raiseNoCurrentRecord() const {
 }
 
 void Recordset::MoveFirst() {
-    if (!m_first.reset().step()) {
+    const auto key = m_source->first();
+    if (!key) {
         m_position = Position::Empty;
         raiseNoCurrentRecord();
     }
-    standOn(m_first.int64(0));
+    standOn(*key);
 }
 
 void Recordset::MoveNext() {
@@ -86,8 +67,8 @@ void Recordset::MoveNext() {
         MoveFirst();
         return;
     case Position::On:
-        if (m_next.reset().bind(1, m_key).step()) {
-            standOn(m_next.int64(0));
+        if (const auto key = m_source->next(m_key)) {
+            standOn(*key);
         } else {
             m_position = Position::AfterLast;
         }
@@ -101,14 +82,14 @@ void Recordset::MovePrevious() {
     case Position::BeforeFirst:
         raiseNoCurrentRecord();
     case Position::AfterLast:
-        if (!m_last.reset().step()) {
-            raiseNoCurrentRecord();
+        if (const auto key = m_source->last()) {
+            standOn(*key);
+            return;
         }
-        standOn(m_last.int64(0));
-        return;
+        raiseNoCurrentRecord();
     case Position::On:
-        if (m_previous.reset().bind(1, m_key).step()) {
-            standOn(m_previous.int64(0));
+        if (const auto key = m_source->previous(m_key)) {
+            standOn(*key);
         } else {
             m_position = Position::BeforeFirst;
         }
@@ -124,12 +105,8 @@ Field Recordset::Fields(std::int16_t index) {
         raiseNoCurrentRecord();
     }
     if (!m_rowLoaded) {
-        if (!m_row.reset().bind(1, m_key).step()) {
+        if (!m_source->read(m_key, m_values)) {
             raiseNoCurrentRecord(); // the record has gone from the file since the view moved onto it
-        }
-        m_values.clear();
-        for (int i = 0; i < FieldCount(); ++i) {
-            m_values.push_back(m_row.text(i));
         }
         m_rowLoaded = true;
     }
@@ -137,8 +114,9 @@ Field Recordset::Fields(std::int16_t index) {
 }
 
 int Recordset::columnIndex(const std::string& name) const {
-    for (std::size_t i = 0; i < m_columns.size(); ++i) {
-        if (sameNameIgnoringCase(m_columns[i], name)) {
+    const auto& columns = m_source->columns();
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        if (sameNameIgnoringCase(columns[i], name)) {
             return static_cast<int>(i);
         }
     }
@@ -150,14 +128,12 @@ const Recordset::FoldIndex& Recordset::foldIndex(int column) {
     auto& slot = m_foldIndexes[static_cast<std::size_t>(column)];
     if (!slot) {
         auto index = std::make_unique<FoldIndex>();
-        SqliteStatement scan(m_connection, "SELECT rowid, " + quoted(m_columns[static_cast<std::size_t>(column)]) +
-                                               " FROM " + quoted(m_table) + " ORDER BY rowid");
         const std::hash<std::string> hash;
-        while (scan.step()) {
-            if (auto value = scan.text(1)) {
-                index->entries.emplace_back(hash(foldCase(*value)), scan.int64(0));
+        m_source->scan(column, [&](std::int64_t key, const std::optional<std::string>& value) {
+            if (value) {
+                index->entries.emplace_back(hash(foldCase(*value)), key);
             }
-        }
+        });
         std::sort(index->entries.begin(), index->entries.end());
         slot = std::move(index);
     }
@@ -172,9 +148,10 @@ void Recordset::FindFirst(const std::string& criterion) {
     const std::size_t hash = std::hash<std::string>()(wanted);
     // Entries with equal hashes are in key order, so the first one that really matches is the first in the view.
     auto it = std::lower_bound(entries.begin(), entries.end(), std::make_pair(hash, std::int64_t{INT64_MIN}));
+    RecordValues candidate;
     for (; it != entries.end() && it->first == hash; ++it) {
-        if (m_row.reset().bind(1, it->second).step()) {
-            const auto value = m_row.text(column);
+        if (m_source->read(it->second, candidate)) {
+            const auto& value = candidate[static_cast<std::size_t>(column)];
             if (value && foldCase(*value) == wanted) {
                 standOn(it->second);
                 m_noMatch = false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "RecordSource.h"
 #include "Sqlite.h"
 
 #include <cstdint>
@@ -24,11 +25,11 @@ private:
     std::optional<std::string> m_value;
 };
 
-// A record view over one table, in the table's stored order, with its own current record. Moves read only the
+// A record view over one table, in the table's own order, with its own current record. Moves read only the
 // record keys; a record's values are read when asked for.
 class Recordset {
 public:
-    Recordset(std::shared_ptr<SqliteConnection> connection, std::string table);
+    Recordset(const std::shared_ptr<SqliteConnection>& connection, const std::string& table);
     ~Recordset();
     Recordset(const Recordset&) = delete;
     Recordset& operator=(const Recordset&) = delete;
@@ -45,8 +46,7 @@ public:
     bool NoMatch() const { return m_noMatch; }
 
     Field Fields(std::int16_t index);
-    int FieldCount() const { return static_cast<int>(m_columns.size()); }
-    const std::string& table() const { return m_table; }
+    int FieldCount() const { return static_cast<int>(m_source->columns().size()); }
 
 private:
     enum class Position { Empty, BeforeFirst, On, AfterLast };
@@ -57,18 +57,11 @@ private:
     void standOn(std::int64_t key);
     [[noreturn]] void raiseNoCurrentRecord() const;
 
-    std::shared_ptr<SqliteConnection> m_connection;
-    std::string m_table;
-    std::vector<std::string> m_columns;
-    SqliteStatement m_first;
-    SqliteStatement m_last;
-    SqliteStatement m_next;
-    SqliteStatement m_previous;
-    SqliteStatement m_row;
+    std::unique_ptr<RecordSource> m_source;
     Position m_position = Position::BeforeFirst;
     std::int64_t m_key = 0;
     bool m_rowLoaded = false;
-    std::vector<std::optional<std::string>> m_values;
+    RecordValues m_values;
     bool m_noMatch = false;
     std::vector<std::unique_ptr<FoldIndex>> m_foldIndexes;
 };

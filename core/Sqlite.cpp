@@ -1,5 +1,6 @@
 #include "Sqlite.h"
 
+#include "ReadOnlyVfs.h"
 #include "platform/RuntimeError.h"
 
 #include <filesystem>
@@ -31,7 +32,9 @@ std::shared_ptr<SqliteConnection> SqliteConnection::openReadOnly(const std::stri
         throw RuntimeError(err::CouldNotFindFile, "Could not find file '" + path + "'.");
     }
     sqlite3* db = nullptr;
-    const int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr);
+    // Read-only through a file system that cannot write: no journal, WAL index or lock file appears beside it.
+    const int rc =
+        sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, readOnlyVfsName());
     // Even a failed open hands back a handle that must be closed.
     std::shared_ptr<SqliteConnection> connection(new SqliteConnection(db, path));
     if (rc != SQLITE_OK) {
@@ -73,6 +76,14 @@ SqliteStatement::SqliteStatement(std::shared_ptr<SqliteConnection> connection, s
         m_stmt = nullptr;
         m_connection->raiseLastError();
     }
+}
+
+bool SqliteStatement::prepares(const std::shared_ptr<SqliteConnection>& connection, std::string_view sql) {
+    sqlite3_stmt* statement = nullptr;
+    const int rc =
+        sqlite3_prepare_v2(connection->handle(), sql.data(), static_cast<int>(sql.size()), &statement, nullptr);
+    sqlite3_finalize(statement);
+    return rc == SQLITE_OK;
 }
 
 SqliteStatement::~SqliteStatement() {

@@ -36,6 +36,8 @@ private:
 class SqliteStatement {
 public:
     SqliteStatement(std::shared_ptr<SqliteConnection> connection, std::string_view sql);
+    // Whether the statement can be prepared at all (a column it names exists, for example), without raising.
+    static bool prepares(const std::shared_ptr<SqliteConnection>& connection, std::string_view sql);
     ~SqliteStatement();
     SqliteStatement(const SqliteStatement&) = delete;
     SqliteStatement& operator=(const SqliteStatement&) = delete;

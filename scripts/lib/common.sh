@@ -8,7 +8,7 @@ PACKAGES=(
     qt6-base-dev qt6-qpa-plugins libgl-dev libsqlite3-dev libxcb1-dev libfontconfig-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev clang-format
-    xvfb xauth x11-utils xdotool xclip imagemagick openbox
+    xvfb xauth x11-utils xdotool xclip imagemagick openbox sqlite3
     desktop-file-utils appstream dpkg-dev
     wordnet-base fonts-liberation2 fonts-dejavu-core
 )

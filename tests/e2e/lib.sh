@@ -11,6 +11,11 @@ start_program() {
     cp "$program" "$WORK/lexorant"
     cp "$regions"/main.pts "$regions"/lh.pts "$regions"/rh.pts "$regions"/bot.pts "$WORK/"
     "$wordnet2db" --words "$wordlist" "$WORK/db2.mdb" >/dev/null || fail "could not build the test database"
+    # E2E_DB_SQL reshapes the test database before the program starts (another kind of table, another journal).
+    if [ -n "${E2E_DB_SQL:-}" ]; then
+        sqlite3 "$WORK/db2.mdb" "$E2E_DB_SQL" >/dev/null || fail "could not reshape the test database"
+    fi
+    BEFORE=$(cd "$WORK" && ls -A | grep -v '\.log$' | sort | tr '\n' ' ')
     start_xvfb 1024x768x24
     if [ "${E2E_WM:-}" = openbox ]; then
         openbox --sm-disable >"$WORK/wm.log" 2>&1 &

@@ -49,6 +49,29 @@ void writeWordDatabase(const std::filesystem::path& file, const std::vector<Row>
     sqlite3_close(db);
 }
 
+void appendInWalMode(const std::filesystem::path& file, const std::vector<Row>& rows, bool leaveInWal) {
+    sqlite3* db = nullptr;
+    if (sqlite3_open(file.c_str(), &db) != SQLITE_OK) {
+        throw std::runtime_error("cannot open test database");
+    }
+    sqlite3_exec(db, "PRAGMA journal_mode=WAL; PRAGMA wal_autocheckpoint=0; BEGIN;", nullptr, nullptr, nullptr);
+    sqlite3_stmt* insert = nullptr;
+    sqlite3_prepare_v2(db, "INSERT INTO Table3 VALUES (?1, ?2)", -1, &insert, nullptr);
+    for (const Row& row : rows) {
+        sqlite3_bind_text(insert, 1, row.first ? row.first->c_str() : nullptr, -1, SQLITE_TRANSIENT);
+        sqlite3_bind_text(insert, 2, row.second ? row.second->c_str() : nullptr, -1, SQLITE_TRANSIENT);
+        sqlite3_step(insert);
+        sqlite3_reset(insert);
+    }
+    sqlite3_finalize(insert);
+    sqlite3_exec(db, "COMMIT;", nullptr, nullptr, nullptr);
+    if (leaveInWal) {
+        sqlite3_db_config(db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+    }
+    sqlite3_close(db);
+    std::filesystem::remove(file.string() + "-shm");
+}
+
 std::vector<Row> numberedRows(int count) {
     std::vector<Row> rows;
     rows.reserve(static_cast<std::size_t>(count));

@@ -27,6 +27,11 @@ private:
 void writeWordDatabase(const std::filesystem::path& file, const std::vector<Row>& rows,
                        const std::string& table = "Table3");
 
+// Turns an existing word database into WAL mode and appends the rows in one more transaction. With leaveInWal the
+// appended rows stay in the "-wal" file beside it (as a program that was still open would leave them, without the
+// "-shm" file); otherwise they are checkpointed into the database and no "-wal" file remains.
+void appendInWalMode(const std::filesystem::path& file, const std::vector<Row>& rows, bool leaveInWal);
+
 // Rows "word0".."wordN-1" with meanings "meaning of wordI".
 std::vector<Row> numberedRows(int count);
 

@@ -3,6 +3,7 @@
 #include "platform/RuntimeError.h"
 #include "support/TestDatabase.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -200,6 +201,100 @@ TEST_F(WordStore, NeverWritesAndOpensFromReadOnlyPlacesAndBesideOtherPrograms) {
     EXPECT_EQ(testsupport::readBytes(file()), before);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_dir.path()), {}), 1); // no journal left behind
 }
+
+// A database that another SQLite program left in WAL mode is read as it stands, committed content in its "-wal"
+// file included, and nothing appears beside it.
+class WalDatabase : public WordStore, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(WalDatabase, ReadsAsItStandsAndWritesNothingBesideIt) {
+    const bool leaveInWal = GetParam();
+    testsupport::writeWordDatabase(file(), {{"alpha", "1"}, {"beta", "2"}});
+    testsupport::appendInWalMode(file(), {{"gamma", "3"}}, leaveInWal);
+    std::vector<std::string> before;
+    for (const auto& entry : std::filesystem::directory_iterator(m_dir.path())) {
+        before.push_back(entry.path().filename().string() + ":" + testsupport::readBytes(entry.path()));
+    }
+    ASSERT_EQ(before.size(), leaveInWal ? 2u : 1u);
+    {
+        auto db = DBEngine::instance().OpenDatabase(file().string());
+        auto first = db->OpenRecordset("Select * From Table3");
+        auto second = DBEngine::instance().OpenDatabase(file().string())->OpenRecordset("Select * From Table3");
+        first->MoveNext();
+        first->MoveNext();
+        EXPECT_EQ(word(*first), "gamma");
+        second->FindFirst("Name = 'GAMMA'");
+        EXPECT_EQ(second->Fields(1).Text(), "3");
+        EXPECT_EQ(word(*first), "gamma");
+    }
+    std::vector<std::string> after;
+    for (const auto& entry : std::filesystem::directory_iterator(m_dir.path())) {
+        after.push_back(entry.path().filename().string() + ":" + testsupport::readBytes(entry.path()));
+    }
+    std::sort(before.begin(), before.end());
+    std::sort(after.begin(), after.end());
+    EXPECT_EQ(after, before);
+}
+
+INSTANTIATE_TEST_SUITE_P(WordStore, WalDatabase, ::testing::Bool(),
+                         [](const auto& param) { return param.param ? "UncheckpointedWal" : "Checkpointed"; });
+
+// A Table3 without row ids serves the same as a plain one, in its own order: a table declared WITHOUT ROWID (in the
+// order of its key) and a view (in the order it gives).
+struct SourceCase {
+    const char* name;
+    const char* schema;
+    std::vector<std::string> order;
+};
+
+class TableWithoutRowids : public WordStore, public ::testing::WithParamInterface<SourceCase> {};
+
+TEST_P(TableWithoutRowids, BrowsesFindsAndKeepsViewsApart) {
+    {
+        sqlite3* raw = nullptr;
+        ASSERT_EQ(sqlite3_open(file().c_str(), &raw), SQLITE_OK);
+        const std::string sql = std::string(GetParam().schema) +
+                                "; INSERT INTO Words VALUES ('pear', 'p'), ('Émile', 'e'), ('apple', 'a'), ('fig', NULL);";
+        ASSERT_EQ(sqlite3_exec(raw, sql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(raw);
+        sqlite3_close(raw);
+    }
+    auto db = DBEngine::instance().OpenDatabase(file().string());
+    auto rs = db->OpenRecordset("Select * From Table3");
+    auto other = DBEngine::instance().OpenDatabase(file().string())->OpenRecordset("Select * From Table3");
+    std::vector<std::string> seen;
+    for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext()) {
+        seen.push_back(word(*rs));
+    }
+    EXPECT_EQ(seen, GetParam().order);
+    rs->MovePrevious();
+    EXPECT_EQ(word(*rs), GetParam().order.back());
+    rs->MoveFirst();
+    rs->MovePrevious();
+    EXPECT_TRUE(rs->Bof());
+
+    other->FindFirst("Name = 'ÉMILE'");
+    ASSERT_FALSE(other->NoMatch());
+    EXPECT_EQ(other->Fields(1).Text(), "e");
+    other->FindFirst("Name = 'fig'");
+    EXPECT_FALSE(other->Fields(1).Value().has_value());
+    other->FindFirst("Name = 'nothing'");
+    EXPECT_TRUE(other->NoMatch());
+    EXPECT_EQ(word(*other), "fig");
+    EXPECT_TRUE(rs->Bof()); // the other view never moved this one
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    WordStore, TableWithoutRowids,
+    ::testing::Values(SourceCase{"WithoutRowid",
+                                 "CREATE TABLE Words (Name TEXT PRIMARY KEY, Meaning TEXT) WITHOUT ROWID; "
+                                 "CREATE TABLE Table3 (Name TEXT PRIMARY KEY, Meaning TEXT) WITHOUT ROWID; "
+                                 "CREATE TRIGGER copy AFTER INSERT ON Words BEGIN "
+                                 "INSERT INTO Table3 VALUES (new.Name, new.Meaning); END",
+                                 {"apple", "fig", "pear", "Émile"}},
+                      SourceCase{"View",
+                                 "CREATE TABLE Words (Name TEXT, Meaning TEXT); "
+                                 "CREATE VIEW Table3 AS SELECT Name, Meaning FROM Words",
+                                 {"pear", "Émile", "apple", "fig"}}),
+    [](const auto& param) { return std::string(param.param.name); });
 
 TEST(Criterion, ParsesColumnAndLiteral) {
     auto c = parseCriterion("Name = 'it''s'");

@@ -1,0 +1,11 @@
+#pragma once
+
+namespace core {
+
+// The name of an SQLite file system that can only read: every file is opened read-only and never created, nothing
+// is deleted, and the index a database in WAL mode needs is kept in the program's memory instead of in a "-shm"
+// file beside the database. A WAL database is read as it stands, committed content in its "-wal" file included,
+// and no file appears beside it. Registered on first use.
+const char* readOnlyVfsName();
+
+} // namespace core
