@@ -2,9 +2,13 @@
 
 #include "Conversions.h"
 #include "Program.h"
+#include "X11Window.h"
 
+#include <QEvent>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QRegion>
+#include <vector>
 
 namespace platform {
 
@@ -55,17 +59,75 @@ void Form::Refresh() {
     repaint();
 }
 
+namespace {
+// An outline too large for one X request. Qt sends a window's outline in one request, which the X server then
+// refuses, leaving the window with no visible pixel; so Qt is given only the first part, and the whole outline is
+// sent in parts whenever the window is shown (its X window may be made only then).
+class LargeOutline : public QObject {
+public:
+    LargeOutline(QWidget& window, QRegion outline) : QObject(&window), m_window(window), m_outline(std::move(outline)) {
+        setObjectName(QStringLiteral("LargeOutline"));
+        window.installEventFilter(this);
+        shapeInParts(m_window, m_outline);
+    }
+    ~LargeOutline() override { m_window.removeEventFilter(this); }
+    LargeOutline(const LargeOutline&) = delete;
+    LargeOutline& operator=(const LargeOutline&) = delete;
+
+    static QRegion firstPart(const QRegion& outline) {
+        QRegion part;
+        part.setRects(outline.begin(), MaxShapeRectanglesPerRequest);
+        return part;
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == &m_window && (event->type() == QEvent::Show || event->type() == QEvent::WinIdChange)) {
+            shapeInParts(m_window, m_outline);
+        }
+        return false;
+    }
+
+private:
+    QWidget& m_window;
+    QRegion m_outline;
+};
+
+void forgetLargeOutline(QWidget& control) {
+    // Found by name: the class has no meta-object of its own for findChild to tell it by.
+    delete dynamic_cast<LargeOutline*>(
+        control.findChild<QObject*>(QStringLiteral("LargeOutline"), Qt::FindDirectChildrenOnly));
+}
+} // namespace
+
 void SetWindowRgn(QWidget& control, const RegionHandle& region) {
+    forgetLargeOutline(control);
     if (!region) {
         control.clearMask();
         return;
     }
-    QRegion mask;
+    // The union is made pairwise, so that an outline of many rectangles takes n log n, not n squared.
+    std::vector<QRegion> parts;
+    parts.reserve(region->rects.size());
     for (const Rect& r : region->rects) {
-        mask += QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
+        parts.emplace_back(r.left, r.top, r.right - r.left, r.bottom - r.top);
     }
+    for (std::size_t step = 1; step < parts.size(); step *= 2) {
+        for (std::size_t i = 0; i + step < parts.size(); i += 2 * step) {
+            parts[i] += parts[i + step];
+        }
+    }
+    const QRegion mask = parts.empty() ? QRegion() : parts.front();
     // An empty region hides the whole window, as it does on the platform; setMask would take it as "no mask".
-    control.setMask(mask.isEmpty() ? QRegion(-1, -1, 1, 1) : mask);
+    if (mask.isEmpty()) {
+        control.setMask(QRegion(-1, -1, 1, 1));
+    } else if (control.isWindow() && mask.rectCount() > MaxShapeRectanglesPerRequest &&
+               QGuiApplication::platformName() == QLatin1String("xcb")) {
+        control.setMask(LargeOutline::firstPart(mask));
+        new LargeOutline(control, mask);
+    } else {
+        control.setMask(mask);
+    }
 }
 
 void Form::SetWindowRgn(const RegionHandle& region, bool redraw) {
