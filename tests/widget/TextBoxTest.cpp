@@ -1,0 +1,66 @@
+#include "platform/TextBox.h"
+
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QTextBlock>
+#include <gtest/gtest.h>
+
+using platform::SetText;
+using platform::Text;
+
+namespace {
+
+qsizetype longestBlock(const QPlainTextEdit& box) {
+    qsizetype longest = 0;
+    for (QTextBlock b = box.document()->begin(); b.isValid(); b = b.next()) {
+        longest = std::max(longest, static_cast<qsizetype>(b.length()));
+    }
+    return longest;
+}
+
+struct LongText {
+    const char* name;
+    QString text;
+};
+
+class TextBoxLongText : public ::testing::TestWithParam<LongText> {};
+
+} // namespace
+
+// A very long line is laid out in pieces, never as one paragraph, and still reads back exactly and shows every
+// character in order.
+TEST_P(TextBoxLongText, ShownInPiecesAndReadBackWhole) {
+    QPlainTextEdit box;
+    box.resize(200, 100);
+    const QString& text = GetParam().text;
+    SetText(box, text);
+    EXPECT_EQ(Text(box), text);
+    EXPECT_LE(longestBlock(box), 1025);
+    QString shown = box.toPlainText();
+    QString expected = text;
+    expected.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    // Only line breaks were added, and none inside a character outside the basic plane.
+    EXPECT_EQ(shown.remove(QLatin1Char('\n')), expected.remove(QLatin1Char('\n')));
+    for (QTextBlock b = box.document()->begin(); b.isValid(); b = b.next()) {
+        ASSERT_FALSE(!b.text().isEmpty() && b.text().front().isLowSurrogate()) << b.blockNumber();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    TextBox, TextBoxLongText,
+    ::testing::Values(LongText{"NoBlanks", QString(300000, QLatin1Char('x'))},
+                      LongText{"Words", QStringLiteral("lorem ipsum ").repeated(30000)},
+                      LongText{"LinesOfBoth", (QString(5000, QLatin1Char('a')) + QStringLiteral("\r\nshort\r\n") +
+                                               QStringLiteral("b c ").repeated(2000))},
+                      LongText{"AstralCharacters", QString::fromUtf8("\xF0\x9F\x99\x82").repeated(3000)}),
+    [](const auto& param) { return std::string(param.param.name); });
+
+TEST(TextBox, ShortTextShowsAsLinesAndTypingChangesWhatIsRead) {
+    QPlainTextEdit box;
+    SetText(box, QStringLiteral("to lessen\r\nto end"));
+    EXPECT_EQ(box.toPlainText(), "to lessen\nto end");
+    EXPECT_EQ(Text(box), "to lessen\r\nto end");
+    box.moveCursor(QTextCursor::End);
+    QTest::keyClicks(&box, QStringLiteral("!"));
+    EXPECT_EQ(Text(box), "to lessen\r\nto end!");
+}
