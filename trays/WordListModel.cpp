@@ -14,7 +14,13 @@ QVariant WordListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= m_words.size() || (role != Qt::DisplayRole && role != Qt::EditRole)) {
         return {};
     }
-    return m_words.at(index.row());
+    const QString& word = m_words.at(index.row());
+    // A row shows a few dozen characters; laying out a word of a million would stall the list.
+    constexpr qsizetype LongestShown = 256;
+    if (role == Qt::DisplayRole && word.size() > LongestShown) {
+        return QString(word.left(LongestShown) + QChar(0x2026));
+    }
+    return word;
 }
 
 bool WordListModel::canFetchMore(const QModelIndex& parent) const {

@@ -36,7 +36,7 @@ void fLeftTray::Form_Load() {
 void fLeftTray::List1_Click() {
     const QModelIndex selected = List1->currentIndex();
     if (selected.isValid()) {
-        platform::SetText(*Text1, selected.data().toString());
+        platform::SetText(*Text1, selected.data(Qt::EditRole).toString()); // the whole word
     }
 }
 

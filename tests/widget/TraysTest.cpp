@@ -81,8 +81,28 @@ protected:
                    {"zeal", "eagerness"},
                    {std::nullopt, std::nullopt}}) {}
 };
+// A word and a meaning far longer than any box or list row: 300,000 characters each, without a blank.
+class HugeWord : public Program {
+protected:
+    HugeWord() : Program({{std::string(300000, 'w'), std::string(300000, 'm')}, {"next", "n"}}) {}
+};
 
 } // namespace
+
+TEST_F(HugeWord, ShowsWholeAndTheListRowIsShortened) {
+    fMain& main = start();
+    fLeftTray& tray = instance<fLeftTray>();
+    QAbstractItemModel* model = tray.List1->model();
+    model->fetchMore({});
+    EXPECT_EQ(model->index(0, 0).data().toString().size(), 257); // shortened, with an ellipsis
+    tray.List1->setCurrentIndex(model->index(0, 0));
+    tray.List1_Click();
+    EXPECT_EQ(word(), QString(300000, QLatin1Char('w'))); // the whole word goes into the box
+    main.btnRightOut_Click(0);
+    main.rstInfo->MoveNext();
+    main.CmdPrev_Click();
+    EXPECT_EQ(meaning(), QString(300000, QLatin1Char('m')));
+}
 
 TEST_F(Program, StartUpLoadsTheTraysInOrderHiddenAndParked) {
     for (const char* name : {"lh.pts", "rh.pts", "bot.pts"}) {
