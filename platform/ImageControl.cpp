@@ -1,11 +1,14 @@
 #include "ImageControl.h"
 
+#include "Accessibility.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace platform {
 
 ImageControl::ImageControl(QWidget* parent) : QWidget(parent) {
+    installControlAccessibility();
     setAttribute(Qt::WA_TranslucentBackground);
     setMouseTracking(true);
 }

@@ -1,10 +1,13 @@
 #include "LabelControl.h"
 
+#include "Accessibility.h"
+
 #include <QMouseEvent>
 
 namespace platform {
 
 LabelControl::LabelControl(QWidget* parent) : QLabel(parent) {
+    installControlAccessibility();
     setAttribute(Qt::WA_TranslucentBackground);
     setAutoFillBackground(false);
     setMouseTracking(true);

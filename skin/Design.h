@@ -60,7 +60,10 @@ struct ControlSpec {
     bool multiLine = false;
     bool scrollBars = false;
     const char* hint = nullptr;       // tooltip
-    const char* accessible = nullptr; // what a screen reader says for a control the user acts on
+    // What a control the user acts on is for, as assistive tools tell it: its description where the control shows
+    // a text (the text is its name, so a user can say what is on screen), its name where it shows none.
+    const char* accessible = nullptr;
+    const char* shows = nullptr; // the text a user sees on a control that draws none itself (a picture under a label)
 };
 
 // A window's own settings and its controls, front to back.

@@ -178,7 +178,15 @@ Controls buildControls(QWidget& window, platform::GraphicsHost& graphics, const 
             widget->setToolTip(QString::fromUtf8(c.hint));
         }
         if (c.accessible != nullptr) {
-            widget->setAccessibleName(QString::fromUtf8(c.accessible));
+            const bool showsText = c.kind == Kind::Label || (c.text != nullptr && *c.text != '\0');
+            if (showsText) {
+                widget->setAccessibleDescription(QString::fromUtf8(c.accessible)); // named by the text it shows
+            } else if (c.shows != nullptr) {
+                widget->setAccessibleName(QString::fromUtf8(c.shows));
+                widget->setAccessibleDescription(QString::fromUtf8(c.accessible));
+            } else {
+                widget->setAccessibleName(QString::fromUtf8(c.accessible));
+            }
         }
         controls.add(Controls::keyOf(c.name, c.index), widget);
         frontToBack.push_back(widget);

@@ -9,6 +9,7 @@ PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev clang-format
     xvfb xauth x11-utils xdotool xclip imagemagick openbox sqlite3
+    dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0
     desktop-file-utils appstream dpkg-dev
     wordnet-base fonts-liberation2 fonts-dejavu-core
 )

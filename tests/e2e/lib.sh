@@ -26,6 +26,8 @@ start_program() {
         wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
         wait_for "openbox" wm_running || fail "openbox did not start"
     fi
+    # A test may set up what the program needs around it first (an accessibility bus, for one).
+    if declare -F before_program >/dev/null; then before_program; fi
     (cd / && exec "$WORK/lexorant" >"$WORK/out.log" 2>&1) &
     APP_PID=$!
     wait_for "the main window" has_window Lexorant || { cat "$WORK/out.log"; fail "no main window"; }

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QTest>
 #include <QTimer>
+#include <QAccessible>
 #include <gtest/gtest.h>
 
 using about::frmAbout;
@@ -80,6 +81,25 @@ TEST_F(AboutBox, PlaceMarkersInTheTitleStayAsTheyAre) {
                   EXPECT_EQ(box.lblTitle->text(), "A%2B%1 Version 1.0.2");
                   QTest::keyClick(&box, Qt::Key_Escape);
               });
+}
+
+TEST_F(AboutBox, AssistiveToolsPressTheLinksNamedByTheirAddresses) {
+    whileOpen([&] { frmAbout::ShowAboutForm("Lexorant"); },
+              [](frmAbout& box) {
+                  for (platform::LabelControl* link : {box.lblWww, box.lblSmtp}) {
+                      QAccessibleInterface* face = QAccessible::queryAccessibleInterface(link);
+                      EXPECT_EQ(face->role(), QAccessible::Link);
+                      EXPECT_EQ(face->text(QAccessible::Name), link->text());
+                      EXPECT_FALSE(face->text(QAccessible::Description).isEmpty());
+                      face->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+                  }
+                  QAccessibleInterface* ok = QAccessible::queryAccessibleInterface(box.cmdOK);
+                  EXPECT_EQ(ok->text(QAccessible::Name), "OK");
+                  EXPECT_EQ(ok->text(QAccessible::Description), "Close the about box");
+                  ok->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+              });
+    ASSERT_EQ(opened.size(), 2u);
+    EXPECT_EQ(opened[1].file, QStringLiteral("mailto:") + about::MailAddress);
 }
 
 TEST_F(AboutBox, LinksTurnRedWhileHeldAndOpenOncePerClick) {

@@ -10,6 +10,9 @@
 #include <QAccessible>
 #include <QSignalSpy>
 #include <QTest>
+#include <functional>
+#include <utility>
+#include <vector>
 #include <gtest/gtest.h>
 
 using core::fMain;
@@ -119,7 +122,8 @@ TEST(Designs, HintsNamesAndFocus) {
     for (QWidget* acted : std::initializer_list<QWidget*>{
              main.cmdAbout, main.CmdPrev, main.cmdNext, main.btnClose, main.Image2, main.Label7, main.btnToolsOut[0],
              main.btnToolsIn[0], main.btnRightOut[0], main.btnRightIn[0], main.btnBottomDown[0], main.btnBottomUp[0]}) {
-        EXPECT_FALSE(acted->accessibleName().isEmpty()) << acted->objectName().toStdString();
+        EXPECT_FALSE(QAccessible::queryAccessibleInterface(acted)->text(QAccessible::Name).isEmpty())
+            << acted->objectName().toStdString();
     }
     // Labels keep the focus away; the designed tab order runs Next, Previous, About.
     EXPECT_EQ(main.Label3->focusPolicy(), Qt::NoFocus);
@@ -131,6 +135,52 @@ TEST(Designs, HintsNamesAndFocus) {
     find.Text3->setText("lucid");
     EXPECT_EQ(box->text(QAccessible::Value), "lucid"); // assistive tools read what is typed
     EXPECT_EQ(box->text(QAccessible::Name), "Word to find");
+}
+
+// Every control that acts on a click can be pressed by assistive tools, does then what a click does, and is named by
+// the text it shows, with its purpose as the description.
+TEST(Designs, AssistiveToolsPressWhatTheMouseClicksNamedByWhatItShows) {
+    fMain main;
+    struct Pressable {
+        QWidget* widget;
+        std::function<void()>* onClick;
+        QString name;
+        QAccessible::Role role;
+    };
+    std::vector<Pressable> pressables{{main.btnClose, &main.btnClose->onClick, "X", QAccessible::Button},
+                                      {main.Label7, &main.Label7->onClick, main.Label7->text(), QAccessible::Link}};
+    for (const auto* arrow : {&main.btnToolsOut, &main.btnToolsIn, &main.btnRightOut, &main.btnRightIn,
+                              &main.btnBottomDown, &main.btnBottomUp}) {
+        pressables.push_back({(*arrow)[0], &(*arrow)[0]->onClick, (*arrow)[0]->accessibleName(), QAccessible::Button});
+    }
+    for (const Pressable& p : pressables) {
+        const std::string what = p.widget->objectName().toStdString();
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(p.widget);
+        ASSERT_NE(face, nullptr) << what;
+        EXPECT_FALSE(p.name.isEmpty()) << what;
+        EXPECT_EQ(face->text(QAccessible::Name), p.name) << what;
+        EXPECT_EQ(face->role(), p.role) << what;
+        ASSERT_NE(face->actionInterface(), nullptr) << what;
+        ASSERT_TRUE(face->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction())) << what;
+        int clicks = 0;
+        const std::function<void()> real = std::exchange(*p.onClick, [&clicks] { ++clicks; });
+        face->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        *p.onClick = real;
+        EXPECT_EQ(clicks, 1) << what;
+    }
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(main.btnClose)->text(QAccessible::Description), "Close Lexorant");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(main.Image2)->role(), QAccessible::Graphic); // nothing to press
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(main.Label3)->role(), QAccessible::StaticText);
+
+    // Push buttons are named by their captions too.
+    QAccessibleInterface* about = QAccessible::queryAccessibleInterface(main.cmdAbout);
+    EXPECT_EQ(about->text(QAccessible::Name), "A");
+    EXPECT_EQ(about->text(QAccessible::Description), "About Lexorant");
+    trays::fBottomTray find;
+    QAccessibleInterface* findFast = QAccessible::queryAccessibleInterface(find.Command1);
+    EXPECT_EQ(findFast->text(QAccessible::Name), "FindFast");
+    EXPECT_EQ(findFast->text(QAccessible::Description), "Find the word");
+    EXPECT_EQ(findFast->role(), QAccessible::Button);
 }
 
 TEST(Designs, FindFastHasAltFAsItsAccessKey) {

@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Uses Lexorant as a screen-reader or voice-control user does, through the accessibility tree (AT-SPI): every
+# control is found by the text it shows or, where it shows none, by its purpose, and pressed by its action.
+#   a11y_e2e.sh PROGRAM WORDNET2DB WORDLIST REGIONDIR
+set -u
+# A session bus of its own, which the accessibility bus hangs from.
+if [ -z "${A11Y_SESSION:-}" ]; then
+    A11Y_SESSION=1 exec dbus-run-session -- "$0" "$@" 2> >(grep -v 'Failed to set fd limit' >&2)
+fi
+. "$(dirname "$0")/lib.sh"
+atspi() { /usr/bin/python3 "$(dirname "$0")/atspi.py" "$@"; }
+before_program() {
+    /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+    BUS_PID=$!
+    export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+}
+start_program "$@"
+trap 'kill "$BUS_PID" 2>/dev/null; stop_all' EXIT
+wait_for "the accessibility tree" atspi has "push button" "Slide the word tray out" ||
+    fail "the word tray's out arrow is not in the accessibility tree"
+
+atspi press "push button" "Slide the word tray out" || fail "could not press the word tray's out arrow"
+wait_for "the word tray out" tray_at $((X - 232)) $((Y + 7)) || fail "pressing the out arrow did not slide the tray"
+atspi press "push button" "Slide the word tray in" || fail "could not press the word tray's in arrow"
+word_tray_in() { ! tray_at $((X - 232)) $((Y + 7)); }
+wait_for "the word tray in" word_tray_in || fail "pressing the in arrow did not slide the tray back"
+
+# The links are named by their addresses and can be pressed (not pressed here: that would start a web browser).
+atspi can link "www.lexorant.example" || fail "the main window's web link cannot be pressed"
+atspi press "push button" "A" || fail "could not press \"A\""
+wait_for "the about box" box_up || fail "pressing \"A\" did not open the about box"
+wait_for "the about box's links" atspi can link "https://www.lexorant.example/" || fail "the about box's web link"
+atspi can link "hello@lexorant.example" || fail "the about box's mail link cannot be pressed"
+atspi press "push button" "OK" || fail "could not press the about box's OK"
+wait_for "the about box to close" box_gone || fail "pressing OK did not close the about box"
+
+atspi press "push button" "X" || fail "could not press the close area"
+wait_for "the program to end" bash -c "! kill -0 $APP_PID 2>/dev/null" || fail "pressing X did not end the program"
+wait "$APP_PID"
+status=$?
+APP_PID=
+[ "$status" = 0 ] || fail "exit status $status"
+echo "PASS: the arrows, \"A\", OK and X pressed through the accessibility tree"

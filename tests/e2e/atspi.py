@@ -1,0 +1,57 @@
+"""Reads and drives Lexorant through the accessibility tree, as a screen reader or voice control would.
+
+    atspi.py press ROLE NAME   press the control with that role and name (exit 1 when there is none or it offers
+                               no press action)
+    atspi.py has ROLE NAME     exit 0 when such a control is showing
+    atspi.py can ROLE NAME     exit 0 when such a control is showing and offers the press action
+"""
+import sys
+
+import pyatspi
+
+
+def controls():
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is None or app.name != "Lexorant":
+            continue
+        stack = [app]
+        while stack:
+            node = stack.pop()
+            if node is None:
+                continue
+            yield node
+            stack.extend(node)
+
+
+def find(role, name):
+    for node in controls():
+        if node.getRoleName() == role and node.name == name and \
+                node.getState().contains(pyatspi.STATE_SHOWING):
+            return node
+    return None
+
+
+def main():
+    verb, role, name = sys.argv[1:4]
+    node = find(role, name)
+    if node is None:
+        print(f"no showing {role} named {name!r}", file=sys.stderr)
+        return 1
+    if verb == "has":
+        return 0
+    action = node.queryAction()
+    names = [action.getName(i) for i in range(action.nActions)]
+    if "Press" not in names:
+        print(f"the {role} {name!r} offers no press: {names}", file=sys.stderr)
+        return 1
+    if verb == "can":
+        return 0
+    try:
+        action.doAction(names.index("Press"))
+    except Exception as error:  # a press that ends the program gets no reply; the caller checks what it did
+        if "disconnected" not in str(error):
+            raise
+    return 0
+
+
+sys.exit(main())
