@@ -10,3 +10,15 @@ if(LEXORANT_SANITIZE)
                                                     -fno-sanitize-recover=undefined)
   target_link_options(lexorant_options INTERFACE -fsanitize=address,undefined)
 endif()
+
+# Fuzz targets with libFuzzer: a clang build of its own, every library instrumented for coverage and checked by
+# AddressSanitizer and UndefinedBehaviorSanitizer, and only the fuzz targets and what they need built.
+option(LEXORANT_FUZZ "Build the libFuzzer targets (needs clang)" OFF)
+if(LEXORANT_FUZZ)
+  if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+    message(FATAL_ERROR "LEXORANT_FUZZ needs clang++ (CMAKE_CXX_COMPILER=clang++)")
+  endif()
+  target_compile_options(lexorant_options INTERFACE -fsanitize=fuzzer-no-link,address,undefined
+                                                    -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  target_link_options(lexorant_options INTERFACE -fsanitize=address,undefined)
+endif()

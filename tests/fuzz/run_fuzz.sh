@@ -1,10 +1,15 @@
 #!/usr/bin/env bash
-# Builds the region parser's fuzz target with clang's libFuzzer and gives it a short run from the shipped shapes.
-#   run_fuzz.sh SOURCE_DIR WORK_DIR RUNS
+# Gives a fuzz target a short run: a fresh corpus from the seeds (files or folders of files), a fixed seed, and the
+# last lines of libFuzzer's report. A crash, a leak or a sanitizer report fails the run.
+#   run_fuzz.sh TARGET WORK_DIR RUNS MAX_LEN SEED...
 set -eu
-src=$1 work=$2 runs=${3:-200000}
+target=$1 work=$2 runs=$3 max_len=$4
+shift 4
+rm -rf "$work"
 mkdir -p "$work/corpus"
-cp "$src"/data/*.pts "$work/corpus/"
-clang++ -std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -I"$src" \
-    "$src/platform/Region.cpp" "$src/tests/fuzz/RegionFuzz.cpp" -o "$work/region_fuzz"
-"$work/region_fuzz" -runs="$runs" -max_len=8192 -seed=1 "$work/corpus" 2>&1 | tail -n 3
+for seed in "$@"; do
+    if [ -d "$seed" ]; then cp "$seed"/* "$work/corpus/"; else cp "$seed" "$work/corpus/"; fi
+done
+cd "$work"
+"$target" -runs="$runs" -max_len="$max_len" -seed=1 -timeout=10 "$work/corpus" 2>&1 | tail -n 3
+exit "${PIPESTATUS[0]}"

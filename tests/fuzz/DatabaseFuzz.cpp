@@ -1,0 +1,67 @@
+// libFuzzer target: a damaged word database gives a run-time error with a number and a text, never a crash, a hang
+// or a write. Each input is written to a file of its own, opened as the program opens db2.mdb, browsed both ways and
+// searched.
+#include "core/Database.h"
+#include "platform/RuntimeError.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+const std::string& scratchFile() {
+    static const std::string path = [] {
+        char name[] = "/tmp/lexorant-fuzz-XXXXXX";
+        const int fd = mkstemp(name);
+        if (fd < 0) {
+            std::abort();
+        }
+        close(fd);
+        return std::string(name);
+    }();
+    return path;
+}
+
+void browse(core::Recordset& view) {
+    int seen = 0;
+    for (view.MoveFirst(); !view.Eof() && seen < 200; view.MoveNext(), ++seen) {
+        (void)view.Fields(0).Text();
+        (void)view.Fields(1).Text();
+    }
+    if (view.Eof()) {
+        view.MovePrevious();
+    }
+    view.FindFirst("Name = 'abate'");
+    view.FindFirst("Name = 'nothing at all'");
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string& path = scratchFile();
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (file == nullptr || std::fwrite(data, 1, size, file) != size) {
+        std::abort();
+    }
+    std::fclose(file);
+    try {
+        auto db = core::DBEngine::instance().OpenDatabase(path);
+        auto view = db->OpenRecordset("Select * From Table3");
+        browse(*view);
+    } catch (const platform::RuntimeError& error) {
+        if (error.number() <= 0 || error.description().empty()) {
+            std::abort();
+        }
+    }
+    // Nothing may have appeared beside the file.
+    for (const char* suffix : {"-wal", "-shm", "-journal"}) {
+        if (access((path + suffix).c_str(), F_OK) == 0) {
+            std::abort();
+        }
+    }
+    return 0;
+}
