@@ -9,6 +9,7 @@ if(LEXORANT_SANITIZE)
   target_compile_options(lexorant_options INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer
                                                     -fno-sanitize-recover=undefined)
   target_link_options(lexorant_options INTERFACE -fsanitize=address,undefined)
+  target_compile_definitions(lexorant_options INTERFACE LEXORANT_LEAK_CHECK_AT_END)
 endif()
 
 # Fuzz targets with libFuzzer: a clang build of its own, every library instrumented for coverage and checked by
