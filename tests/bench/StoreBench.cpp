@@ -7,6 +7,7 @@
 #include "support/TestDatabase.h"
 
 #include <cstdio>
+#include <sqlite3.h>
 
 namespace {
 
@@ -22,6 +23,24 @@ const std::string& databaseFile() {
     return file;
 }
 
+// The same words in a table declared WITHOUT ROWID, which the store reads once and keeps.
+const std::string& withoutRowidFile() {
+    static testsupport::TempDir dir;
+    static const std::string file = [] {
+        const auto path = dir.path() / "db2.mdb";
+        testsupport::writeWordDatabase(path, testsupport::numberedRows(Words), "Words");
+        sqlite3* db = nullptr;
+        sqlite3_open(path.c_str(), &db);
+        sqlite3_exec(db,
+                     "CREATE TABLE Table3 (Name TEXT PRIMARY KEY, Meaning TEXT) WITHOUT ROWID; "
+                     "INSERT INTO Table3 SELECT * FROM Words; DROP TABLE Words; VACUUM;",
+                     nullptr, nullptr, nullptr);
+        sqlite3_close(db);
+        return path.string();
+    }();
+    return file;
+}
+
 void BM_OpenView(benchmark::State& state) {
     for (auto _ : state) {
         auto db = core::DBEngine::instance().OpenDatabase(databaseFile());
@@ -32,8 +51,18 @@ void BM_OpenView(benchmark::State& state) {
 }
 BENCHMARK(BM_OpenView)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
-void BM_MoveNext(benchmark::State& state) {
-    auto db = core::DBEngine::instance().OpenDatabase(databaseFile());
+// A view over a table without row ids reads it once (shared by the views open at the same time).
+void BM_OpenViewWithoutRowid(benchmark::State& state) {
+    for (auto _ : state) {
+        auto db = core::DBEngine::instance().OpenDatabase(withoutRowidFile());
+        auto rs = db->OpenRecordset("Select * From Table3", core::dbOpenDynaset);
+        benchmark::DoNotOptimize(rs.get());
+    }
+}
+BENCHMARK(BM_OpenViewWithoutRowid)->Unit(benchmark::kMillisecond)->Repetitions(3)->ReportAggregatesOnly(true);
+
+void moveNextBenchmark(benchmark::State& state, const std::string& file) {
+    auto db = core::DBEngine::instance().OpenDatabase(file);
     auto rs = db->OpenRecordset("Select * From Table3");
     for (auto _ : state) {
         rs->MoveNext();
@@ -42,10 +71,17 @@ void BM_MoveNext(benchmark::State& state) {
         }
     }
 }
+void BM_MoveNext(benchmark::State& state) {
+    moveNextBenchmark(state, databaseFile());
+}
+void BM_MoveNextWithoutRowid(benchmark::State& state) {
+    moveNextBenchmark(state, withoutRowidFile());
+}
 BENCHMARK(BM_MoveNext)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_MoveNextWithoutRowid)->Repetitions(5)->ReportAggregatesOnly(true);
 
-void findBenchmark(benchmark::State& state, const std::string& word) {
-    auto db = core::DBEngine::instance().OpenDatabase(databaseFile());
+void findBenchmark(benchmark::State& state, const std::string& word, const std::string& file = databaseFile()) {
+    auto db = core::DBEngine::instance().OpenDatabase(file);
     auto rs = db->OpenRecordset("Select * From Table3");
     rs->FindFirst("Name = 'warm-up'"); // the first find of a view reads the column once
     for (auto _ : state) {
@@ -60,6 +96,10 @@ void BM_FindFirstNearEnd(benchmark::State& state) {
 void BM_FindFirstMiss(benchmark::State& state) {
     findBenchmark(state, "no such word");
 }
+void BM_FindFirstNearEndWithoutRowid(benchmark::State& state) {
+    findBenchmark(state, "WORD149990", withoutRowidFile());
+}
+BENCHMARK(BM_FindFirstNearEndWithoutRowid)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_FindFirstNearEnd)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_FindFirstMiss)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
@@ -97,8 +137,9 @@ BENCHMARK(BM_LinearScanFind)->Unit(benchmark::kMillisecond)->Repetitions(3)->Rep
 
 int main(int argc, char** argv) {
     databaseFile();
+    withoutRowidFile();
     const auto t = benchsupport::runAndCollectMedians(argc, argv);
-    if (t.size() < 6) {
+    if (t.size() < 9) {
         return 0; // a filtered run: nothing to compare
     }
     std::printf("\n");
@@ -109,6 +150,12 @@ int main(int argc, char** argv) {
     met &= benchsupport::check("word store: FindFirst of a word near the end", t.at("BM_FindFirstNearEnd") / 1e3, 20,
                                "us");
     met &= benchsupport::check("word store: FindFirst of a missing word", t.at("BM_FindFirstMiss") / 1e3, 20, "us");
+    met &= benchsupport::check("word store, a table WITHOUT ROWID: MoveNext", t.at("BM_MoveNextWithoutRowid") / 1e3, 5,
+                               "us");
+    met &= benchsupport::check("word store, a table WITHOUT ROWID: FindFirst of a word near the end",
+                               t.at("BM_FindFirstNearEndWithoutRowid") / 1e3, 20, "us");
+    benchsupport::note("word store, a table WITHOUT ROWID: open a view (reads the table once)",
+                       t.at("BM_OpenViewWithoutRowid") / 1e6, "ms");
     benchsupport::note("word store: the first find of a fresh view (reads the words once)",
                        t.at("BM_FirstFindOfAView") / 1e6, "ms");
     const double scan = t.at("BM_LinearScanFind");
