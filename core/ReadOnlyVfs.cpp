@@ -165,10 +165,24 @@ int shmUnmap(sqlite3_file* file, int /*deleteFlag*/) {
 
 const sqlite3_io_methods g_methods = {
     2, // no memory-mapped reads: every read goes through xRead
-    fileClose,         fileRead,   fileWrite,     fileTruncate,   fileSync,   fileSize,
-    fileLock,          fileUnlock, fileCheckReservedLock,         fileControl, fileSectorSize,
-    fileDeviceCharacteristics,     shmMap,        shmLock,        shmBarrier, shmUnmap,
-    nullptr,           nullptr,
+    fileClose,
+    fileRead,
+    fileWrite,
+    fileTruncate,
+    fileSync,
+    fileSize,
+    fileLock,
+    fileUnlock,
+    fileCheckReservedLock,
+    fileControl,
+    fileSectorSize,
+    fileDeviceCharacteristics,
+    shmMap,
+    shmLock,
+    shmBarrier,
+    shmUnmap,
+    nullptr,
+    nullptr,
 };
 
 int vfsOpen(sqlite3_vfs* /*vfs*/, sqlite3_filename name, sqlite3_file* file, int flags, int* outFlags) {
@@ -184,8 +198,8 @@ int vfsOpen(sqlite3_vfs* /*vfs*/, sqlite3_filename name, sqlite3_file* file, int
     constexpr int besideTheDatabase = SQLITE_OPEN_MAIN_DB | SQLITE_OPEN_WAL | SQLITE_OPEN_MAIN_JOURNAL;
     f->guarded = (flags & besideTheDatabase) != 0;
     if (f->guarded) {
-        flags = (flags & ~(SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_DELETEONCLOSE)) |
-                SQLITE_OPEN_READONLY;
+        flags =
+            (flags & ~(SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_DELETEONCLOSE)) | SQLITE_OPEN_READONLY;
     }
     if ((flags & SQLITE_OPEN_WAL) != 0) {
         int exists = 0;

@@ -39,9 +39,7 @@ public:
     std::optional<std::int64_t> first() override { return keyOf(m_first.reset()); }
     std::optional<std::int64_t> last() override { return keyOf(m_last.reset()); }
     std::optional<std::int64_t> next(std::int64_t key) override { return keyOf(m_next.reset().bind(1, key)); }
-    std::optional<std::int64_t> previous(std::int64_t key) override {
-        return keyOf(m_previous.reset().bind(1, key));
-    }
+    std::optional<std::int64_t> previous(std::int64_t key) override { return keyOf(m_previous.reset().bind(1, key)); }
     bool read(std::int64_t key, RecordValues& values) override {
         if (!m_row.reset().bind(1, key).step()) {
             return false;
@@ -52,8 +50,7 @@ public:
         }
         return true;
     }
-    void scan(int column,
-              const std::function<void(std::int64_t, const std::optional<std::string>&)>& visit) override {
+    void scan(int column, const std::function<void(std::int64_t, const std::optional<std::string>&)>& visit) override {
         SqliteStatement all(m_connection, "SELECT rowid, " + sqlName(m_columns[static_cast<std::size_t>(column)]) +
                                               " FROM " + sqlName(m_table) + " ORDER BY rowid");
         while (all.step()) {
@@ -101,8 +98,7 @@ public:
         values = m_records->records[static_cast<std::size_t>(key)];
         return true;
     }
-    void scan(int column,
-              const std::function<void(std::int64_t, const std::optional<std::string>&)>& visit) override {
+    void scan(int column, const std::function<void(std::int64_t, const std::optional<std::string>&)>& visit) override {
         for (std::int64_t key = 0; key < size(); ++key) {
             visit(key, m_records->records[static_cast<std::size_t>(key)][static_cast<std::size_t>(column)]);
         }
@@ -128,8 +124,8 @@ std::shared_ptr<const ReadRecords> readOnce(const std::shared_ptr<SqliteConnecti
     std::error_code ec;
     const auto size = std::filesystem::file_size(connection->path(), ec);
     const auto time = std::filesystem::last_write_time(connection->path(), ec).time_since_epoch().count();
-    const std::string key = connection->path() + '\n' + table + '\n' + std::to_string(size) + '\n' +
-                            std::to_string(time);
+    const std::string key =
+        connection->path() + '\n' + table + '\n' + std::to_string(size) + '\n' + std::to_string(time);
     if (auto shared = cache[key].lock()) {
         return shared;
     }

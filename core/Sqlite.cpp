@@ -33,8 +33,7 @@ std::shared_ptr<SqliteConnection> SqliteConnection::openReadOnly(const std::stri
     }
     sqlite3* db = nullptr;
     // Read-only through a file system that cannot write: no journal, WAL index or lock file appears beside it.
-    const int rc =
-        sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, readOnlyVfsName());
+    const int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, readOnlyVfsName());
     // Even a failed open hands back a handle that must be closed.
     std::shared_ptr<SqliteConnection> connection(new SqliteConnection(db, path));
     if (rc != SQLITE_OK) {

@@ -1,10 +1,10 @@
 #include "X11Window.h"
 
-#include <algorithm>
 #include <QGuiApplication>
 #include <QRegion>
 #include <QWidget>
 #include <QWindow>
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>

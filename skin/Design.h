@@ -59,7 +59,7 @@ struct ControlSpec {
     std::int32_t fillColour = Default;
     bool multiLine = false;
     bool scrollBars = false;
-    const char* hint = nullptr;       // tooltip
+    const char* hint = nullptr; // tooltip
     // What a control the user acts on is for, as assistive tools tell it: its description where the control shows
     // a text (the text is its name, so a user can say what is on screen), its name where it shows none.
     const char* accessible = nullptr;

@@ -252,8 +252,9 @@ TEST_P(TableWithoutRowids, BrowsesFindsAndKeepsViewsApart) {
     {
         sqlite3* raw = nullptr;
         ASSERT_EQ(sqlite3_open(file().c_str(), &raw), SQLITE_OK);
-        const std::string sql = std::string(GetParam().schema) +
-                                "; INSERT INTO Words VALUES ('pear', 'p'), ('Émile', 'e'), ('apple', 'a'), ('fig', NULL);";
+        const std::string sql =
+            std::string(GetParam().schema) +
+            "; INSERT INTO Words VALUES ('pear', 'p'), ('Émile', 'e'), ('apple', 'a'), ('fig', NULL);";
         ASSERT_EQ(sqlite3_exec(raw, sql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(raw);
         sqlite3_close(raw);
     }

@@ -5,10 +5,10 @@
 #include "platform/ImageControl.h"
 #include "platform/Shell.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QTest>
 #include <QTimer>
-#include <QAccessible>
 #include <gtest/gtest.h>
 
 using about::frmAbout;

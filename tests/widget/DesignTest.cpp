@@ -11,9 +11,9 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <functional>
+#include <gtest/gtest.h>
 #include <utility>
 #include <vector>
-#include <gtest/gtest.h>
 
 using core::fMain;
 
