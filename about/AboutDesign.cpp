@@ -1,4 +1,4 @@
-#include "AboutDesign.h"
+#include "about/AboutDesign.h"
 
 #include <array>
 

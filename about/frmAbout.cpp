@@ -1,11 +1,11 @@
-#include "frmAbout.h"
+#include "about/frmAbout.h"
 
-#include "AboutDesign.h"
-#include "Contact.h"
-#include "Version.h"
-#include "platform/Conversions.h"
-#include "platform/ImageControl.h"
-#include "platform/Shell.h"
+#include "about/AboutDesign.h"
+#include "about/Contact.h"
+#include "about/Version.h"
+#include "platform/headless/Conversions.h"
+#include "platform/widgets/ImageControl.h"
+#include "platform/widgets/Shell.h"
 
 #include <QGuiApplication>
 #include <QPainter>

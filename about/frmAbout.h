@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/Graphics.h"
-#include "platform/LabelControl.h"
+#include "platform/widgets/Graphics.h"
+#include "platform/widgets/LabelControl.h"
 #include "skin/FormBuilder.h"
 
 #include <QDialog>

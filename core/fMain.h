@@ -1,12 +1,12 @@
 #pragma once
 
-#include "Database.h"
-#include "platform/Form.h"
-#include "platform/ImageControl.h"
-#include "platform/LabelControl.h"
+#include "core/store/Database.h"
+#include "platform/widgets/Form.h"
+#include "platform/widgets/ImageControl.h"
+#include "platform/widgets/LabelControl.h"
 #include "skin/FormBuilder.h"
-#include "trays/Sliding.h"
-#include "trays/TrayState.h"
+#include "trays/sliding/Sliding.h"
+#include "trays/sliding/TrayState.h"
 
 #include <QPushButton>
 #include <array>

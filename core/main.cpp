@@ -1,8 +1,8 @@
-#include "fMain.h"
-#include "platform/Application.h"
-#include "platform/FontWarmUp.h"
-#include "platform/Program.h"
-#include "platform/SingleInstance.h"
+#include "core/fMain.h"
+#include "platform/widgets/Application.h"
+#include "platform/widgets/FontWarmUp.h"
+#include "platform/widgets/Program.h"
+#include "platform/widgets/SingleInstance.h"
 
 int main(int argc, char** argv) {
     platform::preferXcbOnWayland();

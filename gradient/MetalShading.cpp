@@ -1,7 +1,7 @@
-#include "MetalShading.h"
+#include "gradient/MetalShading.h"
 
-#include "clsGradient.h"
-#include "platform/Conversions.h"
+#include "gradient/clsGradient.h"
+#include "platform/headless/Conversions.h"
 
 namespace gradient {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Surface.h"
+#include "platform/headless/Surface.h"
 
 #include <array>
 #include <cstdint>

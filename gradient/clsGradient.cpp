@@ -1,9 +1,9 @@
-#include "clsGradient.h"
+#include "gradient/clsGradient.h"
 
-#include "platform/Conversions.h"
-#include "platform/MessageBox.h"
-#include "platform/RuntimeError.h"
-#include "platform/SystemColors.h"
+#include "platform/headless/Conversions.h"
+#include "platform/headless/MessageBox.h"
+#include "platform/headless/RuntimeError.h"
+#include "platform/headless/SystemColors.h"
 
 #include <algorithm>
 #include <cmath>

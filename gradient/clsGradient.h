@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/DeviceContext.h"
-#include "platform/Surface.h"
+#include "platform/headless/DeviceContext.h"
+#include "platform/headless/Surface.h"
 
 #include <cstdint>
 #include <vector>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Pictures.h"
-#include "platform/Graphics.h"
+#include "skin/Pictures.h"
+#include "platform/widgets/Graphics.h"
 
 #include <cstdint>
 #include <span>

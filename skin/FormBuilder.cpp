@@ -1,9 +1,9 @@
-#include "FormBuilder.h"
+#include "skin/FormBuilder.h"
 
-#include "platform/Conversions.h"
-#include "platform/ImageControl.h"
-#include "platform/LabelControl.h"
-#include "platform/TextBox.h"
+#include "platform/headless/Conversions.h"
+#include "platform/widgets/ImageControl.h"
+#include "platform/widgets/LabelControl.h"
+#include "platform/widgets/TextBox.h"
 
 #include <QLineEdit>
 #include <QListView>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Design.h"
+#include "skin/Design.h"
 
 #include <QFont>
 #include <QMap>

@@ -1,5 +1,5 @@
 // The main window's design: every control, front to back, in twips.
-#include "Design.h"
+#include "skin/Design.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "Pictures.h"
+#include "skin/Pictures.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ArrowPicture.h"
+#include "skin/arrows/ArrowPicture.h"
 
 #include <QIcon>
 #include <QImage>

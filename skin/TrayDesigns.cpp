@@ -1,5 +1,5 @@
 // The three trays' designs: every control, front to back, in twips.
-#include "Design.h"
+#include "skin/Design.h"
 
 #include <array>
 

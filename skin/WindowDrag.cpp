@@ -1,4 +1,4 @@
-#include "WindowDrag.h"
+#include "skin/WindowDrag.h"
 
 #include <QApplication>
 #include <QEventLoop>

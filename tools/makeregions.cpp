@@ -8,7 +8,7 @@
 //
 //   makeregions OUTDIR
 
-#include "platform/Region.h"
+#include "platform/headless/Region.h"
 
 #include <filesystem>
 #include <fstream>

@@ -1,7 +1,7 @@
-#include "RoundedBox.h"
+#include "trays/RoundedBox.h"
 
-#include "platform/Conversions.h"
-#include "platform/Form.h"
+#include "platform/headless/Conversions.h"
+#include "platform/widgets/Form.h"
 
 namespace trays {
 

@@ -1,6 +1,6 @@
-#include "SlidePace.h"
+#include "trays/SlidePace.h"
 
-#include "platform/Program.h"
+#include "platform/widgets/Program.h"
 
 #include <QEventLoop>
 #include <QTimer>

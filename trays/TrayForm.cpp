@@ -1,6 +1,6 @@
-#include "TrayForm.h"
+#include "trays/TrayForm.h"
 
-#include "TrayWindow.h"
+#include "trays/TrayWindow.h"
 
 namespace trays {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Form.h"
+#include "platform/widgets/Form.h"
 #include "skin/Design.h"
 #include "skin/FormBuilder.h"
 

@@ -1,6 +1,6 @@
-#include "TrayWindow.h"
+#include "trays/TrayWindow.h"
 
-#include "platform/X11Window.h"
+#include "platform/widgets/X11Window.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
-#include "WordListModel.h"
+#include "trays/WordListModel.h"
 
-#include "platform/Program.h"
+#include "platform/widgets/Program.h"
 
 namespace trays {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Recordset.h"
+#include "core/store/Recordset.h"
 
 #include <QAbstractListModel>
 #include <QStringList>

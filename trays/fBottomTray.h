@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Database.h"
-#include "TrayForm.h"
+#include "core/store/Database.h"
+#include "trays/TrayForm.h"
 
 #include <QLineEdit>
 #include <QPushButton>

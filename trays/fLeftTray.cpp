@@ -1,14 +1,14 @@
-#include "fLeftTray.h"
+#include "trays/fLeftTray.h"
 
-#include "RoundedBox.h"
-#include "TrayWindow.h"
-#include "WordView.h"
+#include "trays/RoundedBox.h"
+#include "trays/TrayWindow.h"
+#include "core/module/WordView.h"
 #include "gradient/MetalShading.h"
-#include "modSlider.h"
-#include "platform/Conversions.h"
-#include "platform/Program.h"
-#include "platform/SystemColors.h"
-#include "platform/TextBox.h"
+#include "core/module/modSlider.h"
+#include "platform/headless/Conversions.h"
+#include "platform/widgets/Program.h"
+#include "platform/headless/SystemColors.h"
+#include "platform/widgets/TextBox.h"
 #include "skin/Design.h"
 
 namespace trays {

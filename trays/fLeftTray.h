@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Database.h"
-#include "TrayForm.h"
-#include "WordListModel.h"
+#include "core/store/Database.h"
+#include "trays/TrayForm.h"
+#include "trays/WordListModel.h"
 
 #include <QListView>
 #include <QPlainTextEdit>

@@ -1,10 +1,10 @@
-#include "fRightTray.h"
+#include "trays/fRightTray.h"
 
-#include "TrayWindow.h"
+#include "trays/TrayWindow.h"
 #include "gradient/MetalShading.h"
-#include "modSlider.h"
-#include "platform/Conversions.h"
-#include "platform/SystemColors.h"
+#include "core/module/modSlider.h"
+#include "platform/headless/Conversions.h"
+#include "platform/headless/SystemColors.h"
 #include "skin/Design.h"
 
 namespace trays {

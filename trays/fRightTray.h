@@ -1,7 +1,7 @@
 #pragma once
 
-#include "TrayForm.h"
-#include "platform/LabelControl.h"
+#include "trays/TrayForm.h"
+#include "platform/widgets/LabelControl.h"
 
 #include <QPlainTextEdit>
 

@@ -1,4 +1,4 @@
-#include "BenchTargets.h"
+#include "tests/bench/BenchTargets.h"
 
 #include <cstdio>
 #include <vector>

@@ -1,8 +1,8 @@
 // The metal shading of whole surfaces, beside a plain fill that writes each of the same pixels once.
-#include "BenchTargets.h"
+#include "tests/bench/BenchTargets.h"
 #include "gradient/clsGradient.h"
-#include "platform/Surface.h"
-#include "platform/SystemColors.h"
+#include "platform/headless/Surface.h"
+#include "platform/headless/SystemColors.h"
 
 #include <cstdio>
 #include <string>

@@ -10,12 +10,12 @@
 // Prints "<ms from launch> <ms from main> <peak kilobytes>" (the slide prints its own time twice). The process runs
 // itself again as a child, so that the time from launch takes in loading the libraries; scripts/bench runs the
 // modes in turn and compares them.
-#include "fMain.h"
-#include "platform/Application.h"
-#include "platform/FontWarmUp.h"
-#include "platform/Form.h"
-#include "platform/Program.h"
-#include "platform/SingleInstance.h"
+#include "core/fMain.h"
+#include "platform/widgets/Application.h"
+#include "platform/widgets/FontWarmUp.h"
+#include "platform/widgets/Form.h"
+#include "platform/widgets/Program.h"
+#include "platform/widgets/SingleInstance.h"
 #include "skin/Design.h"
 #include "skin/FormBuilder.h"
 

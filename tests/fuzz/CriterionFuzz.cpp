@@ -1,7 +1,7 @@
 // libFuzzer target: any find text gives a criterion or the syntax error, never a crash; what parses reads back the
 // same when it is written out again, and letter case folds to a fixed point.
-#include "core/Criterion.h"
-#include "platform/RuntimeError.h"
+#include "core/store/Criterion.h"
+#include "platform/headless/RuntimeError.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,8 +1,8 @@
 // libFuzzer target: a damaged word database gives a run-time error with a number and a text, never a crash, a hang
 // or a write. Each input is written to a file of its own, opened as the program opens db2.mdb, browsed both ways and
 // searched.
-#include "core/Database.h"
-#include "platform/RuntimeError.h"
+#include "core/store/Database.h"
+#include "platform/headless/RuntimeError.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,5 +1,5 @@
 // libFuzzer target: region bytes from anywhere must give a region or none, never a crash or a huge allocation.
-#include "platform/Region.h"
+#include "platform/headless/Region.h"
 
 #include <cstddef>
 #include <cstdint>

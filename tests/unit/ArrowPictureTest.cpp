@@ -1,4 +1,4 @@
-#include "skin/ArrowPicture.h"
+#include "skin/arrows/ArrowPicture.h"
 
 #include <gtest/gtest.h>
 

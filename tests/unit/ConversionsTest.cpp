@@ -1,5 +1,5 @@
-#include "platform/Conversions.h"
-#include "platform/RuntimeError.h"
+#include "platform/headless/Conversions.h"
+#include "platform/headless/RuntimeError.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 #include "gradient/MetalShading.h"
 #include "gradient/clsGradient.h"
-#include "platform/MessageBox.h"
-#include "platform/RuntimeError.h"
-#include "platform/SystemColors.h"
+#include "platform/headless/MessageBox.h"
+#include "platform/headless/RuntimeError.h"
+#include "platform/headless/SystemColors.h"
 
 #include <gtest/gtest.h>
 #include <map>

@@ -1,5 +1,5 @@
-#include "platform/DeviceContext.h"
-#include "platform/LineRasteriser.h"
+#include "platform/headless/DeviceContext.h"
+#include "platform/headless/LineRasteriser.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "platform/Region.h"
+#include "platform/headless/Region.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "trays/Sliding.h"
+#include "trays/sliding/Sliding.h"
 
 #include <algorithm>
 #include <functional>

@@ -1,7 +1,7 @@
-#include "Criterion.h"
-#include "Database.h"
-#include "platform/RuntimeError.h"
-#include "support/TestDatabase.h"
+#include "core/store/Criterion.h"
+#include "core/store/Database.h"
+#include "platform/headless/RuntimeError.h"
+#include "tests/support/TestDatabase.h"
 
 #include <algorithm>
 #include <filesystem>

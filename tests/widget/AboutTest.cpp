@@ -1,9 +1,9 @@
-#include "WidgetTestSupport.h"
+#include "tests/widget/WidgetTestSupport.h"
 #include "about/Contact.h"
 #include "about/frmAbout.h"
-#include "fMain.h"
-#include "platform/ImageControl.h"
-#include "platform/Shell.h"
+#include "core/fMain.h"
+#include "platform/widgets/ImageControl.h"
+#include "platform/widgets/Shell.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -1,7 +1,7 @@
-#include "platform/Form.h"
-#include "WidgetTestSupport.h"
-#include "platform/Application.h"
-#include "platform/SingleInstance.h"
+#include "platform/widgets/Form.h"
+#include "tests/widget/WidgetTestSupport.h"
+#include "platform/widgets/Application.h"
+#include "platform/widgets/SingleInstance.h"
 
 #include <QImage>
 #include <gtest/gtest.h>

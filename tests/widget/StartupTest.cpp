@@ -1,9 +1,9 @@
-#include "WidgetTestSupport.h"
-#include "Windows.h"
-#include "fMain.h"
-#include "modSlider.h"
-#include "platform/SingleInstance.h"
-#include "support/TestDatabase.h"
+#include "tests/widget/WidgetTestSupport.h"
+#include "tests/widget/Windows.h"
+#include "core/fMain.h"
+#include "core/module/modSlider.h"
+#include "platform/widgets/SingleInstance.h"
+#include "tests/support/TestDatabase.h"
 
 #include <QDir>
 #include <filesystem>

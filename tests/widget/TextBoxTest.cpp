@@ -1,4 +1,4 @@
-#include "platform/TextBox.h"
+#include "platform/widgets/TextBox.h"
 
 #include <QPlainTextEdit>
 #include <QTest>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "platform/MessageBox.h"
-#include "platform/Program.h"
-#include "platform/Region.h"
-#include "support/TestDatabase.h"
+#include "platform/headless/MessageBox.h"
+#include "platform/widgets/Program.h"
+#include "platform/headless/Region.h"
+#include "tests/support/TestDatabase.h"
 
 #include <filesystem>
 #include <fstream>

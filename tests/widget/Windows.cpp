@@ -1,7 +1,7 @@
-#include "Windows.h"
+#include "tests/widget/Windows.h"
 
-#include "fMain.h"
-#include "platform/SingleInstance.h"
+#include "core/fMain.h"
+#include "platform/widgets/SingleInstance.h"
 #include "trays/fBottomTray.h"
 #include "trays/fLeftTray.h"
 #include "trays/fRightTray.h"

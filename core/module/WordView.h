@@ -1,0 +1,13 @@
+#pragma once
+
+#include "core/store/Database.h"
+
+#include <memory>
+
+namespace core {
+
+// Opens a window's own view of the word store, as every window that has one does: the database beside the
+// executable (the raw directory followed by "/db2.mdb"), a dynaset over "Select * From Table3", on its first record.
+void OpenWordView(std::unique_ptr<Database>& db, std::unique_ptr<Recordset>& rstInfo);
+
+} // namespace core

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "core/store/Recordset.h"
+#include "core/store/Sqlite.h"
+
+#include <memory>
+#include <string>
+
+namespace core {
+
+inline constexpr int dbOpenDynaset = 2;
+
+// An open connection to the word database. The file is opened read-only: nothing is ever written to it.
+class Database {
+public:
+    explicit Database(std::shared_ptr<SqliteConnection> connection) : m_connection(std::move(connection)) {}
+
+    // Opens a view for a query of the form  Select * From <table>  (the only query the program makes).
+    std::unique_ptr<Recordset> OpenRecordset(const std::string& sql, int type = dbOpenDynaset);
+    const std::string& path() const { return m_connection->path(); }
+
+private:
+    std::shared_ptr<SqliteConnection> m_connection;
+};
+
+// The one database engine of the program, created on its first use.
+class DBEngine {
+public:
+    static DBEngine& instance();
+    static bool exists();
+    std::unique_ptr<Database> OpenDatabase(const std::string& path);
+
+private:
+    DBEngine();
+};
+
+} // namespace core

@@ -1,0 +1,139 @@
+#include "core/store/Sqlite.h"
+
+#include "core/store/ReadOnlyVfs.h"
+#include "platform/headless/RuntimeError.h"
+
+#include <filesystem>
+#include <sqlite3.h>
+#include <utility>
+
+namespace core {
+
+using platform::RuntimeError;
+namespace err = platform::err;
+
+namespace {
+constexpr int BusyTimeoutMs = 2000;
+
+bool isRegularFile(const std::string& path) {
+    std::error_code ec;
+    return std::filesystem::is_regular_file(path, ec);
+}
+} // namespace
+
+SqliteConnection::SqliteConnection(sqlite3* db, std::string path) : m_db(db), m_path(std::move(path)) {}
+
+SqliteConnection::~SqliteConnection() {
+    sqlite3_close_v2(m_db);
+}
+
+std::shared_ptr<SqliteConnection> SqliteConnection::openReadOnly(const std::string& path) {
+    if (!isRegularFile(path)) {
+        throw RuntimeError(err::CouldNotFindFile, "Could not find file '" + path + "'.");
+    }
+    sqlite3* db = nullptr;
+    // Read-only through a file system that cannot write: no journal, WAL index or lock file appears beside it.
+    const int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, readOnlyVfsName());
+    // Even a failed open hands back a handle that must be closed.
+    std::shared_ptr<SqliteConnection> connection(new SqliteConnection(db, path));
+    if (rc != SQLITE_OK) {
+        connection->raiseLastError();
+    }
+    sqlite3_busy_timeout(db, BusyTimeoutMs);
+    // SQLite reads the file lazily: look at the schema now so that a file that is no database fails here.
+    SqliteStatement probe(connection, "SELECT count(*) FROM sqlite_schema");
+    probe.step();
+    return connection;
+}
+
+void SqliteConnection::raiseLastError() const {
+    const int code = m_db != nullptr ? sqlite3_errcode(m_db) : SQLITE_NOMEM;
+    switch (code & 0xFF) {
+    case SQLITE_NOTADB:
+    case SQLITE_CORRUPT:
+        throw RuntimeError(err::UnrecognizedFormat, "Unrecognized database format '" + m_path + "'.");
+    case SQLITE_NOMEM:
+        throw RuntimeError(err::OutOfMemory, "Out of memory");
+    case SQLITE_CANTOPEN:
+    case SQLITE_PERM:
+    case SQLITE_AUTH:
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        throw RuntimeError(3051, "The database engine cannot open the file '" + m_path +
+                                     "'.  It is already opened exclusively by another user, or you need "
+                                     "permission to view its data.");
+    default:
+        throw RuntimeError(3146, std::string("Database error in '") + m_path + "': " + sqlite3_errmsg(m_db));
+    }
+}
+
+SqliteStatement::SqliteStatement(std::shared_ptr<SqliteConnection> connection, std::string_view sql)
+    : m_connection(std::move(connection)) {
+    if (sqlite3_prepare_v2(m_connection->handle(), sql.data(), static_cast<int>(sql.size()), &m_stmt, nullptr) !=
+        SQLITE_OK) {
+        sqlite3_finalize(m_stmt);
+        m_stmt = nullptr;
+        m_connection->raiseLastError();
+    }
+}
+
+bool SqliteStatement::prepares(const std::shared_ptr<SqliteConnection>& connection, std::string_view sql) {
+    sqlite3_stmt* statement = nullptr;
+    const int rc =
+        sqlite3_prepare_v2(connection->handle(), sql.data(), static_cast<int>(sql.size()), &statement, nullptr);
+    sqlite3_finalize(statement);
+    return rc == SQLITE_OK;
+}
+
+SqliteStatement::~SqliteStatement() {
+    sqlite3_finalize(m_stmt);
+}
+
+SqliteStatement& SqliteStatement::reset() {
+    sqlite3_reset(m_stmt);
+    return *this;
+}
+
+SqliteStatement& SqliteStatement::bind(int index, std::int64_t value) {
+    sqlite3_bind_int64(m_stmt, index, value);
+    return *this;
+}
+
+SqliteStatement& SqliteStatement::bind(int index, std::string_view text) {
+    sqlite3_bind_text(m_stmt, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+    return *this;
+}
+
+bool SqliteStatement::step() {
+    const int rc = sqlite3_step(m_stmt);
+    if (rc == SQLITE_ROW) {
+        return true;
+    }
+    if (rc == SQLITE_DONE) {
+        return false;
+    }
+    sqlite3_reset(m_stmt);
+    m_connection->raiseLastError();
+}
+
+std::int64_t SqliteStatement::int64(int column) const {
+    return sqlite3_column_int64(m_stmt, column);
+}
+
+std::optional<std::string> SqliteStatement::text(int column) const {
+    if (sqlite3_column_type(m_stmt, column) == SQLITE_NULL) {
+        return std::nullopt;
+    }
+    const auto* data = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, column));
+    return std::string(data, static_cast<std::size_t>(sqlite3_column_bytes(m_stmt, column)));
+}
+
+int SqliteStatement::columnCount() const {
+    return sqlite3_column_count(m_stmt);
+}
+
+std::string SqliteStatement::columnName(int column) const {
+    return sqlite3_column_name(m_stmt, column);
+}
+
+} // namespace core

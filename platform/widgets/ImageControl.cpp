@@ -1,0 +1,53 @@
+#include "platform/widgets/ImageControl.h"
+
+#include "platform/widgets/Accessibility.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace platform {
+
+ImageControl::ImageControl(QWidget* parent) : QWidget(parent) {
+    installControlAccessibility();
+    setAttribute(Qt::WA_TranslucentBackground);
+    setMouseTracking(true);
+}
+
+void ImageControl::setPicture(const QPixmap& picture) {
+    m_picture = picture;
+    update();
+}
+
+void ImageControl::paintEvent(QPaintEvent* /*event*/) {
+    if (!m_picture.isNull()) {
+        QPainter painter(this);
+        painter.drawPixmap(0, 0, m_picture);
+    }
+}
+
+void ImageControl::mousePressEvent(QMouseEvent* event) {
+    m_pressed = event->button() == Qt::LeftButton;
+    m_pressedAt = event->globalPosition().toPoint();
+    if (onMouseDown) {
+        onMouseDown(event->button());
+    }
+}
+
+void ImageControl::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    m_pressed = false;
+    if (onMouseUp) {
+        onMouseUp(event->button());
+    }
+    if (click && onClick) {
+        onClick();
+    }
+}
+
+void ImageControl::mouseMoveEvent(QMouseEvent* /*event*/) {
+    if (onMouseMove) {
+        onMouseMove();
+    }
+}
+
+} // namespace platform
