@@ -1,7 +1,7 @@
 #pragma once
 
-#include "skin/Pictures.h"
 #include "platform/widgets/Graphics.h"
+#include "skin/Pictures.h"
 
 #include <cstdint>
 #include <span>

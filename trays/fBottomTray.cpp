@@ -1,19 +1,19 @@
 #include "trays/fBottomTray.h"
 
-#include "trays/RoundedBox.h"
-#include "trays/TrayWindow.h"
 #include "core/module/WordView.h"
-#include "trays/fLeftTray.h"
-#include "trays/fRightTray.h"
-#include "gradient/MetalShading.h"
 #include "core/module/modSlider.h"
+#include "gradient/MetalShading.h"
 #include "platform/headless/Conversions.h"
 #include "platform/headless/MessageBox.h"
+#include "platform/headless/SystemColors.h"
 #include "platform/widgets/Program.h"
 #include "platform/widgets/SingleInstance.h"
-#include "platform/headless/SystemColors.h"
 #include "platform/widgets/TextBox.h"
 #include "skin/Design.h"
+#include "trays/RoundedBox.h"
+#include "trays/TrayWindow.h"
+#include "trays/fLeftTray.h"
+#include "trays/fRightTray.h"
 
 namespace trays {
 

@@ -1,15 +1,15 @@
 #include "trays/fLeftTray.h"
 
-#include "trays/RoundedBox.h"
-#include "trays/TrayWindow.h"
 #include "core/module/WordView.h"
-#include "gradient/MetalShading.h"
 #include "core/module/modSlider.h"
+#include "gradient/MetalShading.h"
 #include "platform/headless/Conversions.h"
-#include "platform/widgets/Program.h"
 #include "platform/headless/SystemColors.h"
+#include "platform/widgets/Program.h"
 #include "platform/widgets/TextBox.h"
 #include "skin/Design.h"
+#include "trays/RoundedBox.h"
+#include "trays/TrayWindow.h"
 
 namespace trays {
 

@@ -1,11 +1,11 @@
 #include "trays/fRightTray.h"
 
-#include "trays/TrayWindow.h"
-#include "gradient/MetalShading.h"
 #include "core/module/modSlider.h"
+#include "gradient/MetalShading.h"
 #include "platform/headless/Conversions.h"
 #include "platform/headless/SystemColors.h"
 #include "skin/Design.h"
+#include "trays/TrayWindow.h"
 
 namespace trays {
 

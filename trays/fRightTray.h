@@ -1,7 +1,7 @@
 #pragma once
 
-#include "trays/TrayForm.h"
 #include "platform/widgets/LabelControl.h"
+#include "trays/TrayForm.h"
 
 #include <QPlainTextEdit>
 

@@ -1,9 +1,9 @@
 #include "core/module/modSlider.h"
 
-#include "platform/widgets/Form.h"
 #include "platform/headless/MessageBox.h"
-#include "platform/widgets/Program.h"
 #include "platform/headless/RuntimeError.h"
+#include "platform/widgets/Form.h"
+#include "platform/widgets/Program.h"
 
 #include <QFile>
 #include <QFileInfo>

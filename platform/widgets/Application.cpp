@@ -1,8 +1,9 @@
 #include "platform/widgets/Application.h"
 
+#include "platform/headless/SystemColors.h"
+#include "platform/widgets/Accessibility.h"
 #include "platform/widgets/MessageDialog.h"
 #include "platform/widgets/Program.h"
-#include "platform/headless/SystemColors.h"
 
 #include <QPalette>
 #include <cstdlib>
@@ -73,6 +74,7 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
     setQuitOnLastWindowClosed(false);
     setSysColorProvider(paletteSysColor);
     setMessageBoxHandler(showMessageDialog);
+    installControlAccessibility();
 }
 
 bool Application::notify(QObject* receiver, QEvent* event) {

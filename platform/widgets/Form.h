@@ -1,9 +1,9 @@
 #pragma once
 
-#include "platform/widgets/Graphics.h"
 #include "platform/headless/Region.h"
 #include "platform/headless/Surface.h"
 #include "platform/headless/TopLevelWindow.h"
+#include "platform/widgets/Graphics.h"
 
 #include <QWidget>
 

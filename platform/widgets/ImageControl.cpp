@@ -1,14 +1,11 @@
 #include "platform/widgets/ImageControl.h"
 
-#include "platform/widgets/Accessibility.h"
-
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace platform {
 
 ImageControl::ImageControl(QWidget* parent) : QWidget(parent) {
-    installControlAccessibility();
     setAttribute(Qt::WA_TranslucentBackground);
     setMouseTracking(true);
 }

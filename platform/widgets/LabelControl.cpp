@@ -1,13 +1,10 @@
 #include "platform/widgets/LabelControl.h"
 
-#include "platform/widgets/Accessibility.h"
-
 #include <QMouseEvent>
 
 namespace platform {
 
 LabelControl::LabelControl(QWidget* parent) : QLabel(parent) {
-    installControlAccessibility();
     setAttribute(Qt::WA_TranslucentBackground);
     setAutoFillBackground(false);
     setMouseTracking(true);

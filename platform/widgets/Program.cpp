@@ -1,6 +1,5 @@
 #include "platform/widgets/Program.h"
 
-#include "platform/widgets/Form.h"
 #include "platform/headless/MessageBox.h"
 
 #include <QCoreApplication>

@@ -1,8 +1,8 @@
 // The metal shading of whole surfaces, beside a plain fill that writes each of the same pixels once.
-#include "tests/bench/BenchTargets.h"
 #include "gradient/clsGradient.h"
 #include "platform/headless/Surface.h"
 #include "platform/headless/SystemColors.h"
+#include "tests/bench/BenchTargets.h"
 
 #include <cstdio>
 #include <string>

@@ -1,9 +1,9 @@
 // The word store at the scale of a real dictionary: a generated 150,000-word table. Opening a view, stepping, and
 // finding a word near the end or a missing one, each beside a linear scan of the same table in the same run.
-#include "tests/bench/BenchTargets.h"
 #include "core/store/Criterion.h"
 #include "core/store/Database.h"
 #include "core/store/Sqlite.h"
+#include "tests/bench/BenchTargets.h"
 #include "tests/support/TestDatabase.h"
 
 #include <cstdio>

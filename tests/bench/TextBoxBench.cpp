@@ -1,8 +1,8 @@
 // How long the program is busy after a record with a very long word or meaning is shown: the text goes into the
 // box, and the box is laid out and painted, as it is when a browse or a find shows the record. Target: the next
 // click is handled within 200 ms whatever the size and shape of the text.
-#include "tests/bench/BenchTargets.h"
 #include "platform/widgets/TextBox.h"
+#include "tests/bench/BenchTargets.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

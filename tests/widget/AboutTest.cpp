@@ -1,9 +1,9 @@
-#include "tests/widget/WidgetTestSupport.h"
 #include "about/Contact.h"
 #include "about/frmAbout.h"
 #include "core/fMain.h"
 #include "platform/widgets/ImageControl.h"
 #include "platform/widgets/Shell.h"
+#include "tests/widget/WidgetTestSupport.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "platform/widgets/Form.h"
-#include "tests/widget/WidgetTestSupport.h"
 #include "platform/widgets/Application.h"
 #include "platform/widgets/SingleInstance.h"
+#include "tests/widget/WidgetTestSupport.h"
 
 #include <QImage>
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
-#include "tests/widget/WidgetTestSupport.h"
-#include "tests/widget/Windows.h"
 #include "core/fMain.h"
 #include "core/module/modSlider.h"
 #include "platform/widgets/SingleInstance.h"
 #include "tests/support/TestDatabase.h"
+#include "tests/widget/WidgetTestSupport.h"
+#include "tests/widget/Windows.h"
 
 #include <QDir>
 #include <filesystem>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "platform/headless/MessageBox.h"
-#include "platform/widgets/Program.h"
 #include "platform/headless/Region.h"
+#include "platform/widgets/Program.h"
 #include "tests/support/TestDatabase.h"
 
 #include <filesystem>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "trays/sliding/TrayState.h"
 #include "platform/headless/TopLevelWindow.h"
+#include "trays/sliding/TrayState.h"
 
 #include <functional>
 
