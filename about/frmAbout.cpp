@@ -19,15 +19,12 @@ frmAbout::frmAbout()
     const skin::FormDesign& design = aboutDesign();
     setFixedSize(platform::twipsToPixelInt(design.width), platform::twipsToPixelInt(design.height));
     m_controls = skin::buildControls(*this, *this, design);
-    imgIcon = m_controls.get<platform::ImageControl>("imgIcon");
-    lblTitle = m_controls.get<platform::LabelControl>("lblTitle");
-    lblCopyright = m_controls.get<platform::LabelControl>("lblCopyright");
-    lblDistribute = m_controls.get<platform::LabelControl>("lblDistribute");
-    lblInfo = m_controls.get<platform::LabelControl>("lblInfo");
-    lblWww = m_controls.get<platform::LabelControl>("lblWww");
-    lblComments = m_controls.get<platform::LabelControl>("lblComments");
-    lblSmtp = m_controls.get<platform::LabelControl>("lblSmtp");
-    cmdOK = m_controls.get<QPushButton>("cmdOK");
+    using skin::bind;
+    m_controls.bind(*this, bind("imgIcon", &frmAbout::imgIcon), bind("lblTitle", &frmAbout::lblTitle),
+                    bind("lblCopyright", &frmAbout::lblCopyright), bind("lblDistribute", &frmAbout::lblDistribute),
+                    bind("lblInfo", &frmAbout::lblInfo), bind("lblWww", &frmAbout::lblWww),
+                    bind("lblComments", &frmAbout::lblComments), bind("lblSmtp", &frmAbout::lblSmtp),
+                    bind("cmdOK", &frmAbout::cmdOK));
     // OK is the default button (Enter) and the cancel button (Esc closes the dialog as it is).
     cmdOK->setDefault(true);
     cmdOK->setAutoDefault(true);

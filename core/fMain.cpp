@@ -14,6 +14,7 @@
 #include "skin/Pictures.h"
 #include "skin/WindowDrag.h"
 #include "trays/SlidePace.h"
+#include "trays/TrayBoxes.h"
 #include "trays/fBottomTray.h"
 #include "trays/fLeftTray.h"
 #include "trays/fRightTray.h"
@@ -22,8 +23,30 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QUrl>
+#include <array>
 
 namespace core {
+
+namespace {
+
+// The six arrow buttons, each a control array: the slide its click starts, and its partner, which goes back to
+// normal when this one lights up under the pointer.
+struct ArrowButton {
+    const char* name;
+    ArrowArray fMain::*arrow;
+    ArrowArray fMain::*partner;
+    void (trays::Slider::*click)();
+};
+constexpr std::array<ArrowButton, 6> ArrowButtons{{
+    {"btnToolsOut", &fMain::btnToolsOut, &fMain::btnToolsIn, &trays::Slider::SlideLeftTrayOut},
+    {"btnToolsIn", &fMain::btnToolsIn, &fMain::btnToolsOut, &trays::Slider::btnToolsIn_Click},
+    {"btnRightOut", &fMain::btnRightOut, &fMain::btnRightIn, &trays::Slider::SlideRightTrayOut},
+    {"btnRightIn", &fMain::btnRightIn, &fMain::btnRightOut, &trays::Slider::btnRightIn_Click},
+    {"btnBottomDown", &fMain::btnBottomDown, &fMain::btnBottomUp, &trays::Slider::SlideBottomTrayDown},
+    {"btnBottomUp", &fMain::btnBottomUp, &fMain::btnBottomDown, &trays::Slider::SlideBottomTrayUp},
+}};
+
+} // namespace
 
 fMain::fMain()
     : Form(skin::mainDesign().width, skin::mainDesign().height),
@@ -35,24 +58,13 @@ fMain::fMain()
           []() -> platform::TopLevelWindow& { return platform::instance<trays::fBottomTray>(); },
           trays::yieldSlideStep) {
     setWindowIcon(skin::applicationIcon());
-    cmdAbout = m_controls.get<QPushButton>("cmdAbout");
-    CmdPrev = m_controls.get<QPushButton>("CmdPrev");
-    cmdNext = m_controls.get<QPushButton>("cmdNext");
-    Label1 = m_controls.get<platform::LabelControl>("Label1");
-    Label2 = m_controls.get<platform::LabelControl>("Label2");
-    Label3 = m_controls.get<platform::LabelControl>("Label3");
-    Label4 = m_controls.get<platform::LabelControl>("Label4");
-    Label5 = m_controls.get<platform::LabelControl>("Label5");
-    Label7 = m_controls.get<platform::LabelControl>("Label7");
-    Label8 = m_controls.get<platform::LabelControl>("Label8");
-    btnToolsOut = arrowArray("btnToolsOut");
-    btnToolsIn = arrowArray("btnToolsIn");
-    btnRightOut = arrowArray("btnRightOut");
-    btnRightIn = arrowArray("btnRightIn");
-    btnBottomDown = arrowArray("btnBottomDown");
-    btnBottomUp = arrowArray("btnBottomUp");
-    Image2 = m_controls.get<platform::ImageControl>("Image2");
-    btnClose = m_controls.get<platform::ImageControl>("btnClose");
+    using skin::bind;
+    m_controls.bind(*this, bind("cmdAbout", &fMain::cmdAbout), bind("CmdPrev", &fMain::CmdPrev),
+                    bind("cmdNext", &fMain::cmdNext), bind("Label1", &fMain::Label1), bind("Label2", &fMain::Label2),
+                    bind("Label3", &fMain::Label3), bind("Label4", &fMain::Label4), bind("Label5", &fMain::Label5),
+                    bind("Label7", &fMain::Label7), bind("Label8", &fMain::Label8), bind("Image2", &fMain::Image2),
+                    bind("btnClose", &fMain::btnClose));
+    bindArrows();
 
     CmdPrev->setIcon(skin::previousIcon());
     cmdNext->setIcon(skin::nextIcon());
@@ -69,9 +81,25 @@ fMain::fMain()
     }
 }
 
-ArrowArray fMain::arrowArray(const char* name) const {
-    return {m_controls.get<platform::ImageControl>(name, 0), m_controls.get<platform::ImageControl>(name, 1),
-            m_controls.get<platform::ImageControl>(name, 2)};
+// Binds the arrow arrays and their handlers: a click on member 0 slides its tray (the index is not used); the
+// pointer over it lights it and puts its partner back to normal.
+void fMain::bindArrows() {
+    using platform::program::guarded;
+    for (const ArrowButton& row : ArrowButtons) {
+        ArrowArray& arrow = this->*row.arrow;
+        for (int index = 0; index < 3; ++index) {
+            arrow[static_cast<std::size_t>(index)] = m_controls.get<platform::ImageControl>(row.name, index);
+        }
+    }
+    for (const ArrowButton& row : ArrowButtons) {
+        ArrowArray& arrow = this->*row.arrow;
+        ArrowArray& partner = this->*row.partner;
+        arrow[0]->onClick = [this, click = row.click] { guarded([this, click] { (m_slider.*click)(); }); };
+        arrow[0]->onMouseMove = [&arrow, &partner] {
+            arrow[0]->setPicture(arrow[2]->picture());
+            partner[0]->setPicture(partner[1]->picture());
+        };
+    }
 }
 
 void fMain::wireHandlers() {
@@ -81,19 +109,6 @@ void fMain::wireHandlers() {
     Label7->onClick = [this] { guarded([this] { Label7_Click(); }); };
     connect(cmdNext, &QPushButton::clicked, this, [this] { guarded([this] { cmdNext_Click(); }); });
     connect(CmdPrev, &QPushButton::clicked, this, [this] { guarded([this] { CmdPrev_Click(); }); });
-    btnToolsOut[0]->onClick = [this] { guarded([this] { btnToolsOut_Click(0); }); };
-    btnToolsIn[0]->onClick = [this] { guarded([this] { btnToolsIn_Click(0); }); };
-    btnRightOut[0]->onClick = [this] { guarded([this] { btnRightOut_Click(0); }); };
-    btnRightIn[0]->onClick = [this] { guarded([this] { btnRightIn_Click(0); }); };
-    btnBottomDown[0]->onClick = [this] { guarded([this] { btnBottomDown_Click(0); }); };
-    btnBottomUp[0]->onClick = [this] { guarded([this] { btnBottomUp_Click(0); }); };
-
-    btnToolsOut[0]->onMouseMove = [this] { guarded([this] { btnToolsOut_MouseMove(0); }); };
-    btnToolsIn[0]->onMouseMove = [this] { guarded([this] { btnToolsIn_MouseMove(0); }); };
-    btnRightOut[0]->onMouseMove = [this] { guarded([this] { btnRightOut_MouseMove(0); }); };
-    btnRightIn[0]->onMouseMove = [this] { guarded([this] { btnRightIn_MouseMove(0); }); };
-    btnBottomDown[0]->onMouseMove = [this] { guarded([this] { btnBottomDown_MouseMove(0); }); };
-    btnBottomUp[0]->onMouseMove = [this] { guarded([this] { btnBottomUp_MouseMove(0); }); };
     Image2->onMouseMove = [this] { guarded([this] { Image2_MouseMove(); }); };
     Image2->onMouseDown = [this](Qt::MouseButton button) { guarded([this, button] { Image2_MouseDown(button); }); };
     // These pass pointer movement on to the window's own handler.
@@ -110,50 +125,31 @@ void fMain::wireHandlers() {
 
 void fMain::Form_Load() {
     const QString reported = platform::program::executableDirectory();
-    // 1. The application directory, ending in a separator.
+    // The application directory, ending in a separator, before any window looks for its region file.
     modSlider::AppDir = modSlider::appDirFrom(reported);
-    // 2. The outline, before the window is shown.
+    // The outline, before the window is shown.
     SetWindowRgn(modSlider::LoadRegionFile(modSlider::AppDir + QStringLiteral("main.pts")), true);
-    // 3. No tray is out.
-    LeftTrayOut = 0;
-    RightTrayOut = 0;
-    BottomTrayOut = 0;
-    // 4. Show, in front.
+    LeftTrayOut = trays::False;
+    RightTrayOut = trays::False;
+    BottomTrayOut = trays::False;
     Show();
     ZOrder();
-    // 5. Slides of the word and meaning trays start from the main window's left edge.
+    // Slides of the word and meaning trays start from the main window's left edge.
     LeftTrayStop = trays::nearest(Left());
     RightTrayStop = LeftTrayStop;
-    // 6. and 7.
-    ParkTrays();
+    // Parking the trays loads them, each tray's load routine running here.
+    m_slider.ParkTrays();
     ShadeSurface();
-    // 8. The main window's own view, on the first word.
+    // The main window's own view, on the first word: the database beside the executable as the platform reports
+    // its directory.
     db = DBEngine::instance().OpenDatabase(modSlider::databasePathFrom(reported).toStdString());
     rstInfo = db->OpenRecordset("Select * From Table3", dbOpenDynaset);
     rstInfo->MoveFirst();
 }
 
-// Parks the three trays behind the main window. The first touch of each tray loads it, so the word, meaning and
-// find trays' load routines run here, in that order.
-void fMain::ParkTrays() {
-    using platform::instance;
-    using platform::single;
-    const float left = Left();
-    instance<trays::fLeftTray>().SetLeft(left);
-    instance<trays::fLeftTray>().SetTop(single(static_cast<double>(Top()) + 100));
-    const float rightLeft = Left();
-    instance<trays::fRightTray>().SetLeft(rightLeft);
-    instance<trays::fRightTray>().SetTop(single(static_cast<double>(Top()) + 100));
-    const float findLeft = single(static_cast<double>(Left()) + 150);
-    instance<trays::fBottomTray>().SetLeft(findLeft);
-    instance<trays::fBottomTray>().SetTop(Top());
-}
-
 // Paints the metal shading into the persistent image, where it stays for every later repaint.
 void fMain::ShadeSurface() {
-    using platform::RGB;
-    gradient::shadeMetal(surface(), {RGB(25, 25, 25), RGB(215, 215, 215), RGB(50, 50, 50), RGB(200, 200, 200)},
-                         gradient::edgesByHalvesAndThirds(Width()));
+    gradient::shadeMetal(surface(), gradient::Metal, gradient::edgesByHalvesAndThirds(Width()));
 }
 
 void fMain::btnClose_Click() {
@@ -178,8 +174,8 @@ void fMain::CmdPrev_Click() {
 
 // One step of browsing: past either end, the message and then the whole load routine again (the boxes keep what
 // they show); otherwise the new word and meaning into the trays' boxes.
-void fMain::Step(void (Recordset::*move)(), bool (Recordset::*pastTheEnd)() const, const QString& message) {
-    ((*rstInfo).*move)();
+void fMain::Step(void (Recordset::*moveTo)(), bool (Recordset::*pastTheEnd)() const, const QString& message) {
+    ((*rstInfo).*moveTo)();
     if (((*rstInfo).*pastTheEnd)()) {
         platform::MsgBox(message, platform::vbOKOnly, QStringLiteral("  Error!"));
         Form_Load();
@@ -189,59 +185,13 @@ void fMain::Step(void (Recordset::*move)(), bool (Recordset::*pastTheEnd)() cons
 }
 
 void fMain::ShowRecord() {
-    platform::SetText(*platform::instance<trays::fLeftTray>().Text1, QString::fromStdString(rstInfo->Fields(0).Text()));
-    platform::SetText(*platform::instance<trays::fRightTray>().Text2,
-                      QString::fromStdString(rstInfo->Fields(1).Text()));
-}
-
-void fMain::btnToolsOut_Click(int /*index*/) {
-    m_slider.SlideLeftTrayOut();
-}
-void fMain::btnToolsIn_Click(int /*index*/) {
-    m_slider.btnToolsIn_Click();
-}
-void fMain::btnRightOut_Click(int /*index*/) {
-    m_slider.SlideRightTrayOut();
-}
-void fMain::btnRightIn_Click(int /*index*/) {
-    m_slider.btnRightIn_Click();
-}
-void fMain::btnBottomDown_Click(int /*index*/) {
-    m_slider.SlideBottomTrayDown();
-}
-void fMain::btnBottomUp_Click(int /*index*/) {
-    m_slider.SlideBottomTrayUp();
-}
-
-void fMain::Highlight(const ArrowArray& outOrDown, const ArrowArray& inOrUp, const ArrowArray& underPointer) {
-    for (const ArrowArray* arrow : {&outOrDown, &inOrUp}) {
-        (*arrow)[0]->setPicture((*arrow)[arrow == &underPointer ? 2 : 1]->picture());
-    }
-}
-
-void fMain::btnToolsOut_MouseMove(int /*index*/) {
-    Highlight(btnToolsOut, btnToolsIn, btnToolsOut);
-}
-void fMain::btnToolsIn_MouseMove(int /*index*/) {
-    Highlight(btnToolsOut, btnToolsIn, btnToolsIn);
-}
-void fMain::btnRightOut_MouseMove(int /*index*/) {
-    Highlight(btnRightOut, btnRightIn, btnRightOut);
-}
-void fMain::btnRightIn_MouseMove(int /*index*/) {
-    Highlight(btnRightOut, btnRightIn, btnRightIn);
-}
-void fMain::btnBottomDown_MouseMove(int /*index*/) {
-    Highlight(btnBottomDown, btnBottomUp, btnBottomDown);
-}
-void fMain::btnBottomUp_MouseMove(int /*index*/) {
-    Highlight(btnBottomDown, btnBottomUp, btnBottomUp);
+    trays::ShowRecordInTrays(*rstInfo);
 }
 
 void fMain::Form_MouseMove() {
-    for (const ArrowArray* arrow :
-         {&btnToolsOut, &btnToolsIn, &btnRightOut, &btnRightIn, &btnBottomDown, &btnBottomUp}) {
-        (*arrow)[0]->setPicture((*arrow)[1]->picture());
+    for (const ArrowButton& row : ArrowButtons) {
+        const ArrowArray& arrow = this->*row.arrow;
+        arrow[0]->setPicture(arrow[1]->picture());
     }
 }
 

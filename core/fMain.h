@@ -54,24 +54,11 @@ public:
     void Label7_Click();
     void cmdNext_Click();
     void CmdPrev_Click();
-    // The arrow buttons' clicks (the index of the member clicked is not used).
-    void btnToolsOut_Click(int index);
-    void btnToolsIn_Click(int index);
-    void btnRightOut_Click(int index);
-    void btnRightIn_Click(int index);
-    void btnBottomDown_Click(int index);
-    void btnBottomUp_Click(int index);
-
-    // Pointer movement: over an arrow highlights it and resets its partner; over the surface (and the controls
-    // that pass it on) every arrow goes back to normal; over the drag strip out trays follow the main window first.
-    void btnToolsOut_MouseMove(int index);
-    void btnToolsIn_MouseMove(int index);
-    void btnRightOut_MouseMove(int index);
-    void btnRightIn_MouseMove(int index);
-    void btnBottomDown_MouseMove(int index);
-    void btnBottomUp_MouseMove(int index);
+    // Over the drag strip, out trays follow the main window, then every arrow goes back to normal; pressing on it
+    // drags the main window.
     void Image2_MouseMove();
     void Image2_MouseDown(Qt::MouseButton button);
+    // Over the surface (and the controls that pass the pointer on) every arrow goes back to normal.
     void Form_MouseMove() override;
 
     trays::Slider& slider() { return m_slider; }
@@ -81,15 +68,11 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    ArrowArray arrowArray(const char* name) const;
+    void bindArrows();
     void wireHandlers();
-    void ParkTrays();
     void ShadeSurface();
-    void Step(void (Recordset::*move)(), bool (Recordset::*pastTheEnd)() const, const QString& message);
+    void Step(void (Recordset::*moveTo)(), bool (Recordset::*pastTheEnd)() const, const QString& message);
     void ShowRecord();
-    static void Highlight(const ArrowArray& outOrDown, const ArrowArray& inOrUp, const ArrowArray& underPointer);
-    void SlideLeftTrayIn() { m_slider.SlideLeftTrayIn(); }
-    void SlideRightTrayIn() { m_slider.SlideRightTrayIn(); }
 
     skin::Controls m_controls;
     trays::Slider m_slider;

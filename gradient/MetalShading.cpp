@@ -17,7 +17,7 @@ BandEdges edgesBySixthAndMargin(float widthTwips) {
             platform::toInt16(static_cast<double>(widthTwips) - 150), platform::toInt16(widthTwips)};
 }
 
-void shadeMetal(platform::Surface& surface, const std::array<std::int32_t, 4>& colours, BandEdges edges) {
+void shadeMetal(platform::Surface& surface, const MetalColours& colours, BandEdges edges) {
     clsGradient painter;
     painter.MetalCylander(colours[0], colours[1], colours[2], colours[3], edges.mid1, edges.mid2, edges.mid3, &surface);
 }

@@ -80,7 +80,7 @@ void drawLines(Context& dc, const std::vector<PointL>& ends, const std::vector<s
 }
 } // namespace
 
-clsGradient::clsGradient() : mlColor1(0x00FFFFD0), mlColor2(0x00400000), mfAngle(315.0f) {}
+clsGradient::clsGradient() = default;
 
 void clsGradient::SetColor1(std::int32_t lData) {
     mlColor1 = resolveSystemColour(lData);
@@ -152,48 +152,61 @@ std::int32_t clsGradient::DrawGradient(std::int16_t X, std::int16_t Y, platform:
     return 0;
 }
 
-std::int32_t clsGradient::sweep(std::int16_t X, std::int16_t Y, platform::DeviceContext& dc, std::int32_t W,
-                                std::int32_t H, platform::PenHandle& pen, platform::PenHandle& previous) {
-    // 1. The sweep line through the centre, long enough to span the rectangle at any angle.
-    PointSng points[3];
-    points[2] = {single(std::floor(W / 2.0)), single(std::floor(H / 2.0))};
+namespace {
+
+// The sweep line, from (x0, y0) to (x1, y1).
+struct SweepLine {
+    float x0, y0, x1, y1;
+};
+
+// The line through the rectangle's centre, long enough to span it at any angle, turned to lie across the gradient's
+// direction.
+SweepLine lineAcross(std::int32_t W, std::int32_t H, float angle) {
+    const PointSng centre{single(std::floor(W / 2.0)), single(std::floor(H / 2.0))};
     const double r = W > H ? W : H;
     const float h = single((std::sqrt(r * r + r * r) + 2.0) / 2.0);
-    points[0] = {single(static_cast<double>(points[2].x) - h), points[2].y};
-    points[1] = {single(static_cast<double>(h) + points[2].x), points[2].y};
-
-    // 2. Turned to lie across the gradient's direction.
-    const double turn = static_cast<double>(mfAngle) + 90.0;
+    PointSng from{single(static_cast<double>(centre.x) - h), centre.y};
+    PointSng to{single(static_cast<double>(h) + centre.x), centre.y};
+    const double turn = static_cast<double>(angle) + 90.0;
     const float a = single(turn - 360.0 * std::floor(turn / 360.0));
-    RotatePoint(points[2], points[0], a);
-    RotatePoint(points[2], points[1], a);
-    const float x0 = points[0].x, y0 = points[0].y, x1 = points[1].x, y1 = points[1].y;
+    clsGradient::RotatePoint(centre, from, a);
+    clsGradient::RotatePoint(centre, to, a);
+    return {from.x, from.y, to.x, to.y};
+}
 
-    // 3. Moved to the side the gradient starts from, with the step that carries it across.
+// The first line's endpoints, moved to the side the gradient starts from, and the one-pixel step that carries the
+// line across the rectangle (dx, dy).
+struct SweepStart {
+    PointL from, to;
+    int dx, dy;
+};
+
+SweepStart startOf(const SweepLine& l, std::int32_t W, std::int32_t H, float angle) {
     const bool steep =
-        std::fabs(single(static_cast<double>(y0) - y1)) >= std::fabs(single(static_cast<double>(x0) - x1));
-    const int row = mfAngle <= 90.0f ? 0 : mfAngle <= 180.0f ? 1 : mfAngle <= 270.0f ? 2 : 3;
+        std::fabs(single(static_cast<double>(l.y0) - l.y1)) >= std::fabs(single(static_cast<double>(l.x0) - l.x1));
+    const int row = angle <= 90.0f ? 0 : angle <= 180.0f ? 1 : angle <= 270.0f ? 2 : 3;
     float ox = 0, oy = 0;
-    std::int16_t dx = 0, dy = 0;
+    int dx = 0, dy = 0;
     if (steep) {
         const bool fromLeft = row == 0 || row == 3;
-        ox = fromLeft ? -std::max(x0, x1) : single(W - static_cast<double>(std::min(x0, x1)));
+        ox = fromLeft ? -std::max(l.x0, l.x1) : single(W - static_cast<double>(std::min(l.x0, l.x1)));
         dx = fromLeft ? 1 : -1;
     } else {
         const bool fromBottom = row == 0 || row == 1;
-        oy = fromBottom ? single(H - static_cast<double>(std::min(y0, y1))) : -std::max(y0, y1);
+        oy = fromBottom ? single(H - static_cast<double>(std::min(l.y0, l.y1))) : -std::max(l.y0, l.y1);
         dy = fromBottom ? -1 : 1;
     }
+    const auto at = [](float offset, float v) { return platform::toInt32(single(static_cast<double>(offset) + v)); };
+    return {{at(ox, l.x0), at(oy, l.y0)}, {at(ox, l.x1), at(oy, l.y1)}, dx, dy};
+}
 
-    // 4. and 5. The first line, then copies of it one pixel further on until both ends of a line lie beyond the
-    // far side, tested after every endpoint.
+// The first line, then copies of it one pixel further on until both ends of a line lie beyond the far side.
+std::vector<PointL> sweepEndpoints(const SweepStart& start, std::int32_t W, std::int32_t H) {
     std::vector<PointL> ends;
     ends.reserve(ListChunk);
-    ends.push_back({platform::toInt32(single(static_cast<double>(ox) + x0)),
-                    platform::toInt32(single(static_cast<double>(oy) + y0))});
-    ends.push_back({platform::toInt32(single(static_cast<double>(ox) + x1)),
-                    platform::toInt32(single(static_cast<double>(oy) + y1))});
-    switch (dx * 2 + dy) { // one loop for each step, so that each endpoint costs one sum and one test
+    ends.push_back(start.from);
+    ends.push_back(start.to);
+    switch (start.dx * 2 + start.dy) { // one loop for each step, so that each endpoint costs one sum and one test
     case 2:
         sweepEnds<1, 0>(ends, W, H);
         break;
@@ -207,14 +220,20 @@ std::int32_t clsGradient::sweep(std::int16_t X, std::int16_t Y, platform::Device
         sweepEnds<0, -1>(ends, W, H);
         break;
     }
-    const auto n = static_cast<std::int32_t>(ends.size());
+    return ends;
+}
 
-    // 6. One colour per line.
+} // namespace
+
+std::int32_t clsGradient::sweep(std::int16_t X, std::int16_t Y, platform::DeviceContext& dc, std::int32_t W,
+                                std::int32_t H, platform::PenHandle& pen, platform::PenHandle& previous) {
+    const std::vector<PointL> ends = sweepEndpoints(startOf(lineAcross(W, H, mfAngle), W, H, mfAngle), W, H);
+    const auto n = static_cast<std::int32_t>(ends.size());
+    // One colour per line, and every complete line in its own pen, released straight after it. A window's own
+    // device context is called directly rather than through the interface: the calls are the fill's whole cost on
+    // small surfaces.
     std::vector<std::int32_t> colours;
     BlendColors(mlColor1, mlColor2, platform::toInt32(n / 2.0), colours);
-
-    // 7. Every complete line in its own pen, released straight after it. A window's own device context is called
-    // directly rather than through the interface: the calls are the fill's whole cost on small surfaces.
     if (auto* surface = dynamic_cast<platform::SurfaceDeviceContext*>(&dc)) {
         drawLines(*surface, ends, colours, X, Y, pen, previous);
     } else {

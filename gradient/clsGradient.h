@@ -52,9 +52,10 @@ private:
     std::int32_t sweep(std::int16_t X, std::int16_t Y, platform::DeviceContext& dc, std::int32_t W, std::int32_t H,
                        platform::PenHandle& pen, platform::PenHandle& previous);
 
-    std::int32_t mlColor1;
-    std::int32_t mlColor2;
-    float mfAngle;
+    // A new painter blends light yellow into dark blue at 315 degrees.
+    std::int32_t mlColor1 = 0x00FFFFD0;
+    std::int32_t mlColor2 = 0x00400000;
+    float mfAngle = 315.0f;
 };
 
 } // namespace gradient

@@ -10,6 +10,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
+#include <ranges>
+#include <stdexcept>
 #include <vector>
 
 namespace skin {
@@ -127,6 +129,92 @@ QFont fontOf(const FontSpec& wanted) {
     return font;
 }
 
+void Controls::missing(const QString& key) {
+    throw std::logic_error("the window's design has no control " + key.toStdString() + " of the type asked for");
+}
+
+namespace {
+
+QWidget* buildListBox(QWidget& window, const ControlSpec& c) {
+    auto* list = new QListView(&window);
+    list->setGeometry(pixelRect(c));
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list->setUniformItemSizes(true);
+    return list;
+}
+
+// A timer that nothing listens to: kept with its interval, but not left waking the program.
+void addTimer(QWidget& window, const ControlSpec& c, Controls& controls) {
+    auto* timer = new QTimer(&window);
+    timer->setInterval(1000);
+    timer->setObjectName(QString::fromLatin1(c.name));
+    controls.add(Controls::keyOf(c.name, c.index), timer);
+}
+
+// The control's own widget; none for what is drawn on the window's surface or has no looks at all.
+QWidget* buildWidget(QWidget& window, platform::GraphicsHost& graphics, const ControlSpec& c, const FormDesign& design,
+                     Controls& controls) {
+    switch (c.kind) {
+    case Kind::Label:
+        return buildLabel(window, c, design);
+    case Kind::Image:
+        return buildImage(window, c);
+    case Kind::TextBox:
+        return buildTextBox(window, c, design);
+    case Kind::ListBox:
+        return buildListBox(window, c);
+    case Kind::Button:
+        return buildButton(window, c, design);
+    case Kind::Shape:
+    case Kind::Line:
+        addGraphic(graphics, c);
+        return nullptr;
+    case Kind::Timer:
+        addTimer(window, c, controls);
+        return nullptr;
+    }
+    return nullptr;
+}
+
+// What assistive tools tell of a control the user acts on: the text it shows as its name where it shows one, and its
+// purpose as the description; the purpose as the name where it shows none.
+void describe(QWidget& widget, const ControlSpec& c) {
+    if (c.accessible == nullptr) {
+        return;
+    }
+    const bool showsText = c.kind == Kind::Label || (c.text != nullptr && *c.text != '\0');
+    if (showsText) {
+        widget.setAccessibleDescription(QString::fromUtf8(c.accessible)); // named by the text it shows
+    } else if (c.shows != nullptr) {
+        widget.setAccessibleName(QString::fromUtf8(c.shows));
+        widget.setAccessibleDescription(QString::fromUtf8(c.accessible));
+    } else {
+        widget.setAccessibleName(QString::fromUtf8(c.accessible));
+    }
+}
+
+// Stacking: labels and pictures under the child windows (text boxes, lists, buttons), each group as designed; then
+// the tab order by the designed indexes.
+void stackAndOrder(const std::vector<QWidget*>& frontToBack, std::vector<std::pair<int, QWidget*>>& tabOrder) {
+    auto childWindow = [](QWidget* w) {
+        return dynamic_cast<QPlainTextEdit*>(w) != nullptr || dynamic_cast<QLineEdit*>(w) != nullptr ||
+               dynamic_cast<QListView*>(w) != nullptr || dynamic_cast<QPushButton*>(w) != nullptr;
+    };
+    for (bool children : {false, true}) {
+        for (QWidget* widget : std::ranges::reverse_view(frontToBack)) {
+            if (childWindow(widget) == children) {
+                widget->raise();
+            }
+        }
+    }
+    std::stable_sort(tabOrder.begin(), tabOrder.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < tabOrder.size(); ++i) {
+        QWidget::setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
+    }
+}
+
+} // namespace
+
 Controls buildControls(QWidget& window, platform::GraphicsHost& graphics, const FormDesign& design) {
     Controls controls;
     window.setWindowTitle(QString::fromUtf8(design.caption));
@@ -134,41 +222,7 @@ Controls buildControls(QWidget& window, platform::GraphicsHost& graphics, const 
     std::vector<QWidget*> frontToBack;
     std::vector<std::pair<int, QWidget*>> tabOrder;
     for (const ControlSpec& c : design.controls) {
-        QWidget* widget = nullptr;
-        switch (c.kind) {
-        case Kind::Label:
-            widget = buildLabel(window, c, design);
-            break;
-        case Kind::Image:
-            widget = buildImage(window, c);
-            break;
-        case Kind::TextBox:
-            widget = buildTextBox(window, c, design);
-            break;
-        case Kind::ListBox: {
-            auto* list = new QListView(&window);
-            list->setGeometry(pixelRect(c));
-            list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-            list->setUniformItemSizes(true);
-            widget = list;
-            break;
-        }
-        case Kind::Button:
-            widget = buildButton(window, c, design);
-            break;
-        case Kind::Shape:
-        case Kind::Line:
-            addGraphic(graphics, c);
-            break;
-        case Kind::Timer: {
-            // A timer that nothing listens to: kept with its interval, but not left waking the program.
-            auto* timer = new QTimer(&window);
-            timer->setInterval(1000);
-            timer->setObjectName(QString::fromLatin1(c.name));
-            controls.add(Controls::keyOf(c.name, c.index), timer);
-            break;
-        }
-        }
+        QWidget* widget = buildWidget(window, graphics, c, design, controls);
         if (widget == nullptr) {
             continue;
         }
@@ -177,17 +231,7 @@ Controls buildControls(QWidget& window, platform::GraphicsHost& graphics, const 
         if (c.hint != nullptr) {
             widget->setToolTip(QString::fromUtf8(c.hint));
         }
-        if (c.accessible != nullptr) {
-            const bool showsText = c.kind == Kind::Label || (c.text != nullptr && *c.text != '\0');
-            if (showsText) {
-                widget->setAccessibleDescription(QString::fromUtf8(c.accessible)); // named by the text it shows
-            } else if (c.shows != nullptr) {
-                widget->setAccessibleName(QString::fromUtf8(c.shows));
-                widget->setAccessibleDescription(QString::fromUtf8(c.accessible));
-            } else {
-                widget->setAccessibleName(QString::fromUtf8(c.accessible));
-            }
-        }
+        describe(*widget, c);
         controls.add(Controls::keyOf(c.name, c.index), widget);
         frontToBack.push_back(widget);
         if (c.tabIndex >= 0 && (c.kind == Kind::TextBox || c.kind == Kind::ListBox || c.kind == Kind::Button)) {
@@ -196,22 +240,7 @@ Controls buildControls(QWidget& window, platform::GraphicsHost& graphics, const 
             widget->setFocusPolicy(Qt::NoFocus);
         }
     }
-    // Stacking: labels and pictures under the child windows (text boxes, lists, buttons), each group as designed.
-    auto childWindow = [](QWidget* w) {
-        return dynamic_cast<QPlainTextEdit*>(w) != nullptr || dynamic_cast<QLineEdit*>(w) != nullptr ||
-               dynamic_cast<QListView*>(w) != nullptr || dynamic_cast<QPushButton*>(w) != nullptr;
-    };
-    for (bool children : {false, true}) {
-        for (auto it = frontToBack.rbegin(); it != frontToBack.rend(); ++it) {
-            if (childWindow(*it) == children) {
-                (*it)->raise();
-            }
-        }
-    }
-    std::stable_sort(tabOrder.begin(), tabOrder.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (std::size_t i = 1; i < tabOrder.size(); ++i) {
-        QWidget::setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
-    }
+    stackAndOrder(frontToBack, tabOrder);
     return controls;
 }
 

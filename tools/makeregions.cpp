@@ -10,6 +10,7 @@
 
 #include "platform/headless/Region.h"
 
+#include <array>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -28,11 +29,11 @@ struct Outline {
     int strip; // pixels left out on the tucked side
 };
 
-constexpr Outline Outlines[] = {
-    {"main.pts", 313, 210, 16, Tucked::None, 0},
-    {"lh.pts", 237, 189, 44, Tucked::Right, 7},
-    {"rh.pts", 263, 203, 44, Tucked::Left, 12},
-    {"bot.pts", 286, 135, 40, Tucked::Top, 7},
+constexpr std::array Outlines{
+    Outline{"main.pts", 313, 210, 16, Tucked::None, 0},
+    Outline{"lh.pts", 237, 189, 44, Tucked::Right, 7},
+    Outline{"rh.pts", 263, 203, 44, Tucked::Left, 12},
+    Outline{"bot.pts", 286, 135, 40, Tucked::Top, 7},
 };
 
 std::vector<platform::Rect> outlineRects(const Outline& o) {

@@ -7,6 +7,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <cstdio>
 #include <filesystem>
@@ -79,8 +80,8 @@ Synset synsetAt(const std::string& data, std::size_t offset) {
 }
 
 std::vector<Entry> readWordNet(const std::filesystem::path& dir) {
-    const std::pair<const char*, const char*> parts[] = {
-        {"noun", "noun"}, {"verb", "verb"}, {"adj", "adjective"}, {"adv", "adverb"}};
+    const std::array<std::pair<const char*, const char*>, 4> parts{
+        {{"noun", "noun"}, {"verb", "verb"}, {"adj", "adjective"}, {"adv", "adverb"}}};
     std::map<std::string, Entry> byLemma; // keyed by the lower-case lemma with spaces
     for (const auto& [file, name] : parts) {
         const std::string data = readFile(dir / (std::string("data.") + file));

@@ -11,6 +11,7 @@
 #include "platform/widgets/TextBox.h"
 #include "skin/Design.h"
 #include "trays/RoundedBox.h"
+#include "trays/TrayBoxes.h"
 #include "trays/TrayWindow.h"
 #include "trays/fLeftTray.h"
 #include "trays/fRightTray.h"
@@ -18,8 +19,7 @@
 namespace trays {
 
 fBottomTray::fBottomTray() : TrayForm(skin::findTrayDesign()) {
-    Text3 = m_controls.get<QLineEdit>("Text3");
-    Command1 = m_controls.get<QPushButton>("Command1");
+    m_controls.bind(*this, skin::bind("Text3", &fBottomTray::Text3), skin::bind("Command1", &fBottomTray::Command1));
     // Enter in the find box presses "&FindFast", as Alt+F does.
     connect(Text3, &QLineEdit::returnPressed, Command1, &QPushButton::click);
     connect(Command1, &QPushButton::clicked, this,
@@ -27,12 +27,10 @@ fBottomTray::fBottomTray() : TrayForm(skin::findTrayDesign()) {
 }
 
 void fBottomTray::Form_Load() {
-    using platform::RGB;
     // The word tray's word box gets its final, rounder corners here (touching the tray loads it first).
     RoundBoxCorners(*platform::instance<fLeftTray>().Text1, 15);
     SetWindowRgn(modSlider::LoadRegionFile(modSlider::AppDir + QStringLiteral("bot.pts")), true);
-    gradient::shadeMetal(surface(), {RGB(25, 25, 25), RGB(215, 215, 215), RGB(50, 50, 50), RGB(200, 200, 200)},
-                         gradient::edgesByHalvesAndThirds(Width()));
+    gradient::shadeMetal(surface(), gradient::Metal, gradient::edgesByHalvesAndThirds(Width()));
     core::OpenWordView(db, rstInfo);
 }
 
@@ -51,8 +49,7 @@ void fBottomTray::Command1_Click() {
 }
 
 void fBottomTray::ShowFoundRecord() {
-    platform::SetText(*platform::instance<fLeftTray>().Text1, QString::fromStdString(rstInfo->Fields(0).Text()));
-    platform::SetText(*platform::instance<fRightTray>().Text2, QString::fromStdString(rstInfo->Fields(1).Text()));
+    ShowRecordInTrays(*rstInfo);
 }
 
 } // namespace trays

@@ -14,19 +14,16 @@
 namespace trays {
 
 fLeftTray::fLeftTray() : TrayForm(skin::wordTrayDesign()) {
-    List1 = m_controls.get<QListView>("List1");
-    Text1 = m_controls.get<QPlainTextEdit>("Text1");
-    Timer1 = m_controls.get<QTimer>("Timer1");
+    m_controls.bind(*this, skin::bind("List1", &fLeftTray::List1), skin::bind("Text1", &fLeftTray::Text1),
+                    skin::bind("Timer1", &fLeftTray::Timer1));
     connect(List1, &QListView::clicked, this, [this] { platform::program::guarded([this] { List1_Click(); }); });
 }
 
 void fLeftTray::Form_Load() {
-    using platform::RGB;
     RoundBoxCorners(*Text1, 5);
     RoundBoxCorners(*List1, 20);
     SetWindowRgn(modSlider::LoadRegionFile(modSlider::AppDir + QStringLiteral("lh.pts")), true);
-    gradient::shadeMetal(surface(), {RGB(25, 25, 25), RGB(215, 215, 215), RGB(50, 50, 50), RGB(200, 200, 200)},
-                         gradient::edgesBySixthAndMargin(Width()));
+    gradient::shadeMetal(surface(), gradient::Metal, gradient::edgesBySixthAndMargin(Width()));
     core::OpenWordView(db, rstInfo);
     // The list shows every word of this view, read as the list is scrolled.
     m_words = new WordListModel(*rstInfo, List1);

@@ -10,16 +10,12 @@
 namespace trays {
 
 fRightTray::fRightTray() : TrayForm(skin::meaningTrayDesign()) {
-    Text2 = m_controls.get<QPlainTextEdit>("Text2");
-    Label1 = m_controls.get<platform::LabelControl>("Label1");
+    m_controls.bind(*this, skin::bind("Text2", &fRightTray::Text2), skin::bind("Label1", &fRightTray::Label1));
 }
 
 void fRightTray::Form_Load() {
-    using platform::RGB;
     SetWindowRgn(modSlider::LoadRegionFile(modSlider::AppDir + QStringLiteral("rh.pts")), true);
-    // The main window's colours in reverse order.
-    gradient::shadeMetal(surface(), {RGB(200, 200, 200), RGB(50, 50, 50), RGB(215, 215, 215), RGB(25, 25, 25)},
-                         gradient::edgesBySixthAndMargin(Width()));
+    gradient::shadeMetal(surface(), gradient::MetalReversed, gradient::edgesBySixthAndMargin(Width()));
 }
 
 } // namespace trays

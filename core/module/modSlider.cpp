@@ -70,7 +70,7 @@ platform::RegionHandle LoadRegionFile(const QString& fileName) {
 
 void UnloadAllForms() {
     // Unloading takes a window out of the collection, so walk a copy.
-    const std::vector<platform::Form*> loaded = platform::program::forms();
+    const std::vector<platform::Form*> loaded(platform::program::forms().begin(), platform::program::forms().end());
     for (platform::Form* form : loaded) {
         form->unload();
     }

@@ -21,63 +21,88 @@ bool isBlank(char c) {
     throw platform::RuntimeError(platform::err::SyntaxInCriterion,
                                  "Syntax error in criterion expression '" + std::string(text) + "'.");
 }
+
+// Reads a criterion from left to right; any step that finds something else raises the syntax error.
+class CriterionReader {
+public:
+    explicit CriterionReader(std::string_view text) : m_text(text) {}
+
+    void skipBlanks() {
+        while (m_at < m_text.size() && isBlank(m_text[m_at])) {
+            ++m_at;
+        }
+    }
+    void expect(char c) {
+        if (m_at >= m_text.size() || m_text[m_at] != c) {
+            syntaxError(m_text);
+        }
+        ++m_at;
+    }
+    void expectEnd() const {
+        if (m_at != m_text.size()) {
+            syntaxError(m_text);
+        }
+    }
+
+    // A column name, bare or in brackets.
+    std::string column() {
+        if (m_at < m_text.size() && m_text[m_at] == '[') {
+            const std::size_t close = m_text.find(']', m_at + 1);
+            if (close == std::string_view::npos || close == m_at + 1) {
+                syntaxError(m_text);
+            }
+            std::string name(m_text.substr(m_at + 1, close - m_at - 1));
+            m_at = close + 1;
+            return name;
+        }
+        const std::size_t start = m_at;
+        if (m_at >= m_text.size() || !isIdentifierStart(m_text[m_at])) {
+            syntaxError(m_text);
+        }
+        while (m_at < m_text.size() && isIdentifierChar(m_text[m_at])) {
+            ++m_at;
+        }
+        return std::string(m_text.substr(start, m_at - start));
+    }
+
+    // A literal in apostrophes, a doubled apostrophe standing for one.
+    std::string literal() {
+        expect('\'');
+        std::string value;
+        for (;;) {
+            if (m_at >= m_text.size()) {
+                syntaxError(m_text); // the literal never closes
+            }
+            if (m_text[m_at] == '\'') {
+                if (m_at + 1 < m_text.size() && m_text[m_at + 1] == '\'') {
+                    value += '\'';
+                    m_at += 2;
+                    continue;
+                }
+                ++m_at;
+                return value;
+            }
+            value += m_text[m_at++];
+        }
+    }
+
+private:
+    std::string_view m_text;
+    std::size_t m_at = 0;
+};
 } // namespace
 
 Criterion parseCriterion(std::string_view text) {
-    std::size_t at = 0;
-    auto skipBlanks = [&] {
-        while (at < text.size() && isBlank(text[at])) {
-            ++at;
-        }
-    };
+    CriterionReader reader(text);
     Criterion result;
-    skipBlanks();
-    if (at < text.size() && text[at] == '[') {
-        const std::size_t close = text.find(']', at + 1);
-        if (close == std::string_view::npos || close == at + 1) {
-            syntaxError(text);
-        }
-        result.column = std::string(text.substr(at + 1, close - at - 1));
-        at = close + 1;
-    } else {
-        const std::size_t start = at;
-        if (at >= text.size() || !isIdentifierStart(text[at])) {
-            syntaxError(text);
-        }
-        while (at < text.size() && isIdentifierChar(text[at])) {
-            ++at;
-        }
-        result.column = std::string(text.substr(start, at - start));
-    }
-    skipBlanks();
-    if (at >= text.size() || text[at] != '=') {
-        syntaxError(text);
-    }
-    ++at;
-    skipBlanks();
-    if (at >= text.size() || text[at] != '\'') {
-        syntaxError(text);
-    }
-    ++at;
-    for (;;) {
-        if (at >= text.size()) {
-            syntaxError(text); // the literal never closes
-        }
-        if (text[at] == '\'') {
-            if (at + 1 < text.size() && text[at + 1] == '\'') {
-                result.literal += '\'';
-                at += 2;
-                continue;
-            }
-            ++at;
-            break;
-        }
-        result.literal += text[at++];
-    }
-    skipBlanks();
-    if (at != text.size()) {
-        syntaxError(text);
-    }
+    reader.skipBlanks();
+    result.column = reader.column();
+    reader.skipBlanks();
+    reader.expect('=');
+    reader.skipBlanks();
+    result.literal = reader.literal();
+    reader.skipBlanks();
+    reader.expectEnd();
     return result;
 }
 

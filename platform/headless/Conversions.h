@@ -31,7 +31,7 @@ inline double roundHalfEven(double value) {
     return (value + shift) - shift;
 }
 
-[[noreturn]] void raiseOverflow(); // error 6 "Overflow" (RuntimeError.h)
+[[noreturn]] void raiseOverflow(); // error 6 "Overflow"
 
 namespace detail {
 template <typename Int> Int convert(double value) {

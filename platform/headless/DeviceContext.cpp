@@ -45,7 +45,7 @@ void SurfaceDeviceContext::flush() {
 // Every held line covers the same rows: lay them out once as one row, later lines over earlier ones, then copy
 // that row into each row of the image.
 void SurfaceDeviceContext::flushUniform(int left, int right, int top, int bottom) {
-    const auto width = static_cast<std::size_t>(right - left + 1);
+    const std::size_t width = static_cast<std::size_t>(right) - static_cast<std::size_t>(left) + 1; // right >= left
     m_row.assign(width, 0);
     m_rowSet.assign(width, 0);
     for (const Span& s : m_pending) {

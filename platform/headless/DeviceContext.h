@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <iterator>
+#include <ranges>
 #include <utility>
 #include <vector>
 
@@ -161,9 +162,9 @@ inline bool SurfaceDeviceContext::deleteObject(PenHandle pen) {
 }
 
 inline const SurfaceDeviceContext::Pen* SurfaceDeviceContext::findPen(PenHandle handle) const {
-    for (auto it = m_pens.rbegin(); it != m_pens.rend(); ++it) {
-        if (it->first == handle) {
-            return &it->second;
+    for (const auto& [held, pen] : std::ranges::reverse_view(m_pens)) {
+        if (held == handle) {
+            return &pen;
         }
     }
     return nullptr;

@@ -14,6 +14,19 @@ inline std::int64_t floorDiv(std::int64_t a, std::int64_t b) {
     }
     return q;
 }
+
+// The steps [first, last] of a line whose major coordinate lies on the surface: only they can plot anything.
+struct StepRange {
+    std::int64_t first;
+    std::int64_t last;
+};
+inline StepRange visibleSteps(std::int64_t majorStart, std::int64_t majorSign, std::int64_t majorLimit,
+                              std::int64_t steps) {
+    if (majorSign > 0) {
+        return {std::max<std::int64_t>(0, -majorStart), std::min<std::int64_t>(steps - 1, majorLimit - 1 - majorStart)};
+    }
+    return {std::max<std::int64_t>(0, majorStart - (majorLimit - 1)), std::min<std::int64_t>(steps - 1, majorStart)};
+}
 } // namespace detail
 
 // Walks the pixels of a one-pixel line from (x0, y0) to (x1, y1) the way the platform's LineTo does: the first
@@ -34,17 +47,7 @@ template <typename Plot> void rasteriseLine(int x0, int y0, int x1, int y1, int 
     const std::int64_t minorDelta = yMajor ? dx : dy;
     const std::int64_t majorLimit = yMajor ? height : width;
     const std::int64_t minorLimit = yMajor ? width : height;
-
-    // Only the steps whose major coordinate lies on the surface can plot anything.
-    std::int64_t first = 0;
-    std::int64_t last = steps - 1;
-    if (majorSign > 0) {
-        first = std::max<std::int64_t>(first, -majorStart);
-        last = std::min<std::int64_t>(last, majorLimit - 1 - majorStart);
-    } else {
-        first = std::max<std::int64_t>(first, majorStart - (majorLimit - 1));
-        last = std::min<std::int64_t>(last, majorStart);
-    }
+    const auto [first, last] = detail::visibleSteps(majorStart, majorSign, majorLimit, steps);
     if (first > last) {
         return;
     }

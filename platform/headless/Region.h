@@ -27,7 +27,7 @@ struct Region {
 using RegionHandle = std::optional<Region>;
 
 // The most region data accepted in one piece; larger data is treated like a region that cannot be allocated.
-inline constexpr std::size_t MaxRegionBytes = 64u * 1024u * 1024u;
+inline constexpr std::size_t MaxRegionBytes = std::size_t{64} * 1024 * 1024;
 
 // Coordinates beyond 27 bits are clamped so that nothing downstream overflows.
 inline constexpr std::int32_t MaxRegionCoordinate = (1 << 27) - 1;

@@ -9,7 +9,7 @@ RuntimeError::RuntimeError(int number, std::string description, std::string sour
       m_source(std::move(source)) {}
 
 RuntimeError RuntimeError::withSource(std::string source) const {
-    return RuntimeError(m_number, m_description, std::move(source));
+    return {m_number, m_description, std::move(source)};
 }
 
 void raiseOverflow() {

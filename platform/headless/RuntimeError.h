@@ -40,8 +40,6 @@ inline constexpr int ItemNotInCollection = 3265;
 inline constexpr int UnrecognizedFormat = 3343;
 } // namespace err
 
-[[noreturn]] void raiseOverflow();
-
 // The text of the box that reports an error nobody handled: "Run-time error 'N':", an empty line, the description.
 std::string unhandledErrorText(const RuntimeError& error);
 

@@ -7,7 +7,7 @@
 namespace platform {
 
 Surface::Surface(int widthPixels, int heightPixels, SurfaceKind kind, std::uint32_t background)
-    : m_kind(kind), m_width(0), m_height(0), m_background(background) {
+    : m_kind(kind), m_background(background) {
     resize(widthPixels, heightPixels);
 }
 

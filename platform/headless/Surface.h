@@ -50,8 +50,8 @@ private:
     void notify() const;
 
     SurfaceKind m_kind;
-    int m_width;
-    int m_height;
+    int m_width = 0;
+    int m_height = 0;
     std::uint32_t m_background;
     std::vector<std::uint32_t> m_pixels;
     std::unique_ptr<SurfaceDeviceContext> m_dc;

@@ -4,6 +4,7 @@
 
 #include <QPainter>
 #include <QPen>
+#include <ranges>
 
 namespace platform {
 
@@ -17,8 +18,7 @@ QColor colourOf(std::int32_t value) {
 
 void paintGraphics(QPainter& painter, const std::vector<GraphicItem>& frontToBack) {
     painter.save();
-    for (auto it = frontToBack.rbegin(); it != frontToBack.rend(); ++it) {
-        const GraphicItem& item = *it;
+    for (const GraphicItem& item : std::ranges::reverse_view(frontToBack)) {
         QPen pen(item.border, item.borderWidth);
         pen.setJoinStyle(Qt::MiterJoin);
         if (item.kind == GraphicItem::Kind::Line) {

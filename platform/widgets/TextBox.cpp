@@ -35,8 +35,7 @@ QString shownText(const QString& text) {
     pieces.reserve(lines.size() + lines.size() / PieceLength + 1);
     qsizetype run = 0; // characters since the last line break
     qsizetype lastBlank = -1;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QChar c = lines[i];
+    for (const QChar c : std::as_const(lines)) {
         pieces += c;
         if (c == QLatin1Char('\n')) {
             run = 0;

@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <QWindow>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -24,13 +25,13 @@ struct StateAtoms {
 
 const StateAtoms& stateAtoms(xcb_connection_t* connection) {
     static const StateAtoms atoms = [connection] {
-        const char* names[] = {"_NET_WM_STATE", "_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER"};
-        xcb_intern_atom_cookie_t cookies[3];
-        for (int i = 0; i < 3; ++i) {
+        constexpr std::array names{"_NET_WM_STATE", "_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER"};
+        std::array<xcb_intern_atom_cookie_t, names.size()> cookies{};
+        for (std::size_t i = 0; i < names.size(); ++i) {
             cookies[i] = xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(names[i])), names[i]);
         }
-        xcb_atom_t found[3]{};
-        for (int i = 0; i < 3; ++i) {
+        std::array<xcb_atom_t, names.size()> found{};
+        for (std::size_t i = 0; i < names.size(); ++i) {
             xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(connection, cookies[i], nullptr);
             found[i] = reply != nullptr ? reply->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
             std::free(reply);

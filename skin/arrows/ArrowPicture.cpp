@@ -9,7 +9,7 @@ ArrowPixels arrowPixels(ArrowDirection direction) {
     constexpr int Short = 11;
     const bool vertical = direction == ArrowDirection::Up || direction == ArrowDirection::Down;
     ArrowPixels picture{vertical ? Long : Short, vertical ? Short : Long, {}};
-    picture.indices.assign(static_cast<std::size_t>(Long * Short), 1);
+    picture.indices.assign(std::size_t{Long} * Short, 1);
     // Worked out for an up arrow: distance d from the tip row (0) to the base rows (9 and 10); row d covers the
     // columns whose distance from the centre line is under d + 1, the base rows every column.
     for (int d = 0; d < Short; ++d) {
@@ -32,7 +32,7 @@ ArrowPixels arrowPixels(ArrowDirection direction) {
                 y = across;
                 break;
             }
-            picture.indices[static_cast<std::size_t>(y * picture.width + x)] = 0;
+            picture.indices[(static_cast<std::size_t>(y) * picture.width) + x] = 0;
         }
     }
     return picture;

@@ -15,7 +15,7 @@ struct ArrowPixels {
     int height = 0;
     std::vector<std::uint8_t> indices; // row by row
 
-    std::uint8_t at(int x, int y) const { return indices[static_cast<std::size_t>(y * width + x)]; }
+    std::uint8_t at(int x, int y) const { return indices[(static_cast<std::size_t>(y) * width) + x]; }
 };
 
 ArrowPixels arrowPixels(ArrowDirection direction);

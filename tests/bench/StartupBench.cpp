@@ -174,7 +174,7 @@ int main(int argc, char** argv) {
         QTimer::singleShot(200, [main] {
             QElapsedTimer slideClock;
             slideClock.start();
-            main->btnToolsOut_Click(0);
+            main->btnToolsOut[0]->onClick();
             const double slid = static_cast<double>(slideClock.nsecsElapsed()) / 1e6;
             report(slid, slid);
         });

@@ -57,10 +57,7 @@ protected:
     void park() {
         state.LeftTrayOut = state.RightTrayOut = state.BottomTrayOut = False;
         state.LeftTrayStop = state.RightTrayStop = trays::nearest(main.x);
-        word.x = meaning.x = main.x;
-        word.y = meaning.y = main.y + 100;
-        find.x = main.x + 150;
-        find.y = main.y;
+        slider.ParkTrays();
     }
     void yielded() {
         ++steps;

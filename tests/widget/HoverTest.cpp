@@ -69,11 +69,11 @@ TEST_F(Hover, ArrowLightsUpAndTheSurfaceResetsIt) {
 }
 
 TEST_F(Hover, HighlightPassesStraightToThePartner) {
-    main->btnRightOut_MouseMove(0);
-    main->btnRightIn_MouseMove(0);
+    main->btnRightOut[0]->onMouseMove();
+    main->btnRightIn[0]->onMouseMove();
     EXPECT_TRUE(lit(main->btnRightIn));
     EXPECT_TRUE(normal(main->btnRightOut));
-    main->btnBottomDown_MouseMove(0);
+    main->btnBottomDown[0]->onMouseMove();
     EXPECT_TRUE(lit(main->btnBottomDown));
     EXPECT_TRUE(lit(main->btnRightIn)); // the other pairs are not touched
 }
@@ -81,7 +81,7 @@ TEST_F(Hover, HighlightPassesStraightToThePartner) {
 TEST_F(Hover, ControlsWithoutAHandlerLeaveTheHighlight) {
     // (Label1 and Label2 lie wholly under the drag strip and the close area.)
     for (QWidget* quiet : std::initializer_list<QWidget*>{main->cmdNext, main->CmdPrev, main->cmdAbout, main->Label8}) {
-        main->btnToolsIn_MouseMove(0);
+        main->btnToolsIn[0]->onMouseMove();
         pointerOver(quiet);
         EXPECT_TRUE(lit(main->btnToolsIn)) << quiet->objectName().toStdString();
     }
@@ -90,16 +90,16 @@ TEST_F(Hover, ControlsWithoutAHandlerLeaveTheHighlight) {
 TEST_F(Hover, ForwardingControlsAndTheDragStripReset) {
     for (QWidget* forwarding : std::initializer_list<QWidget*>{main->btnClose, main->Label3, main->Label4, main->Label5,
                                                                main->Label7, main->Image2}) {
-        main->btnBottomUp_MouseMove(0);
+        main->btnBottomUp[0]->onMouseMove();
         pointerOver(forwarding);
         EXPECT_TRUE(allNormal()) << forwarding->objectName().toStdString();
     }
 }
 
 TEST_F(Hover, OutTraysFollowTheMainWindowOnTheDragStrip) {
-    main->btnToolsOut_Click(0);
-    main->btnRightOut_Click(0);
-    main->btnBottomDown_Click(0);
+    main->btnToolsOut[0]->onClick();
+    main->btnRightOut[0]->onClick();
+    main->btnBottomDown[0]->onClick();
     main->move(main->pos() + QPoint(-40, 30));
     EXPECT_NE(instance<trays::fRightTray>().Left(), main->Left() + main->Width() - 180); // not until the strip
     main->Image2_MouseMove();
@@ -115,14 +115,14 @@ TEST_F(Hover, OutTraysFollowTheMainWindowOnTheDragStrip) {
 }
 
 TEST_F(Hover, FollowDuringASlideInPutsTheTrayBackOut) {
-    main->btnBottomDown_Click(0);
+    main->btnBottomDown[0]->onClick();
     const float out = instance<trays::fBottomTray>().Top();
     float during = 0;
     onYield = [&] {
         main->Image2_MouseMove();
         during = instance<trays::fBottomTray>().Top();
     };
-    main->btnBottomUp_Click(0);
+    main->btnBottomUp[0]->onClick();
     EXPECT_EQ(during, main->Top() + main->Height() - 105); // back on its out place (rounded to the pixel)
     EXPECT_LE(during, out);
     EXPECT_EQ(main->BottomTrayOut, trays::False);
@@ -130,7 +130,7 @@ TEST_F(Hover, FollowDuringASlideInPutsTheTrayBackOut) {
 }
 
 TEST_F(Hover, DragMovesWithThePointerAndNothingElseRunsMeanwhile) {
-    main->btnRightOut_Click(0);
+    main->btnRightOut[0]->onClick();
     const QPoint start = main->pos();
     const float trayBefore = instance<trays::fRightTray>().Left();
     int handlersDuringDrag = 0;

@@ -98,7 +98,7 @@ TEST_F(HugeWord, ShowsWholeAndTheListRowIsShortened) {
     tray.List1->setCurrentIndex(model->index(0, 0));
     tray.List1_Click();
     EXPECT_EQ(word(), QString(300000, QLatin1Char('w'))); // the whole word goes into the box
-    main.btnRightOut_Click(0);
+    main.btnRightOut[0]->onClick();
     main.rstInfo->MoveNext();
     main.CmdPrev_Click();
     EXPECT_EQ(meaning(), QString(300000, QLatin1Char('m')));
@@ -198,7 +198,7 @@ TEST_F(TwoWords, PreviousRightAfterStartUpAndTheWrap) {
 
 TEST_F(Program, RerunAtTheEndParksAnOutTrayWithoutHidingIt) {
     fMain& main = start();
-    main.btnRightOut_Click(0);
+    main.btnRightOut[0]->onClick();
     ASSERT_EQ(main.RightTrayOut, trays::True);
     for (int i = 0; i < 5; ++i) {
         main.cmdNext_Click();
@@ -206,7 +206,7 @@ TEST_F(Program, RerunAtTheEndParksAnOutTrayWithoutHidingIt) {
     EXPECT_EQ(main.RightTrayOut, trays::False);
     EXPECT_TRUE(instance<fRightTray>().isVisible());
     EXPECT_EQ(instance<fRightTray>().Left(), main.Left());
-    main.btnRightIn_Click(0); // does nothing until it is slid out again
+    main.btnRightIn[0]->onClick(); // does nothing until it is slid out again
     EXPECT_TRUE(instance<fRightTray>().isVisible());
 }
 
@@ -271,8 +271,8 @@ TEST_F(Words, WordListShowsEveryWordAndAClickCopiesIt) {
 TEST_F(Program, RepaintShowsOutTraysFindFirstWordLast) {
     fMain& main = start();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
-    main.btnToolsOut_Click(0);
-    main.btnBottomDown_Click(0);
+    main.btnToolsOut[0]->onClick();
+    main.btnBottomDown[0]->onClick();
     std::vector<QWidget*> shown;
     struct ShowSpy : QObject {
         std::vector<QWidget*>* shown;
@@ -299,7 +299,7 @@ TEST_F(Program, NextAtTheLastWordDuringASlide) {
         main.cmdNext_Click();
     }
     onYield = [&] { main.cmdNext_Click(); }; // the load routine re-runs inside the slide
-    main.btnToolsOut_Click(0);
+    main.btnToolsOut[0]->onClick();
     EXPECT_EQ(prompts(), QStringList({"End of file reached."}));
     EXPECT_EQ(main.LeftTrayOut, trays::True);
     EXPECT_EQ(main.rstInfo->Fields(0).Text(), "word0");
@@ -313,7 +313,7 @@ TEST_F(Program, CloseAreaDuringASlideEndsAtOnce) {
         main.btnClose->onClick();
     };
     try {
-        main.btnRightOut_Click(0);
+        main.btnRightOut[0]->onClick();
         FAIL() << "the slide went on";
     } catch (const testsupport::ProgramEnded& ended) {
         EXPECT_EQ(ended.status, 0);
@@ -333,7 +333,7 @@ TEST_F(Program, AboutBoxDuringASlideHoldsTheSlideUntilClosed) {
         });
         main.cmdAbout_Click();
     };
-    main.btnBottomDown_Click(0);
+    main.btnBottomDown[0]->onClick();
     EXPECT_TRUE(closed);
     EXPECT_EQ(main.BottomTrayOut, trays::True);
     EXPECT_EQ(instance<fBottomTray>().Top(), main.Top() + main.Height() - 90); // 7060-style rest: 15 beyond

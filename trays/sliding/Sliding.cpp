@@ -1,12 +1,14 @@
 #include "trays/sliding/Sliding.h"
 
 #include "platform/headless/Conversions.h"
+#include "trays/sliding/TrayGeometry.h"
 
 #include <utility>
 
 namespace trays {
 
 using platform::single;
+using namespace geometry;
 
 std::int32_t nearest(double twips) {
     return platform::toInt32(twips);
@@ -43,17 +45,17 @@ void Slider::SlideLeftTrayOut() {
         return;
     }
     m_word().SetLeft(static_cast<float>(m_state.LeftTrayStop));
-    m_word().SetTop(single(static_cast<double>(m_main().Top()) + 100));
+    m_word().SetTop(single(static_cast<double>(m_main().Top()) + SideTrayDrop));
     m_word().Show();
     const Running run(m_running, LeftOut);
     if (!run.first()) {
         return; // the slide under way carries on from the start just set
     }
     // The target follows a main window that moves during the slide: it is read again before every step.
-    while (m_word().Left() > single(static_cast<double>(m_main().Left()) - m_word().Width() + 100)) {
-        step(m_word(), true, -30);
+    while (m_word().Left() > single(static_cast<double>(m_main().Left()) - m_word().Width() + WordTrayOverlap)) {
+        step(m_word(), true, -SideTrayStep);
     }
-    m_state.LeftTrayStop = nearest(static_cast<double>(m_word().Width()) - 100);
+    m_state.LeftTrayStop = nearest(static_cast<double>(m_word().Width()) - WordTrayOverlap);
     m_state.LeftTrayOut = True;
 }
 
@@ -63,7 +65,7 @@ void Slider::SlideLeftTrayIn() {
         return;
     }
     while (m_word().Left() < m_main().Left()) {
-        step(m_word(), true, 30);
+        step(m_word(), true, SideTrayStep);
     }
     m_state.LeftTrayStop = nearest(m_main().Left());
     m_word().Hide();
@@ -81,16 +83,16 @@ void Slider::SlideRightTrayOut() {
         return;
     }
     m_meaning().SetLeft(m_main().Left());
-    m_meaning().SetTop(single(static_cast<double>(m_main().Top()) + 100));
+    m_meaning().SetTop(single(static_cast<double>(m_main().Top()) + SideTrayDrop));
     m_meaning().Refresh();
     m_meaning().Show();
-    m_state.RightTrayStop = nearest(static_cast<double>(m_main().Width()) + m_main().Left() - 180);
+    m_state.RightTrayStop = nearest(static_cast<double>(m_main().Width()) + m_main().Left() - MeaningTrayOverlap);
     const Running run(m_running, RightOut);
     if (!run.first()) {
         return;
     }
     while (m_meaning().Left() < static_cast<float>(m_state.RightTrayStop)) {
-        step(m_meaning(), true, 30);
+        step(m_meaning(), true, SideTrayStep);
     }
     m_state.RightTrayOut = True;
 }
@@ -102,7 +104,7 @@ void Slider::SlideRightTrayIn() {
         return;
     }
     while (m_meaning().Left() > static_cast<float>(m_state.RightTrayStop)) {
-        step(m_meaning(), true, -30);
+        step(m_meaning(), true, -SideTrayStep);
     }
     m_meaning().Hide();
     m_state.RightTrayOut = False;
@@ -118,16 +120,16 @@ void Slider::SlideBottomTrayDown() {
     if (m_state.BottomTrayOut != False) {
         return;
     }
-    m_find().SetLeft(single(static_cast<double>(m_main().Left()) + 150));
+    m_find().SetLeft(single(static_cast<double>(m_main().Left()) + FindTrayInset));
     m_find().SetTop(m_main().Top());
     m_find().Show();
-    m_state.BottomTrayStop = nearest(static_cast<double>(m_main().Height()) + m_main().Top() - 100);
+    m_state.BottomTrayStop = nearest(static_cast<double>(m_main().Height()) + m_main().Top() - FindTrayOverlap);
     const Running run(m_running, BottomDown);
     if (!run.first()) {
         return;
     }
     while (m_find().Top() < static_cast<float>(m_state.BottomTrayStop)) {
-        step(m_find(), false, 15);
+        step(m_find(), false, FindTrayStepDown);
     }
     m_state.BottomTrayOut = True;
 }
@@ -142,25 +144,39 @@ void Slider::SlideBottomTrayUp() {
         return;
     }
     while (m_find().Top() > static_cast<float>(m_state.BottomTrayStop)) {
-        step(m_find(), false, -30);
+        step(m_find(), false, -FindTrayStepUp);
     }
     m_find().Hide();
     m_state.BottomTrayOut = False;
+}
+
+void Slider::ParkTrays() {
+    // Each tray's position is read from the main window first and its left edge written first: that write is the
+    // tray's first touch, which loads it. So the trays load in this order: word, meaning, find.
+    const float wordLeft = m_main().Left();
+    m_word().SetLeft(wordLeft);
+    m_word().SetTop(single(static_cast<double>(m_main().Top()) + SideTrayDrop));
+    const float meaningLeft = m_main().Left();
+    m_meaning().SetLeft(meaningLeft);
+    m_meaning().SetTop(single(static_cast<double>(m_main().Top()) + SideTrayDrop));
+    const float findLeft = single(static_cast<double>(m_main().Left()) + FindTrayInset);
+    m_find().SetLeft(findLeft);
+    m_find().SetTop(m_main().Top());
 }
 
 void Slider::FollowMainWindow() {
     SlideWindow& main = m_main();
     if (m_state.LeftTrayOut != False) {
         m_word().SetLeft(single(static_cast<double>(main.Left()) - m_state.LeftTrayStop));
-        m_word().SetTop(single(static_cast<double>(main.Top()) + 100));
+        m_word().SetTop(single(static_cast<double>(main.Top()) + SideTrayDrop));
     }
     if (m_state.RightTrayOut != False) {
-        m_meaning().SetLeft(single(static_cast<double>(main.Width()) + main.Left() - 180));
-        m_meaning().SetTop(single(static_cast<double>(main.Top()) + 100));
+        m_meaning().SetLeft(single(static_cast<double>(main.Width()) + main.Left() - MeaningTrayOverlap));
+        m_meaning().SetTop(single(static_cast<double>(main.Top()) + SideTrayDrop));
     }
     if (m_state.BottomTrayOut != False) {
-        m_find().SetLeft(single(static_cast<double>(main.Left()) + 150));
-        m_find().SetTop(single(static_cast<double>(main.Height()) + main.Top() - 100));
+        m_find().SetLeft(single(static_cast<double>(main.Left()) + FindTrayInset));
+        m_find().SetTop(single(static_cast<double>(main.Height()) + main.Top() - FindTrayOverlap));
     }
 }
 

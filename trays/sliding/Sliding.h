@@ -31,6 +31,9 @@ public:
     void btnToolsIn_Click();
     void btnRightIn_Click();
 
+    // Parks the three trays behind the main window, hidden or not, as the main window's load routine does.
+    void ParkTrays();
+
     // Puts every tray that is out back beside the main window, where its slide-out would have left it.
     void FollowMainWindow();
 
