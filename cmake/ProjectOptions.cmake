@@ -1,9 +1,13 @@
 # One interface target that carries the warnings and sanitizer flags for every target of the project.
 option(LEXORANT_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
+option(LEXORANT_WERROR "Treat compiler warnings as errors" OFF)
 
 add_library(lexorant_options INTERFACE)
 target_compile_features(lexorant_options INTERFACE cxx_std_20)
 target_compile_options(lexorant_options INTERFACE -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wno-sign-conversion)
+if(LEXORANT_WERROR)
+  target_compile_options(lexorant_options INTERFACE -Werror)
+endif()
 
 if(LEXORANT_SANITIZE)
   target_compile_options(lexorant_options INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer

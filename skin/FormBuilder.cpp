@@ -10,7 +10,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
-#include <ranges>
 #include <stdexcept>
 #include <vector>
 
@@ -201,9 +200,9 @@ void stackAndOrder(const std::vector<QWidget*>& frontToBack, std::vector<std::pa
                dynamic_cast<QListView*>(w) != nullptr || dynamic_cast<QPushButton*>(w) != nullptr;
     };
     for (bool children : {false, true}) {
-        for (QWidget* widget : std::ranges::reverse_view(frontToBack)) {
-            if (childWindow(widget) == children) {
-                widget->raise();
+        for (auto it = frontToBack.rbegin(); it != frontToBack.rend(); ++it) {
+            if (childWindow(*it) == children) {
+                (*it)->raise();
             }
         }
     }

@@ -14,10 +14,6 @@ std::chrono::milliseconds g_interval = DefaultSlideStepInterval;
 void setSlideStepInterval(std::chrono::milliseconds interval) {
     g_interval = interval;
 }
-std::chrono::milliseconds slideStepInterval() {
-    return g_interval;
-}
-
 void yieldSlideStep() {
     platform::program::DoEvents();
     if (g_interval.count() > 0) {

@@ -9,7 +9,6 @@ namespace trays {
 inline constexpr std::chrono::milliseconds DefaultSlideStepInterval{4};
 
 void setSlideStepInterval(std::chrono::milliseconds interval);
-std::chrono::milliseconds slideStepInterval();
 
 // Yields to the message loop after one step of a slide, at the pace above.
 void yieldSlideStep();

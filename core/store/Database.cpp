@@ -10,8 +10,6 @@ namespace core {
 using platform::RuntimeError;
 
 namespace {
-bool g_engineCreated = false;
-
 // Splits "Select * From <table>" into the table name, ignoring letter case of the keywords and spare blanks.
 std::string tableOfQuery(const std::string& sql) {
     std::vector<std::string> words;
@@ -62,16 +60,11 @@ std::unique_ptr<Recordset> Database::OpenRecordset(const std::string& sql, int /
 
 DBEngine::DBEngine() {
     sqlite3_initialize();
-    g_engineCreated = true;
 }
 
 DBEngine& DBEngine::instance() {
     static DBEngine engine;
     return engine;
-}
-
-bool DBEngine::exists() {
-    return g_engineCreated;
 }
 
 std::unique_ptr<Database> DBEngine::OpenDatabase(const std::string& path) {

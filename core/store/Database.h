@@ -17,7 +17,6 @@ public:
 
     // Opens a view for a query of the form  Select * From <table>  (the only query the program makes).
     std::unique_ptr<Recordset> OpenRecordset(const std::string& sql, int type = dbOpenDynaset);
-    const std::string& path() const { return m_connection->path(); }
 
 private:
     std::shared_ptr<SqliteConnection> m_connection;
@@ -27,7 +26,6 @@ private:
 class DBEngine {
 public:
     static DBEngine& instance();
-    static bool exists();
     std::unique_ptr<Database> OpenDatabase(const std::string& path);
 
 private:

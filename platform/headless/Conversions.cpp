@@ -23,9 +23,6 @@ int twipsToPixelInt(double twips) {
     return static_cast<int>(roundHalfEven(twipsToPixels(twips)));
 }
 
-std::int16_t add16(std::int32_t a, std::int32_t b) {
-    return toInt16(static_cast<double>(a) + b);
-}
 std::int16_t sub16(std::int32_t a, std::int32_t b) {
     return toInt16(static_cast<double>(a) - b);
 }

@@ -66,8 +66,7 @@ constexpr float single(double value) {
     return static_cast<float>(value);
 }
 
-// 16-bit sums and differences that raise an overflow instead of wrapping.
-std::int16_t add16(std::int32_t a, std::int32_t b);
+// A 16-bit difference that raises an overflow instead of wrapping.
 std::int16_t sub16(std::int32_t a, std::int32_t b);
 
 } // namespace platform

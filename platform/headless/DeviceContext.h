@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdint>
 #include <iterator>
-#include <ranges>
 #include <utility>
 #include <vector>
 
@@ -162,9 +161,9 @@ inline bool SurfaceDeviceContext::deleteObject(PenHandle pen) {
 }
 
 inline const SurfaceDeviceContext::Pen* SurfaceDeviceContext::findPen(PenHandle handle) const {
-    for (const auto& [held, pen] : std::ranges::reverse_view(m_pens)) {
-        if (held == handle) {
-            return &pen;
+    for (auto it = m_pens.rbegin(); it != m_pens.rend(); ++it) {
+        if (it->first == handle) {
+            return &it->second;
         }
     }
     return nullptr;

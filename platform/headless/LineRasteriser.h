@@ -29,7 +29,7 @@ inline StepRange visibleSteps(std::int64_t majorStart, std::int64_t majorSign, s
 }
 } // namespace detail
 
-// Walks the pixels of a one-pixel line from (x0, y0) to (x1, y1) the way the platform's LineTo does: the first
+// Walks the pixels of a one-pixel line from (x0, y0) to (x1, y1) the way the drawing library's LineTo does: the first
 // pixel is drawn and the last is not; Bresenham along the major axis, with |dx| == |dy| counting as y-major; on an
 // exact tie the pixel with the smaller minor coordinate wins, whichever way the line runs. Only pixels inside
 // [0, width) x [0, height) are visited, and clipping never shifts the pixels that remain.

@@ -40,7 +40,7 @@ RegionHandle extCreateRegion(std::span<const std::uint8_t> bytes) {
     if (headerSize < HeaderBytes) {
         return std::nullopt;
     }
-    // nCount is unsigned on the platform; a count whose rectangles do not fit in the data fails.
+    // nCount is unsigned in the region data; a count whose rectangles do not fit in the data fails.
     const auto count = static_cast<std::uint32_t>(readInt32(bytes, 8));
     if (count > (bytes.size() - HeaderBytes) / RectBytes) {
         return std::nullopt;

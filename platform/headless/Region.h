@@ -33,7 +33,7 @@ inline constexpr std::size_t MaxRegionBytes = std::size_t{64} * 1024 * 1024;
 inline constexpr std::int32_t MaxRegionCoordinate = (1 << 27) - 1;
 
 // Build a region from the bytes of a region data structure (a 32-byte header, then nCount rectangles of 16 bytes),
-// validating it as the platform does: no region when the structure is invalid.
+// validating it as the windowing library does: no region when the structure is invalid.
 RegionHandle extCreateRegion(std::span<const std::uint8_t> bytes);
 
 // The bytes of a region data structure holding the given rectangles (the inverse of extCreateRegion).

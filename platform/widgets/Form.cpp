@@ -118,7 +118,7 @@ void SetWindowRgn(QWidget& control, const RegionHandle& region) {
         }
     }
     const QRegion mask = parts.empty() ? QRegion() : parts.front();
-    // An empty region hides the whole window, as it does on the platform; setMask would take it as "no mask".
+    // An empty region hides the whole window, as it does in the windowing library; setMask would take it as "no mask".
     if (mask.isEmpty()) {
         control.setMask(QRegion(-1, -1, 1, 1));
     } else if (control.isWindow() && mask.rectCount() > MaxShapeRectanglesPerRequest &&

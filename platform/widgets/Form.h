@@ -34,7 +34,6 @@ public:
 
     // Sets the window region (none: the full rectangle). The window owns the region from then on.
     void SetWindowRgn(const RegionHandle& region, bool redraw = true);
-    const RegionHandle& windowRegion() const { return m_region; }
 
     // The persistent image, with AutoRedraw, ScaleMode, ScaleX, ScaleHeight and hDC.
     Surface& surface() { return m_surface; }

@@ -4,7 +4,6 @@
 
 #include <QPainter>
 #include <QPen>
-#include <ranges>
 
 namespace platform {
 
@@ -18,7 +17,8 @@ QColor colourOf(std::int32_t value) {
 
 void paintGraphics(QPainter& painter, const std::vector<GraphicItem>& frontToBack) {
     painter.save();
-    for (const GraphicItem& item : std::ranges::reverse_view(frontToBack)) {
+    for (auto it = frontToBack.rbegin(); it != frontToBack.rend(); ++it) {
+        const GraphicItem& item = *it;
         QPen pen(item.border, item.borderWidth);
         pen.setJoinStyle(Qt::MiterJoin);
         if (item.kind == GraphicItem::Kind::Line) {

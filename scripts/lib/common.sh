@@ -7,7 +7,7 @@ PACKAGES=(
     build-essential cmake pkg-config
     qt6-base-dev qt6-qpa-plugins libgl-dev libsqlite3-dev libxcb1-dev libxcb-shape0-dev libfontconfig-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    clang libclang-rt-14-dev clang-format
+    clang libclang-rt-14-dev clang-format clang-tidy
     xvfb xauth x11-utils xdotool xclip imagemagick openbox sqlite3
     dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0
     desktop-file-utils appstream dpkg-dev

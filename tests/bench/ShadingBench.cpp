@@ -52,7 +52,8 @@ int main(int argc, char** argv) {
     bool met = true;
     std::printf("\n");
     for (const auto& s : Sizes) {
-        const std::string args = "/" + std::to_string(s[0]) + "/" + std::to_string(s[1]);
+        std::string args = "/";
+        args.append(std::to_string(s[0])).append("/").append(std::to_string(s[1]));
         const auto shade = t.find("BM_MetalCylander" + args);
         const auto plain = t.find("BM_PlainFill" + args);
         if (shade == t.end() || plain == t.end()) {

@@ -69,7 +69,7 @@ TEST(Conversions, IntegerDivisionRoundsOperandsThenTruncates) {
 TEST(Conversions, SixteenBitArithmeticOverflows) {
     EXPECT_EQ(sub16(3912, 2347), 1565);
     EXPECT_EQ(overflowNumber([] { sub16(-32768, 1); }), err::Overflow);
-    EXPECT_EQ(overflowNumber([] { add16(32767, 1); }), err::Overflow);
+    EXPECT_EQ(overflowNumber([] { sub16(32767, -1); }), err::Overflow);
 }
 
 TEST(Conversions, SinglePrecisionNarrowing) {

@@ -97,7 +97,8 @@ TEST(Rasteriser, IncrementalWalkMatchesTheNearestPixelRule) {
         const bool yMajor = std::labs(dy) >= std::labs(dx);
         const long steps = yMajor ? std::labs(dy) : std::labs(dx);
         for (long t = 0; t < steps; ++t) {
-            const double exact = (yMajor ? x0 : y0) + static_cast<double>(t) * (yMajor ? dx : dy) / steps;
+            const double exact = (yMajor ? x0 : y0) + static_cast<double>(t) * static_cast<double>(yMajor ? dx : dy) /
+                                                          static_cast<double>(steps);
             const long minor = static_cast<long>(std::ceil(exact - 0.5)); // ties to the smaller
             const long major = (yMajor ? y0 : x0) + ((yMajor ? dy : dx) > 0 ? t : -t);
             const long x = yMajor ? minor : major, y = yMajor ? major : minor;

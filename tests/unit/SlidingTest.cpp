@@ -14,8 +14,8 @@ namespace {
 
 // A window that reports its position exactly as written and logs what is done to it.
 struct FakeWindow : platform::TopLevelWindow {
-    FakeWindow(std::string name, std::vector<std::string>& log, float w, float h)
-        : name(std::move(name)), log(log), w(w), h(h) {}
+    FakeWindow(std::string windowName, std::vector<std::string>& sharedLog, float width, float height)
+        : name(std::move(windowName)), log(sharedLog), w(width), h(height) {}
     std::string name;
     std::vector<std::string>& log;
     float x = 0, y = 0, w, h;

@@ -105,7 +105,7 @@ TEST_F(Hover, OutTraysFollowTheMainWindowOnTheDragStrip) {
     main->Image2_MouseMove();
     // Written in twips without rounding; the windows then stand on the nearest pixel.
     auto onPixel = [](double twips) { return static_cast<float>(platform::twipsToPixelInt(twips) * 15); };
-    EXPECT_EQ(instance<trays::fLeftTray>().Left(), onPixel(main->Left() - main->LeftTrayStop));
+    EXPECT_EQ(instance<trays::fLeftTray>().Left(), onPixel(static_cast<double>(main->Left()) - main->LeftTrayStop));
     // Its right edge 100 twips inside the main window's left edge, to the pixel.
     EXPECT_NEAR(instance<trays::fLeftTray>().Left() + instance<trays::fLeftTray>().Width(), main->Left() + 100, 15);
     EXPECT_EQ(instance<trays::fRightTray>().Left(), main->Left() + main->Width() - 180);

@@ -1,9 +1,7 @@
 #pragma once
 
-namespace trays {
-
 // Where the trays stand against the main window, in twips, and how far a slide moves a tray at each step.
-namespace geometry {
+namespace trays::geometry {
 
 // Parked, the word and meaning trays hang this far below the main window's top edge (and stay so when out).
 inline constexpr double SideTrayDrop = 100;
@@ -20,5 +18,4 @@ inline constexpr float SideTrayStep = 30; // the word and meaning trays, both wa
 inline constexpr float FindTrayStepDown = 15;
 inline constexpr float FindTrayStepUp = 30;
 
-} // namespace geometry
-} // namespace trays
+} // namespace trays::geometry
