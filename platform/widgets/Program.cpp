@@ -10,6 +10,11 @@
 #include <unistd.h>
 #ifdef LEXORANT_LEAK_CHECK_AT_END
 #include <sanitizer/lsan_interface.h>
+
+// Allocations that the system libraries under Qt keep for the life of the process are not the program's leaks.
+extern "C" const char* __lsan_default_suppressions() {
+    return "leak:libfontconfig\nleak:libX11\nleak:libxcb\nleak:libdbus\n";
+}
 #endif
 #include <utility>
 

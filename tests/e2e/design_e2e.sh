@@ -21,7 +21,8 @@ box=$(xdotool search --onlyvisible --name '^Lexorant$' | grep -v "^$MAIN\$" | he
 read -r bx by bw bh <<<"$(geometry "$box")"
 echo "about box at $bx,$by size ${bw}x$bh"
 [ "$bw" = 249 ] && [ "$bh" = 197 ] || fail "about box size ${bw}x$bh"
-sleep 0.3
+about_painted() { [ "$(pixel $((bx + bw / 2)) $((by + bh - 10)))" != "0,0,0" ]; }
+wait_for "the about box to be painted" about_painted || fail "the about box shows nothing"
 [ -n "$shots" ] && import -window root -crop "${bw}x$bh+$bx+$by" "$shots/about-box.png"
 xdotool key --window "$box" Escape
 about_gone() { ! about_shown; }

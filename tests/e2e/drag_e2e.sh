@@ -17,7 +17,8 @@ wait_for "the meaning tray out" tray_at $((X + 302)) $((Y + 7)) || fail "the mea
 xdotool mousemove $((X + 150)) $((Y + 15)) mousedown 1
 for i in 1 2 3 4 5; do
     xdotool mousemove $((X + 150 - 20 * i)) $((Y + 15 + 12 * i))
-    sleep 0.05
+    wait_for "the main window to follow the pointer" main_at $((X - 20 * i)) $((Y + 12 * i)) ||
+        fail "the main window did not follow step $i of the drag"
 done
 xdotool mouseup 1
 NX=$((X - 100))

@@ -43,13 +43,20 @@ lexorant_windows() { xdotool search --onlyvisible --name '^Lexorant$' 2>/dev/nul
 box_up() { [ "$(lexorant_windows)" -ge 2 ]; }
 box_gone() { [ "$(lexorant_windows)" -lt 2 ]; }
 
-# The text of a box on the screen, as a user gets it: click into it, select all, copy, paste.
+# The text of a tray's box on the screen, as a user gets it: click into it, select all, copy, paste. Each step waits
+# for what it needs: the tray to have the keyboard, then the clipboard to change (an empty box copies nothing, and
+# its text is empty after a short wait).
 box_text() {
     xdotool mousemove "$1" "$2" click 1
-    sleep 0.1
+    tray_has_keyboard() { [ "$(xdotool getwindowfocus getwindowname 2>/dev/null)" = "Form1" ]; }
+    E2E_TIMEOUT=5 wait_for "a tray to take the keyboard" tray_has_keyboard >&2
+    local mark="(nothing copied $RANDOM)"
+    printf '%s' "$mark" | xclip -selection clipboard
     xdotool key ctrl+a ctrl+c
-    sleep 0.2
-    xclip -o -selection clipboard 2>/dev/null
+    copied() { [ "$(xclip -o -selection clipboard 2>/dev/null)" != "$mark" ]; }
+    if E2E_TIMEOUT=2 wait_for "the copy" copied 2>/dev/null; then
+        xclip -o -selection clipboard 2>/dev/null
+    fi
 }
 
 # tray_at X Y: a tray ("Form1") stands there.

@@ -15,14 +15,14 @@ under_y=$((Y + 120))
 main_pixel=$(pixel "$under_x" "$under_y")
 main_in_front() { [ "$(pixel "$under_x" "$under_y")" = "$main_pixel" ]; }
 
-
-# The word tray: out to M.left - 3480 twips (116 steps of 30), 7 pixels below the main window's top.
+# The word tray: out to M.left - 3480 twips (116 steps of 30), 7 pixels below the main window's top. While it
+# slides, the main window stays in front of it.
 xdotool mousemove $((X + 9)) $((Y + 47)) click 1
-for _ in 1 2 3 4 5; do
-    sleep 0.05
+in_front_while_sliding() {
     main_in_front || fail "a tray came in front of the main window during its slide"
-done
-wait_for "the word tray out" tray_at $((X - 232)) $((Y + 7)) || fail "the word tray did not slide out"
+    tray_at $((X - 232)) $((Y + 7))
+}
+wait_for "the word tray out" in_front_while_sliding || fail "the word tray did not slide out"
 main_in_front || fail "the word tray stands in front of the main window"
 
 # The meaning tray: out to M.left + 4515 twips (151 steps of 30).

@@ -190,13 +190,28 @@ TEST(GradientProperties, DefaultsSystemColoursAndAngles) {
     EXPECT_EQ(painter.Color1(), RGB(1, 2, 3));
     painter.SetColor1(static_cast<std::int32_t>(0x80000019));
     EXPECT_EQ(painter.Color1(), static_cast<std::int32_t>(0x80000019));
-
-    for (auto [in, out] :
-         std::vector<std::pair<float, float>>{{-45, 315}, {360, 0}, {725, 5}, {720.5f, 0.5f}, {-1e-8f, 0}}) {
-        painter.SetAngle(in);
-        EXPECT_EQ(painter.Angle(), out) << in;
-    }
 }
+
+// The angle is kept in [0, 360).
+struct AngleCase {
+    const char* name;
+    float set;
+    float kept;
+};
+class GradientAngle : public ::testing::TestWithParam<AngleCase> {};
+
+TEST_P(GradientAngle, IsKeptWithinOneTurn) {
+    clsGradient painter;
+    painter.SetAngle(GetParam().set);
+    EXPECT_EQ(painter.Angle(), GetParam().kept);
+}
+
+INSTANTIATE_TEST_SUITE_P(GradientProperties, GradientAngle,
+                         ::testing::Values(AngleCase{"Negative", -45, 315}, AngleCase{"OneTurn", 360, 0},
+                                           AngleCase{"TwoTurnsAndMore", 725, 5},
+                                           AngleCase{"TwoTurnsAndAHalfDegree", 720.5f, 0.5f},
+                                           AngleCase{"JustBelowZero", -1e-8f, 0}),
+                         [](const auto& param) { return std::string(param.param.name); });
 
 TEST(GradientRotation, TurnsAnticlockwiseOnTheScreen) {
     gradient::PointSng p{10, 0};

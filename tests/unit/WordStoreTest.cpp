@@ -138,12 +138,28 @@ TEST_F(WordStore, TypedTextNeverBecomesSql) {
     EXPECT_TRUE(rs->NoMatch());
 }
 
-TEST_F(WordStore, MalformedCriteriaAreClearErrors) {
+struct BadCriterion {
+    const char* name;
+    const char* text;
+};
+class MalformedCriterion : public WordStore, public ::testing::WithParamInterface<BadCriterion> {};
+
+TEST_P(MalformedCriterion, IsTheSyntaxError) {
     auto rs = open({{"a", "1"}});
-    for (const char* bad :
-         {"Name = 'x' OR '1'='1'", "Name = 'x", "Name 'x'", "= 'x'", "Name = x", "Name = 'a''", "", "Name = 'a' ;"}) {
-        EXPECT_EQ(errorOf([&] { rs->FindFirst(bad); }), platform::err::SyntaxInCriterion) << bad;
-    }
+    EXPECT_EQ(errorOf([&] { rs->FindFirst(GetParam().text); }), platform::err::SyntaxInCriterion);
+}
+
+INSTANTIATE_TEST_SUITE_P(WordStore, MalformedCriterion,
+                         ::testing::Values(BadCriterion{"AnExpressionAfterTheLiteral", "Name = 'x' OR '1'='1'"},
+                                           BadCriterion{"UnclosedLiteral", "Name = 'x"},
+                                           BadCriterion{"NoEquals", "Name 'x'"}, BadCriterion{"NoColumn", "= 'x'"},
+                                           BadCriterion{"UnquotedLiteral", "Name = x"},
+                                           BadCriterion{"DoubledApostropheAtTheEnd", "Name = 'a''"},
+                                           BadCriterion{"Empty", ""}, BadCriterion{"TrailingText", "Name = 'a' ;"}),
+                         [](const auto& param) { return std::string(param.param.name); });
+
+TEST_F(WordStore, UnknownColumnsAreNamedAndColumnNamesIgnoreCase) {
+    auto rs = open({{"a", "1"}});
     std::string description;
     EXPECT_EQ(errorOf([&] { rs->FindFirst("Word = 'a'"); }, &description), platform::err::UnknownField);
     EXPECT_NE(description.find("'Word'"), std::string::npos);

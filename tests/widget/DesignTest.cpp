@@ -1,6 +1,7 @@
 #include "skin/Design.h"
 #include "core/fMain.h"
 #include "platform/headless/Conversions.h"
+#include "skin/FormBuilder.h"
 #include "skin/Pictures.h"
 #include "tests/widget/WidgetTestSupport.h"
 #include "trays/fBottomTray.h"
@@ -8,10 +9,13 @@
 #include "trays/fRightTray.h"
 
 #include <QAccessible>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <functional>
 #include <gtest/gtest.h>
+#include <stdexcept>
 #include <utility>
 #include <vector>
 
@@ -181,6 +185,26 @@ TEST(Designs, AssistiveToolsPressWhatTheMouseClicksNamedByWhatItShows) {
     EXPECT_EQ(findFast->text(QAccessible::Name), "FindFast");
     EXPECT_EQ(findFast->text(QAccessible::Description), "Find the word");
     EXPECT_EQ(findFast->role(), QAccessible::Button);
+}
+
+// A window that names a control its design does not have, or asks for the wrong type, is not made at all: the
+// error names the control.
+TEST(Designs, AMisspeltOrMistypedControlNameStopsTheWindowWithItsName) {
+    QWidget window;
+    struct Host : platform::GraphicsHost {
+        void addGraphic(const platform::GraphicItem& /*item*/) override {}
+    } graphics;
+    const skin::Controls controls = skin::buildControls(window, graphics, skin::findTrayDesign());
+    EXPECT_NE(controls.get<QLineEdit>("Text3"), nullptr);
+    for (const auto& ask : std::vector<std::function<void()>>{[&] { controls.get<QLineEdit>("Text33"); },
+                                                              [&] { controls.get<QPushButton>("Text3"); }}) {
+        try {
+            ask();
+            ADD_FAILURE() << "no error";
+        } catch (const std::logic_error& error) {
+            EXPECT_NE(std::string(error.what()).find("Text3"), std::string::npos) << error.what();
+        }
+    }
 }
 
 TEST(Designs, FindFastHasAltFAsItsAccessKey) {
