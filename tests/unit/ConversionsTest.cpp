@@ -72,7 +72,9 @@ TEST(Conversions, SixteenBitArithmeticOverflows) {
     EXPECT_EQ(overflowNumber([] { sub16(32767, -1); }), err::Overflow);
 }
 
-TEST(Conversions, SinglePrecisionNarrowing) {
-    EXPECT_EQ(single(0.1), 0.1f);
-    EXPECT_NE(static_cast<double>(single(0.1)), 0.1);
+// A value held in single precision keeps 24 bits: twips beyond 2^24 lose their odd units, halves to even.
+TEST(Conversions, SinglePrecisionKeepsTwentyFourBits) {
+    EXPECT_EQ(single(16777217.0), 16777216.0f);
+    EXPECT_EQ(single(16777219.0), 16777220.0f);
+    EXPECT_EQ(single(6000.0 - 3555.0 + 100.0), 2545.0f);
 }

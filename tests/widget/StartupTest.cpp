@@ -42,7 +42,7 @@ TEST_F(Startup, ShapesShowsAndStandsOnTheFirstWord) {
     EXPECT_EQ(main.LeftTrayOut, 0);
     EXPECT_EQ(main.RightTrayOut, 0);
     EXPECT_EQ(main.BottomTrayOut, 0);
-    EXPECT_EQ(main.LeftTrayStop, static_cast<std::int16_t>(main.Left()));
+    EXPECT_EQ(main.LeftTrayStop, main.geometry().x() * 15); // the main window's left edge, in twips
     EXPECT_EQ(main.RightTrayStop, main.LeftTrayStop);
     ASSERT_TRUE(main.rstInfo);
     EXPECT_EQ(main.rstInfo->Fields(0).Text(), "word0");
