@@ -117,50 +117,26 @@ int showUntilFirstPaint(QWidget& window) {
     return platform::Application::exec();
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
-    g_clock.start();
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: startup_bench lexorant|slide PROGRAM_DIR | bare | text | design\n");
-        return 2;
-    }
-    const char* launched = std::getenv(LaunchedAt);
-    if (launched == nullptr) {
-        return launchChild(argv);
-    }
-    g_launchedAt = std::atoll(launched);
-    const bool text = std::strcmp(argv[1], "text") == 0;
-    const bool bare = text || std::strcmp(argv[1], "bare") == 0;
-    const bool design = std::strcmp(argv[1], "design") == 0;
-    const bool slide = std::strcmp(argv[1], "slide") == 0;
-    platform::preferXcbOnWayland();
-    // Fonts are warmed wherever text is shown, as the program does.
-    std::optional<platform::FontWarmUp> fonts;
-    if (!bare || text) {
-        fonts.emplace();
-    }
-    platform::Application app(argc, argv);
-    if (fonts) {
-        fonts->join();
-    }
-    const double afterApplication = static_cast<double>(g_clock.nsecsElapsed()) / 1e6;
-    if (bare) {
-        BareWindow window;
-        if (text) {
-            auto* label = new QLabel(QStringLiteral("Lexorant"), &window);
-            label->setFont(skin::fontOf({skin::Face::SansSerif, 9.75f}));
-            label->move(40, 40);
-        }
-        return showUntilFirstPaint(window);
-    }
-    if (design) {
+// The reference windows: a bare shaped one, the same with one line of text, and one with the main window's controls.
+int runReference(const char* kind) {
+    if (std::strcmp(kind, "design") == 0) {
         platform::Form window(skin::mainDesign().width, skin::mainDesign().height);
         const skin::Controls controls = skin::buildControls(window, window, skin::mainDesign());
         return showUntilFirstPaint(window);
     }
-    platform::program::setExecutableDirectory(QString::fromLocal8Bit(argv[2]));
-    // The whole start-up sequence, as the program's own main runs it; the window first paints once the loop runs.
+    BareWindow window;
+    if (std::strcmp(kind, "text") == 0) {
+        auto* label = new QLabel(QStringLiteral("Lexorant"), &window);
+        label->setFont(skin::fontOf({skin::Face::SansSerif, 9.75f}));
+        label->move(40, 40);
+    }
+    return showUntilFirstPaint(window);
+}
+
+// The whole start-up sequence, as the program's own main runs it; the window first paints once the loop runs. With
+// "slide", the word tray's slide-out is timed instead.
+int runLexorant(QApplication& app, const char* programDir, bool slide, double afterApplication) {
+    platform::program::setExecutableDirectory(QString::fromLocal8Bit(programDir));
     core::fMain* main = nullptr;
     platform::program::guarded([&] { main = &platform::instance<core::fMain>(); });
     if (std::getenv("STARTUP_PHASES") != nullptr) {
@@ -180,4 +156,36 @@ int main(int argc, char** argv) {
         });
     }
     return platform::Application::exec();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    g_clock.start();
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: startup_bench lexorant|slide PROGRAM_DIR | bare | text | design\n");
+        return 2;
+    }
+    const char* launched = std::getenv(LaunchedAt);
+    if (launched == nullptr) {
+        return launchChild(argv);
+    }
+    g_launchedAt = std::atoll(launched);
+    const bool reference =
+        std::strcmp(argv[1], "bare") == 0 || std::strcmp(argv[1], "text") == 0 || std::strcmp(argv[1], "design") == 0;
+    platform::preferXcbOnWayland();
+    // Fonts are warmed wherever text is shown, as the program does.
+    std::optional<platform::FontWarmUp> fonts;
+    if (std::strcmp(argv[1], "bare") != 0) {
+        fonts.emplace();
+    }
+    platform::Application app(argc, argv);
+    if (fonts) {
+        fonts->join();
+    }
+    const double afterApplication = static_cast<double>(g_clock.nsecsElapsed()) / 1e6;
+    if (reference) {
+        return runReference(argv[1]);
+    }
+    return runLexorant(app, argv[2], std::strcmp(argv[1], "slide") == 0, afterApplication);
 }
