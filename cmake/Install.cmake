@@ -38,7 +38,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Beyond the libraries it links: Qt's X11 platform plugin and the fonts the windows are designed with.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2, fonts-dejavu-core")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libmdb3, fonts-liberation2, fonts-dejavu-core")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Desktop vocabulary reference with the WordNet dictionary
  Lexorant shows about 147,000 English words and their meanings from WordNet 3.0.
  Step through the words or find one by typing it, in a skinned window with

@@ -69,7 +69,7 @@ QWidget* buildTextBox(QWidget& window, const ControlSpec& c, const FormDesign& d
     const QString text = QString::fromUtf8(c.text != nullptr ? c.text : "");
     QWidget* box = nullptr;
     if (c.multiLine) {
-        auto* edit = new QPlainTextEdit(&window);
+        auto* edit = new platform::MultiLineTextBox(&window);
         platform::SetText(*edit, text);
         edit->setVerticalScrollBarPolicy(c.scrollBars ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
         edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

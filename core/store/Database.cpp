@@ -1,5 +1,6 @@
 #include "core/store/Database.h"
 
+#include "core/store/JetSource.h"
 #include "platform/headless/RuntimeError.h"
 
 #include <cctype>
@@ -43,19 +44,39 @@ std::string tableOfQuery(const std::string& sql) {
     }
     return table;
 }
+
+[[noreturn]] void raiseTableNotFound(const std::string& table) {
+    throw RuntimeError(platform::err::TableNotFound, "The database engine cannot find the input table or query '" +
+                                                         table +
+                                                         "'.  Make sure it exists and that its name is spelled "
+                                                         "correctly.");
+}
 } // namespace
+
+std::unique_ptr<Database> Database::jet(std::string path) {
+    std::unique_ptr<Database> db(new Database());
+    db->m_jetPath = std::move(path);
+    return db;
+}
 
 std::unique_ptr<Recordset> Database::OpenRecordset(const std::string& sql, int /*type*/) {
     const std::string table = tableOfQuery(sql);
+    if (!m_connection) {
+        try {
+            return std::make_unique<Recordset>(openJetSource(m_jetPath, table));
+        } catch (const RuntimeError& error) {
+            if (error.number() == platform::err::TableNotFound) {
+                raiseTableNotFound(table);
+            }
+            throw;
+        }
+    }
     SqliteStatement lookup(m_connection, "SELECT name FROM sqlite_schema WHERE type IN ('table', 'view') AND "
                                          "name = ?1 COLLATE NOCASE");
     if (!lookup.bind(1, table).step()) {
-        throw RuntimeError(platform::err::TableNotFound, "The database engine cannot find the input table or query '" +
-                                                             table +
-                                                             "'.  Make sure it exists and that its name is "
-                                                             "spelled correctly.");
+        raiseTableNotFound(table);
     }
-    return std::make_unique<Recordset>(m_connection, *lookup.text(0));
+    return std::make_unique<Recordset>(RecordSource::open(m_connection, *lookup.text(0)));
 }
 
 DBEngine::DBEngine() {
@@ -68,6 +89,10 @@ DBEngine& DBEngine::instance() {
 }
 
 std::unique_ptr<Database> DBEngine::OpenDatabase(const std::string& path) {
+    if (formatOf(path) == FileFormat::Jet) {
+        return Database::jet(path); // read when a view opens, by a reader process of its own
+    }
+    // Anything else goes to SQLite, which tells a file that is no database from one it can read.
     return std::make_unique<Database>(SqliteConnection::openReadOnly(path));
 }
 

@@ -26,8 +26,7 @@ struct Recordset::FoldIndex {
     std::vector<std::pair<std::size_t, std::int64_t>> entries; // (hash of folded value, record key)
 };
 
-Recordset::Recordset(const std::shared_ptr<SqliteConnection>& connection, const std::string& table)
-    : m_source(RecordSource::open(connection, table)) {
+Recordset::Recordset(std::unique_ptr<RecordSource> source) : m_source(std::move(source)) {
     m_foldIndexes.resize(m_source->columns().size());
     // A fresh view stands on its first record, or is at both ends at once when the table is empty.
     if (const auto key = m_source->first()) {

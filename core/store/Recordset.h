@@ -29,7 +29,7 @@ private:
 // record keys; a record's values are read when asked for.
 class Recordset {
 public:
-    Recordset(const std::shared_ptr<SqliteConnection>& connection, const std::string& table);
+    explicit Recordset(std::unique_ptr<RecordSource> source);
     ~Recordset();
     Recordset(const Recordset&) = delete;
     Recordset& operator=(const Recordset&) = delete;

@@ -1,7 +1,10 @@
 #include "platform/widgets/TextBox.h"
 
-#include <QPlainTextEdit>
+#include <QMimeData>
+#include <QTextBlock>
 #include <QVariant>
+#include <algorithm>
+#include <vector>
 
 namespace platform {
 
@@ -16,7 +19,12 @@ constexpr const char* SetRevisionProperty = "lexorantRevision";
 // one, anywhere otherwise), so that the box only ever lays out the pieces it shows.
 constexpr qsizetype PieceLength = 1024;
 
-QString shownText(const QString& text) {
+// A row of the box that goes on the line of the row before it: one of the pieces of a long line.
+constexpr int PieceState = 1;
+
+// The text as the box shows it: line breaks as LF, long lines in pieces. The places of the pieces' row breaks (in
+// the shown text) go into breaks.
+QString shownText(const QString& text, std::vector<qsizetype>& breaks) {
     QString lines = text;
     lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     lines.replace(QLatin1Char('\r'), QLatin1Char('\n'));
@@ -50,6 +58,7 @@ QString shownText(const QString& text) {
         if (run >= PieceLength && !c.isHighSurrogate()) {
             const qsizetype at = lastBlank > pieces.size() - PieceLength / 2 ? lastBlank : pieces.size();
             pieces.insert(at, QLatin1Char('\n'));
+            breaks.push_back(at);
             run = pieces.size() - at - 1;
             lastBlank = -1;
         }
@@ -57,10 +66,37 @@ QString shownText(const QString& text) {
     return pieces;
 }
 
+// Marks the rows that continue a line, by the places of the breaks before them.
+void markPieces(QPlainTextEdit& box, const std::vector<qsizetype>& breaks) {
+    auto next = breaks.begin();
+    for (QTextBlock block = box.document()->begin(); block.isValid() && next != breaks.end(); block = block.next()) {
+        if (block.position() == *next + 1) {
+            block.setUserState(PieceState);
+            ++next;
+        }
+    }
+}
+
+// The box's text from its rows: each row ends its line unless the next row continues it.
+QString joinedRows(const QTextDocument& document, int from, int to, const QString& lineEnd) {
+    QString text;
+    for (QTextBlock block = document.findBlock(from); block.isValid() && block.position() <= to; block = block.next()) {
+        const int start = std::max(from, block.position()) - block.position();
+        const int end = std::min(to, block.position() + block.length() - 1) - block.position();
+        if (block.position() > from && block.userState() != PieceState) {
+            text += lineEnd;
+        }
+        text += block.text().mid(start, std::max(0, end - start));
+    }
+    return text;
+}
+
 } // namespace
 
 void SetText(QPlainTextEdit& box, const QString& text) {
-    box.setPlainText(shownText(text));
+    std::vector<qsizetype> breaks;
+    box.setPlainText(shownText(text, breaks));
+    markPieces(box, breaks);
     box.setProperty(SetTextProperty, text);
     box.setProperty(SetRevisionProperty, box.document()->revision());
 }
@@ -71,9 +107,14 @@ QString Text(const QPlainTextEdit& box) {
         return set.toString();
     }
     // Typed into since: what the box holds, its lines ending in CR LF.
-    QString text = box.toPlainText();
-    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    return text;
+    return joinedRows(*box.document(), 0, box.document()->characterCount() - 1, QStringLiteral("\r\n"));
+}
+
+QMimeData* MultiLineTextBox::createMimeDataFromSelection() const {
+    const QTextCursor cursor = textCursor();
+    auto* copied = new QMimeData;
+    copied->setText(joinedRows(*document(), cursor.selectionStart(), cursor.selectionEnd(), QStringLiteral("\n")));
+    return copied;
 }
 
 } // namespace platform

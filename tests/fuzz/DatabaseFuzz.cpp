@@ -1,6 +1,6 @@
-// libFuzzer target: a damaged word database gives a run-time error with a number and a text, never a crash, a hang
-// or a write. Each input is written to a file of its own, opened as the program opens db2.mdb, browsed both ways and
-// searched.
+// libFuzzer target: a damaged word database, SQLite or Access, gives a run-time error with a number and a text, never
+// a crash, a hang or a write. Each input is written to a file of its own, opened as the program opens db2.mdb,
+// browsed both ways and searched.
 #include "core/store/Database.h"
 #include "platform/headless/RuntimeError.h"
 
@@ -58,7 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
     // Nothing may have appeared beside the file.
-    for (const char* suffix : {"-wal", "-shm", "-journal"}) {
+    for (const char* suffix : {"-wal", "-shm", "-journal", ".ldb"}) {
         if (access((path + suffix).c_str(), F_OK) == 0) {
             std::abort();
         }

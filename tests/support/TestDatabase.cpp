@@ -81,6 +81,10 @@ std::vector<Row> numberedRows(int count) {
     return rows;
 }
 
+void writeBytes(const std::filesystem::path& file, const std::string& bytes) {
+    std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
+}
+
 std::string readBytes(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
     std::ostringstream out;

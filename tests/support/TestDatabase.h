@@ -36,5 +36,6 @@ void appendInWalMode(const std::filesystem::path& file, const std::vector<Row>& 
 std::vector<Row> numberedRows(int count);
 
 std::string readBytes(const std::filesystem::path& file);
+void writeBytes(const std::filesystem::path& file, const std::string& bytes);
 
 } // namespace testsupport

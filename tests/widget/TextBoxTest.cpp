@@ -1,5 +1,7 @@
 #include "platform/widgets/TextBox.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QTextBlock>
@@ -30,7 +32,7 @@ class TextBoxLongText : public ::testing::TestWithParam<LongText> {};
 // A very long line is laid out in pieces, never as one paragraph, and still reads back exactly and shows every
 // character in order.
 TEST_P(TextBoxLongText, ShownInPiecesAndReadBackWhole) {
-    QPlainTextEdit box;
+    platform::MultiLineTextBox box;
     box.resize(200, 100);
     const QString& text = GetParam().text;
     SetText(box, text);
@@ -44,6 +46,16 @@ TEST_P(TextBoxLongText, ShownInPiecesAndReadBackWhole) {
     for (QTextBlock b = box.document()->begin(); b.isValid(); b = b.next()) {
         ASSERT_FALSE(!b.text().isEmpty() && b.text().front().isLowSurrogate()) << b.blockNumber();
     }
+    // Copied whole, as it was set (lines ending in LF on this desktop), without the rows' breaks.
+    box.selectAll();
+    box.copy();
+    QString lf = text;
+    lf.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), lf);
+    // Typed into: read back from the rows, the pieces joined again.
+    box.moveCursor(QTextCursor::End);
+    QTest::keyClicks(&box, QStringLiteral("!"));
+    EXPECT_EQ(Text(box), text + "!");
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -1,0 +1,378 @@
+#include "core/store/JetSource.h"
+
+#include "platform/headless/RuntimeError.h"
+
+// glib first: mdbtools.h includes it inside its own C linkage block.
+#include <glib.h>
+#include <iconv.h>
+#include <mdbtools.h>
+
+#include <algorithm>
+#include <array>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <utility>
+#include <vector>
+
+namespace core {
+
+using platform::RuntimeError;
+namespace err = platform::err;
+
+FileFormat formatOf(const std::string& path) {
+    std::array<char, 32> head{};
+    std::ifstream in(path, std::ios::binary);
+    in.read(head.data(), head.size());
+    const auto got = static_cast<std::size_t>(in.gcount());
+    if (got >= 16 && std::memcmp(head.data(), "SQLite format 3\0", 16) == 0) {
+        return FileFormat::Sqlite;
+    }
+    if (got >= 19 && std::memcmp(head.data() + 4, "Standard Jet DB", 15) == 0) {
+        return FileFormat::Jet;
+    }
+    return FileFormat::Unknown;
+}
+
+namespace {
+
+[[noreturn]] void raiseDamaged(const std::string& path, const char* what) {
+    throw RuntimeError(err::UnrecognizedFormat, "Unrecognized database format '" + path + "' (" + what + ").");
+}
+
+// libmdb gives up on pages it cannot make sense of, but it trusts the page size and the counts it reads: a file
+// must hold whole pages, at least the header page and the catalog's.
+void checkShape(const std::string& path) {
+    std::error_code ec;
+    const auto size = std::filesystem::file_size(path, ec);
+    if (ec || size < 2 * 2048 || size % 2048 != 0) {
+        raiseDamaged(path, "not whole pages");
+    }
+}
+
+// One open database, closed with its owner.
+struct JetHandle {
+    MdbHandle* mdb = nullptr;
+    explicit JetHandle(const std::string& path) {
+        checkShape(path);
+        mdb = mdb_open(path.c_str(), MDB_NOFLAGS); // read-only: no lock file, nothing written
+        if (mdb == nullptr) {
+            raiseDamaged(path, "no Access database");
+        }
+        if (mdb->fmt->pg_size != 2048 && mdb->fmt->pg_size != 4096) {
+            raiseDamaged(path, "page size");
+        }
+#if MDBTOOLS_H_HAVE_ICONV_H
+        // libmdb reads Jet 4 text as UCS-2, which breaks a character beyond U+FFFF (stored as a pair of
+        // surrogates) into two question marks. Read it as the UTF-16 it is.
+        if (mdb->iconv_in != reinterpret_cast<iconv_t>(-1)) {
+            iconv_close(mdb->iconv_in);
+        }
+        mdb->iconv_in = iconv_open("UTF-8", "UTF-16LE");
+#endif
+    }
+    ~JetHandle() {
+        if (mdb != nullptr) {
+            mdb_close(mdb);
+        }
+    }
+    JetHandle(const JetHandle&) = delete;
+    JetHandle& operator=(const JetHandle&) = delete;
+};
+
+// A column of the record libmdb has just read, as UTF-8 text; nothing for an empty value (libmdb cannot tell it from
+// none).
+std::optional<std::string> columnText(MdbHandle* mdb, MdbColumn* col) {
+    if (col->cur_value_len <= 0) {
+        return std::nullopt;
+    }
+    if (col->col_type == MDB_MEMO) {
+        // A memo can be longer than libmdb's usual buffer: make room for its stored length, doubled for UTF-8.
+        const auto stored = static_cast<std::size_t>(
+            static_cast<unsigned long>(mdb_get_int32(mdb->pg_buf, col->cur_value_start)) & 0x3FFFFFFFu);
+        mdb_set_bind_size(mdb, std::max<std::size_t>(MDB_BIND_SIZE, 2 * stored + 16));
+    } else {
+        mdb_set_bind_size(mdb, MDB_BIND_SIZE);
+    }
+    char* value = mdb_col_to_string(mdb, mdb->pg_buf, col->cur_value_start, col->col_type, col->cur_value_len);
+    if (value == nullptr) {
+        return std::nullopt;
+    }
+    std::string result(value);
+    g_free(value);
+    return result;
+}
+
+// The stored name of a table, found in the catalog ignoring letter case.
+std::optional<std::string> findTable(MdbHandle* mdb, const std::string& table) {
+    if (mdb_read_catalog(mdb, MDB_TABLE) == nullptr) {
+        return std::nullopt;
+    }
+    for (unsigned i = 0; i < mdb->num_catalog; ++i) {
+        const auto* entry = static_cast<const MdbCatalogEntry*>(g_ptr_array_index(mdb->catalog, i));
+        if (entry->object_type == MDB_TABLE && g_ascii_strcasecmp(entry->object_name, table.c_str()) == 0) {
+            return std::string(entry->object_name);
+        }
+    }
+    return std::nullopt;
+}
+
+int streamTable(const std::string& path, const std::string& table, int fd);
+
+// The records of one table, read by a reader process. libmdb trusts what it reads from the file, and a damaged file
+// can make it read far outside its buffers or loop for ever; so the program never hands it the file itself. A
+// child process reads the table through libmdb and streams the records, and the program reads the stream as views
+// need them. A reader that crashes, or runs past its time, ends the stream early: a run-time error, not a crash.
+class JetTable {
+public:
+    JetTable(const std::string& path, const std::string& table) : m_path(path) {
+        start(table);
+        readHeader();
+    }
+    ~JetTable() { stop(); }
+    JetTable(const JetTable&) = delete;
+    JetTable& operator=(const JetTable&) = delete;
+
+    const std::vector<std::string>& columns() const { return m_columns; }
+    // Whether the record exists, reading up to it.
+    bool has(std::size_t index) {
+        while (m_records.size() <= index && !m_ended) {
+            readRecord();
+        }
+        return index < m_records.size();
+    }
+    const RecordValues& record(std::size_t index) const { return m_records[index]; }
+    std::size_t readSoFar() const { return m_records.size(); }
+
+private:
+    static constexpr unsigned ReaderSeconds = 60; // the longest a reader may take over a whole table
+
+    void start(const std::string& table) {
+        std::array<int, 2> ends{};
+        if (pipe(ends.data()) != 0) {
+            throw RuntimeError(err::OutOfMemory, "Out of memory");
+        }
+        m_pid = fork();
+        if (m_pid < 0) {
+            close(ends[0]);
+            close(ends[1]);
+            throw RuntimeError(err::OutOfMemory, "Out of memory");
+        }
+        if (m_pid == 0) {
+            close(ends[0]);
+            alarm(ReaderSeconds);
+            _exit(streamTable(m_path, table, ends[1]));
+        }
+        close(ends[1]);
+        m_in = fdopen(ends[0], "rb");
+    }
+
+    void stop() {
+        if (m_in != nullptr) {
+            std::fclose(m_in);
+            m_in = nullptr;
+        }
+        if (m_pid > 0) {
+            kill(m_pid, SIGKILL);
+            waitpid(m_pid, nullptr, 0);
+            m_pid = -1;
+        }
+    }
+
+    bool readExactly(void* into, std::size_t size) {
+        return m_in != nullptr && std::fread(into, 1, size, m_in) == size;
+    }
+    std::uint32_t readCount() {
+        std::uint32_t n = 0;
+        if (!readExactly(&n, sizeof n)) {
+            damaged();
+        }
+        return n;
+    }
+    std::string readText() {
+        const std::uint32_t size = readCount();
+        std::string text(size, '\0');
+        if (size > 0 && !readExactly(text.data(), size)) {
+            damaged();
+        }
+        return text;
+    }
+
+    // The reader stopped before the end of its stream: it crashed, ran out of time or found no database.
+    [[noreturn]] void damaged() {
+        stop();
+        m_ended = true;
+        raiseDamaged(m_path, "it cannot be read to the end");
+    }
+
+    void readHeader() {
+        char status = 0;
+        if (!readExactly(&status, 1)) {
+            damaged();
+        }
+        if (status == 'N') {
+            stop();
+            throw RuntimeError(err::TableNotFound, "");
+        }
+        if (status != 'T') {
+            damaged();
+        }
+        const std::uint32_t count = readCount();
+        for (std::uint32_t i = 0; i < count; ++i) {
+            m_columns.push_back(readText());
+        }
+    }
+
+    void readRecord() {
+        char mark = 0;
+        if (!readExactly(&mark, 1)) {
+            damaged();
+        }
+        if (mark == 'E') {
+            m_ended = true;
+            stop();
+            return;
+        }
+        if (mark != 'R') {
+            damaged();
+        }
+        RecordValues values;
+        values.reserve(m_columns.size());
+        for (std::size_t i = 0; i < m_columns.size(); ++i) {
+            char present = 0;
+            if (!readExactly(&present, 1)) {
+                damaged();
+            }
+            values.push_back(present != 0 ? std::optional<std::string>(readText()) : std::nullopt);
+        }
+        m_records.push_back(std::move(values));
+    }
+
+    std::string m_path;
+    pid_t m_pid = -1;
+    std::FILE* m_in = nullptr;
+    bool m_ended = false;
+    std::vector<std::string> m_columns;
+    std::vector<RecordValues> m_records;
+};
+
+// The reader process: the table's column names, then every record, then the end; or 'N' when there is no such
+// table. What it writes: a status byte, counts and lengths as 32-bit numbers, values as 'R', then per column a
+// presence byte and the text.
+int streamTable(const std::string& path, const std::string& table, int fd) {
+    std::FILE* out = fdopen(fd, "wb");
+    if (out == nullptr) {
+        return 1;
+    }
+    const auto put = [out](const void* data, std::size_t size) { std::fwrite(data, 1, size, out); };
+    const auto putText = [&put](const std::string& text) {
+        const auto size = static_cast<std::uint32_t>(text.size());
+        put(&size, sizeof size);
+        put(text.data(), text.size());
+    };
+    try {
+        const JetHandle handle(path);
+        const auto name = findTable(handle.mdb, table);
+        if (!name) {
+            put("N", 1);
+            std::fclose(out);
+            return 0;
+        }
+        MdbTableDef* def = mdb_read_table_by_name(handle.mdb, const_cast<gchar*>(name->c_str()), MDB_TABLE);
+        if (def == nullptr || mdb_read_columns(def) == nullptr || def->num_cols < 2) {
+            return 1;
+        }
+        put("T", 1);
+        const std::uint32_t count = def->num_cols;
+        put(&count, sizeof count);
+        for (unsigned i = 0; i < def->num_cols; ++i) {
+            putText(static_cast<MdbColumn*>(g_ptr_array_index(def->columns, i))->name);
+        }
+        mdb_rewind_table(def);
+        std::error_code ec;
+        // No table holds more records than its file has bytes, whatever its pages say.
+        for (auto most = std::filesystem::file_size(path, ec); most > 0 && mdb_fetch_row(def) != 0; --most) {
+            put("R", 1);
+            for (unsigned i = 0; i < def->num_cols; ++i) {
+                const auto value = columnText(handle.mdb, static_cast<MdbColumn*>(g_ptr_array_index(def->columns, i)));
+                put(value ? "\1" : "\0", 1);
+                if (value) {
+                    putText(*value);
+                }
+            }
+        }
+        put("E", 1);
+        std::fclose(out);
+        return 0;
+    } catch (const RuntimeError&) {
+        return 1;
+    }
+}
+
+// A view over a table's records, read through the table's reader; views of one file share what was read.
+class JetSource final : public RecordSource {
+public:
+    explicit JetSource(std::shared_ptr<JetTable> table) : m_table(std::move(table)) {}
+
+    const std::vector<std::string>& columns() const override { return m_table->columns(); }
+    std::optional<std::int64_t> first() override { return keyIf(0); }
+    std::optional<std::int64_t> last() override {
+        while (m_table->has(m_table->readSoFar())) {
+        }
+        return m_table->readSoFar() == 0 ? std::nullopt : keyIf(static_cast<std::int64_t>(m_table->readSoFar()) - 1);
+    }
+    std::optional<std::int64_t> next(std::int64_t key) override { return keyIf(key + 1); }
+    std::optional<std::int64_t> previous(std::int64_t key) override { return keyIf(key - 1); }
+    bool read(std::int64_t key, RecordValues& values) override {
+        if (!keyIf(key)) {
+            return false;
+        }
+        values = m_table->record(static_cast<std::size_t>(key));
+        return true;
+    }
+    void scan(int column, const std::function<void(std::int64_t, const std::optional<std::string>&)>& visit) override {
+        for (std::size_t key = 0; m_table->has(key); ++key) {
+            visit(static_cast<std::int64_t>(key), m_table->record(key)[static_cast<std::size_t>(column)]);
+        }
+    }
+
+private:
+    std::optional<std::int64_t> keyIf(std::int64_t key) {
+        if (key < 0 || !m_table->has(static_cast<std::size_t>(key))) {
+            return std::nullopt;
+        }
+        return key;
+    }
+
+    std::shared_ptr<JetTable> m_table;
+};
+
+// The tables being read, shared by the views of one file for as long as any of them lives, and read again when the
+// file has changed in between.
+std::shared_ptr<JetTable> sharedTable(const std::string& path, const std::string& table) {
+    static std::map<std::string, std::weak_ptr<JetTable>> tables;
+    std::error_code ec;
+    const auto size = std::filesystem::file_size(path, ec);
+    const auto time = std::filesystem::last_write_time(path, ec).time_since_epoch().count();
+    const std::string key = path + '\n' + table + '\n' + std::to_string(size) + '\n' + std::to_string(time);
+    if (auto shared = tables[key].lock()) {
+        return shared;
+    }
+    auto made = std::make_shared<JetTable>(path, table);
+    std::erase_if(tables, [](const auto& entry) { return entry.second.expired(); });
+    tables[key] = made;
+    return made;
+}
+
+} // namespace
+
+std::unique_ptr<RecordSource> openJetSource(const std::string& path, const std::string& table) {
+    return std::make_unique<JetSource>(sharedTable(path, table));
+}
+
+} // namespace core

@@ -1,0 +1,184 @@
+// The word store behaves the same whatever the file's format: each case runs on an SQLite file and on a Microsoft
+// Access (Jet 4) file holding the same records (the Access files are made by another program; see
+// tests/data/jet/README.md).
+#include "core/store/Database.h"
+#include "platform/headless/RuntimeError.h"
+#include "tests/support/TestDatabase.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+using namespace core;
+using testsupport::Row;
+
+namespace {
+
+const std::filesystem::path JetData = std::filesystem::path(LEXORANT_TEST_DATA_DIR) / "jet";
+
+std::string seventyThousand() {
+    std::string text;
+    while (text.size() < 70000) {
+        text += "The quick brown fox jumps over the lazy dog. ";
+    }
+    return text.substr(0, 70000);
+}
+
+// The records of words-varied.mdb, for the same file in SQLite.
+std::vector<Row> variedRows() {
+    return {{"zebra", "a striped animal"},
+            {"\xC3\x89mile", "a name with an accent"},
+            {"o'clock", "with an apostrophe"},
+            {"na\xC3\xAFve caf\xC3\xA9", "non-ASCII in both\r\nsecond line"},
+            {"long", seventyThousand()},
+            {std::nullopt, "a row with no word"},
+            {"no meaning", std::nullopt},
+            {"\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E", "CJK text"},
+            {"emoji \xF0\x9F\x99\x82", "astral plane"},
+            {"abate", "1. (verb) make less active or intense\r\n2. (verb) become less in amount or intensity"}};
+}
+
+enum class Format { Sqlite, Jet };
+
+class StoreFormats : public ::testing::TestWithParam<Format> {
+protected:
+    // The named Access file, or an SQLite one with the same records, copied where the test may look at it.
+    std::string file(const std::string& jetName, const std::vector<Row>& rows, const std::string& table = "Table3") {
+        const auto path = m_dir.path() / "db2.mdb";
+        if (GetParam() == Format::Jet) {
+            std::filesystem::copy_file(JetData / jetName, path);
+        } else {
+            testsupport::writeWordDatabase(path, rows, table);
+        }
+        m_before = testsupport::readBytes(path);
+        return path.string();
+    }
+    std::unique_ptr<Recordset> view(const std::string& path) {
+        m_db = DBEngine::instance().OpenDatabase(path);
+        return m_db->OpenRecordset("Select * From Table3");
+    }
+    void expectUnchanged() const {
+        EXPECT_EQ(testsupport::readBytes(m_dir.path() / "db2.mdb"), m_before);
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_dir.path()), {}), 1); // no lock file
+    }
+
+    testsupport::TempDir m_dir;
+    std::unique_ptr<Database> m_db;
+    std::string m_before;
+};
+
+int errorOf(auto&& call) {
+    try {
+        call();
+    } catch (const platform::RuntimeError& e) {
+        return e.number();
+    }
+    return 0;
+}
+
+} // namespace
+
+TEST_P(StoreFormats, BrowsesInStoredOrderWithEveryValueWhole) {
+    auto rs = view(file("words-varied.mdb", variedRows()));
+    std::vector<std::string> words;
+    for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext()) {
+        words.push_back(rs->Fields(0).Text());
+    }
+    const std::vector<std::string> expected{"zebra",
+                                            "\xC3\x89mile",
+                                            "o'clock",
+                                            "na\xC3\xAFve caf\xC3\xA9",
+                                            "long",
+                                            "",
+                                            "no meaning",
+                                            "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E",
+                                            "emoji \xF0\x9F\x99\x82",
+                                            "abate"};
+    EXPECT_EQ(words, expected);
+    rs->MovePrevious(); // from past the end onto the last record
+    EXPECT_EQ(rs->Fields(1).Text(),
+              "1. (verb) make less active or intense\r\n2. (verb) become less in amount or intensity");
+    rs->FindFirst("Name = 'long'");
+    EXPECT_EQ(rs->Fields(1).Text(), seventyThousand());
+    rs->MoveNext();
+    EXPECT_FALSE(rs->Fields(0).Value().has_value()); // no word: empty text
+    rs->MoveNext();
+    EXPECT_EQ(rs->Fields(1).Text(), "");
+    rs->MoveFirst();
+    rs->MovePrevious();
+    EXPECT_TRUE(rs->Bof());
+    expectUnchanged();
+}
+
+TEST_P(StoreFormats, FindsIgnoringLetterCaseAndViewsMoveApart) {
+    const std::string path = file("words-varied.mdb", variedRows());
+    auto rs = view(path);
+    auto other = DBEngine::instance().OpenDatabase(path)->OpenRecordset("Select * From Table3");
+    rs->FindFirst("Name = 'O''CLOCK'");
+    ASSERT_FALSE(rs->NoMatch());
+    EXPECT_EQ(rs->Fields(1).Text(), "with an apostrophe");
+    rs->FindFirst("Name = '\xC3\xA9MILE'"); // É folds to é
+    EXPECT_EQ(rs->Fields(1).Text(), "a name with an accent");
+    rs->FindFirst("Name = 'NA\xC3\x8FVE CAF\xC3\x89'");
+    EXPECT_EQ(rs->Fields(1).Text(), "non-ASCII in both\r\nsecond line");
+    rs->FindFirst("Name = ' abate'");
+    EXPECT_TRUE(rs->NoMatch());
+    EXPECT_EQ(rs->Fields(0).Text(), "na\xC3\xAFve caf\xC3\xA9"); // a miss leaves the view where it was
+    other->MoveNext();
+    EXPECT_EQ(other->Fields(0).Text(), "\xC3\x89mile"); // the other view never moved
+    expectUnchanged();
+}
+
+TEST_P(StoreFormats, FurtherColumnsAreIgnored) {
+    const std::vector<Row> rows{{"apple", "a round fruit"}, {"brook", "a small stream"}};
+    auto rs = view(file("words-extra-columns.mdb", rows));
+    rs->MoveNext();
+    EXPECT_EQ(rs->Fields(0).Text(), "brook");
+    EXPECT_EQ(rs->Fields(1).Text(), "a small stream");
+}
+
+TEST_P(StoreFormats, NoTable3AndAnEmptyOneAreTheEnginesErrors) {
+    const std::string missing = file("no-table3.mdb", {{"wrong", "x"}}, "Words");
+    m_db = DBEngine::instance().OpenDatabase(missing);
+    EXPECT_EQ(errorOf([&] { m_db->OpenRecordset("Select * From Table3"); }), platform::err::TableNotFound);
+    std::filesystem::remove(missing);
+    auto empty = view(file("empty-table3.mdb", {}));
+    EXPECT_TRUE(empty->Eof());
+    EXPECT_EQ(errorOf([&] { empty->MoveFirst(); }), platform::err::NoCurrentRecord);
+}
+
+INSTANTIATE_TEST_SUITE_P(WordStore, StoreFormats, ::testing::Values(Format::Sqlite, Format::Jet),
+                         [](const auto& param) { return param.param == Format::Jet ? "Jet" : "Sqlite"; });
+
+// Access files that made libmdb crash or loop when it read them itself (found by fuzzing, kept in
+// tests/data/jet/damaged/): a run-time error, never a crash or a hang.
+TEST(JetFiles, FilesThatBreakLibmdbAreClearErrors) {
+    testsupport::TempDir dir;
+    const auto path = (dir.path() / "db2.mdb").string();
+    for (const auto& entry : std::filesystem::directory_iterator(JetData / "damaged")) {
+        testsupport::writeBytes(path, testsupport::readBytes(entry.path()));
+        const int number = errorOf([&] {
+            auto db = DBEngine::instance().OpenDatabase(path);
+            auto rs = db->OpenRecordset("Select * From Table3");
+            rs->FindFirst("Name = 'nothing'");
+        });
+        EXPECT_EQ(number, platform::err::UnrecognizedFormat) << entry.path().filename();
+    }
+}
+
+// A damaged Access file is a run-time error, never a crash or a hang: cut short, or its pages overwritten.
+TEST(JetFiles, DamagedFilesAreClearErrors) {
+    const std::string whole = testsupport::readBytes(JetData / "words-small.mdb");
+    testsupport::TempDir dir;
+    const auto path = (dir.path() / "db2.mdb").string();
+    for (const std::size_t keep : {std::size_t{100}, std::size_t{4096}, std::size_t{8192}, whole.size() - 4096}) {
+        testsupport::writeBytes(path, whole.substr(0, keep));
+        const int number = errorOf([&] {
+            auto db = DBEngine::instance().OpenDatabase(path);
+            auto rs = db->OpenRecordset("Select * From Table3");
+            for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext()) {
+                (void)rs->Fields(1).Text();
+            }
+        });
+        EXPECT_NE(number, 0) << keep;
+    }
+}
