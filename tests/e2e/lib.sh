@@ -13,7 +13,11 @@ start_program() {
     # E2E_REGIONS: region files that take the place of the usual ones ("main.pts=FILE lh.pts=FILE").
     local swap
     for swap in ${E2E_REGIONS:-}; do cp "${swap#*=}" "$WORK/${swap%%=*}"; done
-    "$wordnet2db" --words "$wordlist" "$WORK/db2.mdb" >/dev/null || fail "could not build the test database"
+    if [ -n "${E2E_DB_FILE:-}" ]; then
+        cp "$E2E_DB_FILE" "$WORK/db2.mdb" # a database made elsewhere, an Access one for example
+    else
+        "$wordnet2db" --words "$wordlist" "$WORK/db2.mdb" >/dev/null || fail "could not build the test database"
+    fi
     # E2E_DB_SQL reshapes the test database before the program starts (another kind of table, another journal).
     if [ -n "${E2E_DB_SQL:-}" ]; then
         sqlite3 "$WORK/db2.mdb" "$E2E_DB_SQL" >/dev/null || fail "could not reshape the test database"
