@@ -22,6 +22,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QShortcut>
 #include <QUrl>
 #include <array>
 
@@ -73,6 +74,7 @@ fMain::fMain()
     Label7->setCaption(QUrl(QString::fromUtf8(about::WebAddress)).host());
     Label7->setCursor(Qt::PointingHandCursor);
     wireHandlers();
+    wireKeys();
 
     // Start position: centred on the screen.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -121,6 +123,33 @@ void fMain::wireHandlers() {
     for (QWidget* quiet : std::initializer_list<QWidget*>{cmdAbout, CmdPrev, cmdNext, Label1, Label2, Label8}) {
         quiet->setAttribute(Qt::WA_NoMousePropagation);
     }
+}
+
+// The keyboard does what the pointer does: Right and Page Down step on as the next button does, Left and Page Up
+// back as the previous button does, Ctrl+F goes to the find box.
+void fMain::wireKeys() {
+    using platform::program::guarded;
+    const auto key = [this](const QKeySequence& sequence, const std::function<void()>& handler) {
+        auto* shortcut = new QShortcut(sequence, this);
+        connect(shortcut, &QShortcut::activated, this, [handler] { guarded(handler); });
+    };
+    for (const QKeySequence& next : {QKeySequence(Qt::Key_Right), QKeySequence(Qt::Key_PageDown)}) {
+        key(next, [this] { cmdNext_Click(); });
+    }
+    for (const QKeySequence& previous : {QKeySequence(Qt::Key_Left), QKeySequence(Qt::Key_PageUp)}) {
+        key(previous, [this] { CmdPrev_Click(); });
+    }
+    key(QKeySequence(Qt::CTRL | Qt::Key_F), [this] { FindKey(); });
+}
+
+void fMain::FindKey() {
+    if (BottomTrayOut == trays::False) {
+        m_slider.SlideBottomTrayDown();
+    }
+    trays::fBottomTray& find = platform::instance<trays::fBottomTray>();
+    find.activateWindow();
+    find.Text3->setFocus(Qt::ShortcutFocusReason);
+    find.Text3->selectAll();
 }
 
 void fMain::Form_Load() {

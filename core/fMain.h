@@ -60,6 +60,8 @@ public:
     void Image2_MouseDown(Qt::MouseButton button);
     // Over the surface (and the controls that pass the pointer on) every arrow goes back to normal.
     void Form_MouseMove() override;
+    // Ctrl+F: the find tray slides down if it is in, then its box takes the keyboard.
+    void FindKey();
 
     trays::Slider& slider() { return m_slider; }
 
@@ -70,6 +72,7 @@ protected:
 private:
     void bindArrows();
     void wireHandlers();
+    void wireKeys();
     void ShadeSurface();
     void Step(void (Recordset::*moveTo)(), bool (Recordset::*pastTheEnd)() const, const QString& message);
     void ShowRecord();

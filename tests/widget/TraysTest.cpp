@@ -338,3 +338,34 @@ TEST_F(Program, AboutBoxDuringASlideHoldsTheSlideUntilClosed) {
     EXPECT_EQ(main.BottomTrayOut, trays::True);
     EXPECT_EQ(instance<fBottomTray>().Top(), main.Top() + main.Height() - 90); // 7060-style rest: 15 beyond
 }
+
+// The keyboard does what the buttons do: Right and Page Down step on, Left and Page Up back (with the same
+// message at the start), and Ctrl+F brings the find tray down once and puts the keyboard in its box.
+TEST_F(Words, KeysBrowseAndCtrlFGoesToTheFindBox) {
+    fMain& main = start();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+    QTest::keyClick(&main, Qt::Key_Right);
+    EXPECT_EQ(word(), "Émile");
+    QTest::keyClick(&main, Qt::Key_PageDown);
+    EXPECT_EQ(word(), "o'clock");
+    QTest::keyClick(&main, Qt::Key_Left);
+    EXPECT_EQ(word(), "Émile");
+    QTest::keyClick(&main, Qt::Key_PageUp);
+    EXPECT_EQ(word(), "abate");
+    QTest::keyClick(&main, Qt::Key_Left); // before the first word: the message, then the load routine again
+    ASSERT_EQ(m_seams.boxes.size(), 1u);
+    EXPECT_EQ(m_seams.boxes[0].prompt, "Front End of file.");
+
+    int slides = 0;
+    onYield = [&slides] { ++slides; };
+    QTest::keyClick(&main, Qt::Key_F, Qt::ControlModifier);
+    EXPECT_EQ(main.BottomTrayOut, trays::True);
+    const auto inFindBox = [] { return instance<fBottomTray>().Text3->hasFocus(); };
+    EXPECT_TRUE(QTest::qWaitFor(inFindBox, 2000));
+    const float out = instance<fBottomTray>().Top();
+    main.activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([&main] { return main.isActiveWindow(); }, 2000));
+    QTest::keyClick(&main, Qt::Key_F, Qt::ControlModifier); // out already: only the keyboard moves
+    EXPECT_EQ(instance<fBottomTray>().Top(), out);
+    EXPECT_TRUE(QTest::qWaitFor(inFindBox, 2000));
+}
