@@ -1,5 +1,6 @@
 // Builds the word database db2.mdb (an SQLite file with the table Table3: Name, Meaning) from WordNet 3.0's
-// dictionary files, or from a small tab-separated word list when WordNet is not installed.
+// dictionary files, or from a small tab-separated word list when WordNet is not installed. From WordNet, each sense is
+// a line: its number, its part of speech, its gloss, and the other words of its synset as synonyms.
 //
 //   wordnet2db --wordnet /usr/share/wordnet OUT.mdb
 //   wordnet2db --words LIST.tsv OUT.mdb        (word TAB meaning, "\n" in a meaning for a line break)
@@ -79,6 +80,26 @@ Synset synsetAt(const std::string& data, std::size_t offset) {
     return synset;
 }
 
+// The other words of a sense's synset, in WordNet's order, as the end of its line: " Synonyms: let up, slack off."
+// Nothing when the synset has no other word.
+std::string synonymsOf(const Synset& synset, const std::string& lemma) {
+    std::vector<std::string> others;
+    for (const std::string& w : synset.words) {
+        const std::string word = spaced(w);
+        if (lower(w) != lemma && std::find(others.begin(), others.end(), word) == others.end()) {
+            others.push_back(word);
+        }
+    }
+    if (others.empty()) {
+        return {};
+    }
+    std::string text = " Synonyms: ";
+    for (std::size_t i = 0; i < others.size(); ++i) {
+        text += (i > 0 ? ", " : "") + others[i];
+    }
+    return text + ".";
+}
+
 std::vector<Entry> readWordNet(const std::filesystem::path& dir) {
     const std::array<std::pair<const char*, const char*>, 4> parts{
         {{"noun", "noun"}, {"verb", "verb"}, {"adj", "adjective"}, {"adv", "adverb"}}};
@@ -116,7 +137,7 @@ std::vector<Entry> readWordNet(const std::filesystem::path& dir) {
                         }
                     }
                 }
-                entry.senses.push_back(std::string("(") + name + ") " + synset.gloss);
+                entry.senses.push_back(std::string("(") + name + ") " + synset.gloss + synonymsOf(synset, lemma));
             }
         }
     }

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Builds a dictionary from a tiny WordNet of two verb senses and reads it back: one line per sense, numbered, with
+# its part of speech, its gloss and the other words of its synset as synonyms (none when the synset has no other).
+#   wordnet2db_test.sh WORDNET2DB
+set -eu
+wordnet2db=$1
+dir=$(mktemp -d)
+trap 'rm -rf "$dir"' EXIT
+line1='00000000 30 v 05 abate 0 let_up 0 slack_off 1 slack 7 die_away 0 000 | become less in amount or intensity; "The storm abated"'
+line2='00000000 30 v 01 prod 0 000 | urge on'
+offset2=$(printf '%08d' $((${#line1} + 1)))
+line2=${line2/00000000/$offset2}
+printf '%s\n%s\n' "$line1" "$line2" >"$dir/data.verb"
+printf 'abate v 1 0 1 0 00000000\nprod v 1 0 1 0 %s\n' "$offset2" >"$dir/index.verb"
+for part in noun adj adv; do : >"$dir/data.$part"; : >"$dir/index.$part"; done
+"$wordnet2db" --wordnet "$dir" "$dir/db2.mdb" >/dev/null
+got=$(sqlite3 "$dir/db2.mdb" "SELECT Name || ': ' || Meaning FROM Table3 ORDER BY rowid")
+expected='abate: 1. (verb) become less in amount or intensity; "The storm abated" Synonyms: let up, slack off, slack, die away.
+prod: 1. (verb) urge on'
+[ "$got" = "$expected" ] || { echo "FAIL: got"; echo "$got"; exit 1; }
+echo "PASS: senses with their synonyms"
