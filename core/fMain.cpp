@@ -146,7 +146,7 @@ void fMain::FindKey() {
     if (BottomTrayOut == trays::False) {
         m_slider.SlideBottomTrayDown();
     }
-    trays::fBottomTray& find = platform::instance<trays::fBottomTray>();
+    auto& find = platform::instance<trays::fBottomTray>();
     find.activateWindow();
     find.Text3->setFocus(Qt::ShortcutFocusReason);
     find.Text3->selectAll();

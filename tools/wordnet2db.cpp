@@ -15,6 +15,7 @@
 #include <fstream>
 #include <iostream>
 #include <map>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -26,6 +27,9 @@ struct Entry {
     std::string word;
     std::vector<std::string> senses;
 };
+
+// An inflected form and the word it comes from ("geese", "goose").
+using BaseForm = std::pair<std::string, std::string>;
 
 std::string lower(std::string s) {
     std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
@@ -100,47 +104,126 @@ std::string synonymsOf(const Synset& synset, const std::string& lemma) {
     return text + ".";
 }
 
-std::vector<Entry> readWordNet(const std::filesystem::path& dir) {
+// WordNet's rules for detaching a regular ending, per part of speech, as its own tools apply them: a form that ends
+// in the first text may come from a word that ends in the second instead.
+struct Detachment {
+    const char* ending;
+    const char* base;
+};
+const std::map<std::string, std::vector<Detachment>>& detachments() {
+    static const std::map<std::string, std::vector<Detachment>> rules{
+        {"noun",
+         {{"s", ""},
+          {"ses", "s"},
+          {"xes", "x"},
+          {"zes", "z"},
+          {"ches", "ch"},
+          {"shes", "sh"},
+          {"men", "man"},
+          {"ies", "y"}}},
+        {"verb",
+         {{"s", ""}, {"ies", "y"}, {"es", "e"}, {"es", ""}, {"ed", "e"}, {"ed", ""}, {"ing", "e"}, {"ing", ""}}},
+        {"adj", {{"er", ""}, {"est", ""}, {"er", "e"}, {"est", "e"}}},
+    };
+    return rules;
+}
+
+// The inflected forms of the words of one part of speech: from WordNet's exception list, then by its rules run
+// backwards over every one-word lemma. A base that is not a word of that part of speech is left out.
+void addBaseForms(const std::filesystem::path& dir, const std::string& part,
+                  const std::map<std::string, std::string>& lemmas, std::vector<BaseForm>& forms) {
+    std::istringstream exceptions(readFile(dir / (part + ".exc")));
+    std::string line;
+    while (std::getline(exceptions, line)) {
+        std::istringstream fields(line);
+        std::string form;
+        std::string base;
+        fields >> form;
+        while (fields >> base) {
+            if (const auto it = lemmas.find(spaced(base)); it != lemmas.end() && spaced(form) != it->first) {
+                forms.emplace_back(spaced(form), it->second);
+            }
+        }
+    }
+    const auto rules = detachments().find(part);
+    if (rules == detachments().end()) {
+        return;
+    }
+    for (const auto& [lemma, word] : lemmas) {
+        if (lemma.find(' ') != std::string::npos) {
+            continue;
+        }
+        for (const Detachment& rule : rules->second) {
+            const std::string base = rule.base;
+            if (lemma.size() > base.size() && lemma.compare(lemma.size() - base.size(), base.size(), base) == 0) {
+                forms.emplace_back(lemma.substr(0, lemma.size() - base.size()) + rule.ending, word);
+            }
+        }
+    }
+}
+
+// One line of an index file: its lemma's senses in this part of speech, added to the lemma's entry. Returns the
+// lemma (lower case, with spaces), or nothing for a line of the licence header.
+std::optional<std::string> readIndexLine(const std::string& line, const std::string& data, const char* partName,
+                                         std::map<std::string, Entry>& byLemma) {
+    if (line.empty() || line[0] == ' ') {
+        return std::nullopt;
+    }
+    std::istringstream fields(line);
+    std::string lemma;
+    std::string pos;
+    int synsetCount = 0;
+    int pointerCount = 0;
+    fields >> lemma >> pos >> synsetCount >> pointerCount;
+    std::string skip;
+    for (int i = 0; i < pointerCount; ++i) {
+        fields >> skip;
+    }
+    fields >> skip >> skip; // sense count, tagged sense count
+    Entry& entry = byLemma[spaced(lemma)];
+    for (int i = 0; i < synsetCount; ++i) {
+        std::string offset;
+        fields >> offset;
+        const Synset synset = synsetAt(data, std::stoul(offset));
+        if (entry.word.empty()) {
+            entry.word = spaced(lemma);
+            for (const std::string& w : synset.words) {
+                if (lower(w) == lemma) {
+                    entry.word = spaced(w);
+                    break;
+                }
+            }
+        }
+        entry.senses.push_back(std::string("(") + partName + ") " + synset.gloss + synonymsOf(synset, lemma));
+    }
+    return spaced(lemma);
+}
+
+std::vector<Entry> readWordNet(const std::filesystem::path& dir, std::vector<BaseForm>& baseForms) {
     const std::array<std::pair<const char*, const char*>, 4> parts{
         {{"noun", "noun"}, {"verb", "verb"}, {"adj", "adjective"}, {"adv", "adverb"}}};
-    std::map<std::string, Entry> byLemma; // keyed by the lower-case lemma with spaces
+    std::map<std::string, Entry> byLemma;                               // keyed by the lower-case lemma with spaces
+    std::map<std::string, std::map<std::string, std::string>> lemmasOf; // per part: lemma -> the word as stored
     for (const auto& [file, name] : parts) {
         const std::string data = readFile(dir / (std::string("data.") + file));
         std::istringstream index(readFile(dir / (std::string("index.") + file)));
         std::string line;
         while (std::getline(index, line)) {
-            if (line.empty() || line[0] == ' ') {
-                continue; // licence header
-            }
-            std::istringstream fields(line);
-            std::string lemma;
-            std::string pos;
-            int synsetCount = 0;
-            int pointerCount = 0;
-            fields >> lemma >> pos >> synsetCount >> pointerCount;
-            std::string skip;
-            for (int i = 0; i < pointerCount; ++i) {
-                fields >> skip;
-            }
-            fields >> skip >> skip; // sense count, tagged sense count
-            Entry& entry = byLemma[spaced(lemma)];
-            for (int i = 0; i < synsetCount; ++i) {
-                std::string offset;
-                fields >> offset;
-                const Synset synset = synsetAt(data, std::stoul(offset));
-                if (entry.word.empty()) {
-                    entry.word = spaced(lemma);
-                    for (const std::string& w : synset.words) {
-                        if (lower(w) == lemma) {
-                            entry.word = spaced(w);
-                            break;
-                        }
-                    }
-                }
-                entry.senses.push_back(std::string("(") + name + ") " + synset.gloss + synonymsOf(synset, lemma));
+            if (const auto lemma = readIndexLine(line, data, name, byLemma)) {
+                lemmasOf[file][*lemma];
             }
         }
     }
+    for (auto& [part, lemmas] : lemmasOf) {
+        for (auto& [lemma, word] : lemmas) {
+            word = byLemma[lemma].word;
+        }
+        if (std::filesystem::exists(dir / (part + ".exc"))) {
+            addBaseForms(dir, part, lemmas, baseForms);
+        }
+    }
+    std::sort(baseForms.begin(), baseForms.end());
+    baseForms.erase(std::unique(baseForms.begin(), baseForms.end()), baseForms.end());
     std::vector<Entry> entries;
     entries.reserve(byLemma.size());
     for (auto& [key, entry] : byLemma) {
@@ -184,7 +267,26 @@ void check(int rc, sqlite3* db, const char* what) {
     }
 }
 
-void writeDatabase(const std::vector<Entry>& entries, bool numbered, const std::filesystem::path& out) {
+// The second table: inflected forms and their base words, for the find's suggestions.
+void writeBaseForms(sqlite3* db, const std::vector<BaseForm>& forms) {
+    check(sqlite3_exec(db, "CREATE TABLE BaseForms (Form TEXT COLLATE NOCASE, Base TEXT);", nullptr, nullptr, nullptr),
+          db, "create base forms");
+    sqlite3_stmt* insert = nullptr;
+    check(sqlite3_prepare_v2(db, "INSERT INTO BaseForms (Form, Base) VALUES (?1, ?2)", -1, &insert, nullptr), db,
+          "prepare base forms");
+    for (const auto& [form, base] : forms) {
+        sqlite3_bind_text(insert, 1, form.c_str(), -1, SQLITE_TRANSIENT);
+        sqlite3_bind_text(insert, 2, base.c_str(), -1, SQLITE_TRANSIENT);
+        check(sqlite3_step(insert), db, "insert base form");
+        sqlite3_reset(insert);
+    }
+    sqlite3_finalize(insert);
+    check(sqlite3_exec(db, "CREATE INDEX BaseFormsByForm ON BaseForms (Form);", nullptr, nullptr, nullptr), db,
+          "index base forms");
+}
+
+void writeDatabase(const std::vector<Entry>& entries, bool numbered, const std::vector<BaseForm>& baseForms,
+                   const std::filesystem::path& out) {
     const std::filesystem::path temporary = out.string() + ".tmp";
     std::filesystem::remove(temporary);
     sqlite3* db = nullptr;
@@ -211,6 +313,9 @@ void writeDatabase(const std::vector<Entry>& entries, bool numbered, const std::
         sqlite3_reset(insert);
     }
     sqlite3_finalize(insert);
+    if (!baseForms.empty()) {
+        writeBaseForms(db, baseForms);
+    }
     check(sqlite3_exec(db, "COMMIT; PRAGMA journal_mode=DELETE;", nullptr, nullptr, nullptr), db, "commit");
     sqlite3_close(db);
     std::filesystem::rename(temporary, out);
@@ -225,9 +330,11 @@ int main(int argc, char** argv) {
     }
     try {
         const bool wordnet = std::string(argv[1]) == "--wordnet";
-        const std::vector<Entry> entries = wordnet ? readWordNet(argv[2]) : readWordList(argv[2]);
-        writeDatabase(entries, wordnet, argv[3]);
-        std::cout << "wordnet2db: " << entries.size() << " words written to " << argv[3] << "\n";
+        std::vector<BaseForm> baseForms;
+        const std::vector<Entry> entries = wordnet ? readWordNet(argv[2], baseForms) : readWordList(argv[2]);
+        writeDatabase(entries, wordnet, baseForms, argv[3]);
+        std::cout << "wordnet2db: " << entries.size() << " words and " << baseForms.size()
+                  << " inflected forms written to " << argv[3] << "\n";
     } catch (const std::exception& error) {
         std::cerr << "wordnet2db: " << error.what() << "\n";
         return 1;

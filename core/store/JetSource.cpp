@@ -50,7 +50,8 @@ namespace {
 void checkShape(const std::string& path) {
     std::error_code ec;
     const auto size = std::filesystem::file_size(path, ec);
-    if (ec || size < 2 * 2048 || size % 2048 != 0) {
+    constexpr std::uintmax_t SmallestPage = 2048;
+    if (ec || size < 2 * SmallestPage || size % SmallestPage != 0) {
         raiseDamaged(path, "not whole pages");
     }
 }
@@ -70,10 +71,14 @@ struct JetHandle {
 #if MDBTOOLS_H_HAVE_ICONV_H
         // libmdb reads Jet 4 text as UCS-2, which breaks a character beyond U+FFFF (stored as a pair of
         // surrogates) into two question marks. Read it as the UTF-16 it is.
-        if (mdb->iconv_in != reinterpret_cast<iconv_t>(-1)) {
-            iconv_close(mdb->iconv_in);
+        iconv_t utf16 = iconv_open("UTF-8", "UTF-16LE");
+        const auto failed = reinterpret_cast<iconv_t>(-1); // NOLINT(performance-no-int-to-ptr): iconv's failure
+        if (utf16 != failed) {
+            std::swap(mdb->iconv_in, utf16);
+            if (utf16 != failed) {
+                iconv_close(utf16); // libmdb's own, now that its place is taken
+            }
         }
-        mdb->iconv_in = iconv_open("UTF-8", "UTF-16LE");
 #endif
     }
     ~JetHandle() {
@@ -130,7 +135,7 @@ int streamTable(const std::string& path, const std::string& table, int fd);
 // need them. A reader that crashes, or runs past its time, ends the stream early: a run-time error, not a crash.
 class JetTable {
 public:
-    JetTable(const std::string& path, const std::string& table) : m_path(path) {
+    JetTable(std::string path, const std::string& table) : m_path(std::move(path)) {
         start(table);
         readHeader();
     }

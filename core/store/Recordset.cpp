@@ -139,6 +139,20 @@ const Recordset::FoldIndex& Recordset::foldIndex(int column) {
     return *slot;
 }
 
+std::vector<std::string> Recordset::WordsBeginningWith(std::string_view prefix, std::size_t most) {
+    if (!m_prefixes) {
+        auto index = std::make_unique<PrefixIndex>();
+        m_source->scan(0, [&index](std::int64_t key, const std::optional<std::string>& word) {
+            if (word) {
+                index->add(key, *word);
+            }
+        });
+        index->build();
+        m_prefixes = std::move(index);
+    }
+    return m_prefixes->wordsBeginningWith(prefix, most);
+}
+
 void Recordset::FindFirst(const std::string& criterion) {
     const Criterion parsed = parseCriterion(criterion);
     const int column = columnIndex(parsed.column);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/store/PrefixIndex.h"
 #include "core/store/RecordSource.h"
 #include "core/store/Sqlite.h"
 
@@ -7,6 +8,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -45,6 +47,10 @@ public:
     void FindFirst(const std::string& criterion);
     bool NoMatch() const { return m_noMatch; }
 
+    // Up to `most` words (column 0) that begin with the typed text, ignoring letter case, in the view's order. The
+    // first call reads the words once. The current record does not move.
+    std::vector<std::string> WordsBeginningWith(std::string_view prefix, std::size_t most);
+
     Field Fields(std::int16_t index);
     int FieldCount() const { return static_cast<int>(m_source->columns().size()); }
 
@@ -64,6 +70,7 @@ private:
     RecordValues m_values;
     bool m_noMatch = false;
     std::vector<std::unique_ptr<FoldIndex>> m_foldIndexes;
+    std::unique_ptr<PrefixIndex> m_prefixes;
 };
 
 } // namespace core

@@ -6,6 +6,7 @@
 #include "tests/bench/BenchTargets.h"
 #include "tests/support/TestDatabase.h"
 
+#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <sqlite3.h>
@@ -163,9 +164,57 @@ void BM_JetFirstFindOfAView(benchmark::State& state) {
     }
 }
 
+// Suggestions as the user types, over the real dictionary (LEXORANT_DICTIONARY: the built db2.mdb), for one-, two-
+// and three-letter prefixes; beside a scan that folds every word and compares its start, the same words.
+const char* dictionaryFile() {
+    const char* file = std::getenv("LEXORANT_DICTIONARY");
+    return file != nullptr && *file != '\0' ? file : nullptr;
+}
+const std::array<std::string, 3> Prefixes{"s", "co", "pre"};
+
+void BM_Suggestions(benchmark::State& state) {
+    auto db = core::DBEngine::instance().OpenDatabase(dictionaryFile());
+    auto rs = db->OpenRecordset("Select * From Table3");
+    rs->WordsBeginningWith("warm-up", 10); // the first keystroke reads the words
+    const std::string& prefix = Prefixes[static_cast<std::size_t>(state.range(0) - 1)];
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(rs->WordsBeginningWith(prefix, 10));
+    }
+}
+void BM_SuggestionsByScan(benchmark::State& state) {
+    auto connection = core::SqliteConnection::openReadOnly(dictionaryFile());
+    core::SqliteStatement scan(connection, "SELECT Name FROM Table3");
+    std::vector<std::string> words;
+    while (scan.step()) {
+        words.push_back(scan.text(0).value_or(""));
+    }
+    const std::string prefix = core::foldCase(Prefixes[static_cast<std::size_t>(state.range(0) - 1)]);
+    for (auto _ : state) {
+        std::vector<std::string> found;
+        for (const std::string& word : words) {
+            if (found.size() < 10 && core::foldCase(word).compare(0, prefix.size(), prefix) == 0) {
+                found.push_back(word);
+            }
+        }
+        benchmark::DoNotOptimize(found);
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    if (dictionaryFile() != nullptr) {
+        BENCHMARK(BM_Suggestions)
+            ->DenseRange(1, 3)
+            ->Unit(benchmark::kMicrosecond)
+            ->Repetitions(5)
+            ->ReportAggregatesOnly(true);
+        BENCHMARK(BM_SuggestionsByScan)
+            ->DenseRange(1, 3)
+            ->Unit(benchmark::kMillisecond)
+            ->Repetitions(3)
+            ->ReportAggregatesOnly(true);
+    }
     if (jetFile() != nullptr) {
         BENCHMARK(BM_JetOpenView)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
         BENCHMARK(BM_JetMoveNext)->Repetitions(5)->ReportAggregatesOnly(true);
@@ -202,6 +251,18 @@ int main(int argc, char** argv) {
                                    t.at("BM_JetFirstFindOfAView") / 1e6, 1000, "ms");
     } else {
         std::printf("| word store, an Access file: not measured (no 150,000-word Access file given) | - | - | - |\n");
+    }
+    for (int letters = 1; letters <= 3; ++letters) {
+        const std::string arg = "/" + std::to_string(letters);
+        if (!t.contains("BM_Suggestions" + arg)) {
+            continue;
+        }
+        const double suggest = t.at("BM_Suggestions" + arg);
+        met &= benchsupport::check("suggestions for a " + std::to_string(letters) + "-letter prefix (147,306 words)",
+                                   suggest / 1e6, 2, "ms");
+        met &=
+            benchsupport::checkAtLeast("a scan of the words over suggestions (" + std::to_string(letters) + " letters)",
+                                       t.at("BM_SuggestionsByScan" + arg) / suggest, 50, "x");
     }
     benchsupport::note("word store: the first find of a fresh view (reads the words once)",
                        t.at("BM_FirstFindOfAView") / 1e6, "ms");

@@ -2,6 +2,7 @@
 #include "core/fMain.h"
 #include "platform/widgets/SingleInstance.h"
 #include "platform/widgets/TextBox.h"
+#include "tests/widget/ProgramFixture.h"
 #include "tests/widget/WidgetTestSupport.h"
 #include "tests/widget/Windows.h"
 #include "trays/SlidePace.h"
@@ -13,56 +14,18 @@
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 using core::fMain;
 using platform::instance;
+using testsupport::Program;
 using testsupport::Row;
+using testsupport::Words;
 using trays::fBottomTray;
 using trays::fLeftTray;
 using trays::fRightTray;
 
 namespace {
-
-// A started program over its own words, slides unpaced, every box answered.
-class Program : public ::testing::Test {
-protected:
-    explicit Program(const std::vector<Row>& words = testsupport::numberedRows(5)) : m_program(words) {
-        trays::setSlideStepInterval(std::chrono::milliseconds(0));
-        m_oldYield = platform::program::setYieldHandler([this] {
-            if (onYield) {
-                auto action = std::move(onYield);
-                action();
-            }
-        });
-    }
-    ~Program() override {
-        testsupport::destroyWindows();
-        platform::program::setYieldHandler(m_oldYield);
-        trays::setSlideStepInterval(trays::DefaultSlideStepInterval);
-    }
-
-    fMain& start() { return instance<fMain>(); }
-    static QString word() { return platform::Text(*instance<fLeftTray>().Text1); }
-    static QString meaning() { return platform::Text(*instance<fRightTray>().Text2); }
-    QStringList prompts() const {
-        QStringList out;
-        for (const auto& box : m_seams.boxes) {
-            out << box.prompt;
-        }
-        return out;
-    }
-    void find(const QString& typed) {
-        instance<fBottomTray>().Text3->setText(typed);
-        instance<fBottomTray>().Command1_Click();
-    }
-
-    testsupport::ProgramSeams m_seams;
-    testsupport::ProgramDirectory m_program;
-    std::function<void()> onYield; // run once, at the next yield of a slide
-
-private:
-    platform::program::YieldHandler m_oldYield;
-};
 
 class OneWord : public Program {
 protected:
@@ -71,15 +34,6 @@ protected:
 class TwoWords : public Program {
 protected:
     TwoWords() : Program({{"first", "1"}, {"second", "2"}}) {}
-};
-class Words : public Program {
-protected:
-    Words()
-        : Program({{"abate", "to lessen\r\nto end"},
-                   {"Émile", "a name"},
-                   {"o'clock", "the hour"},
-                   {"zeal", "eagerness"},
-                   {std::nullopt, std::nullopt}}) {}
 };
 // A word and a meaning far longer than any box or list row: 300,000 characters each, without a blank.
 class HugeWord : public Program {
@@ -337,35 +291,4 @@ TEST_F(Program, AboutBoxDuringASlideHoldsTheSlideUntilClosed) {
     EXPECT_TRUE(closed);
     EXPECT_EQ(main.BottomTrayOut, trays::True);
     EXPECT_EQ(instance<fBottomTray>().Top(), main.Top() + main.Height() - 90); // 7060-style rest: 15 beyond
-}
-
-// The keyboard does what the buttons do: Right and Page Down step on, Left and Page Up back (with the same
-// message at the start), and Ctrl+F brings the find tray down once and puts the keyboard in its box.
-TEST_F(Words, KeysBrowseAndCtrlFGoesToTheFindBox) {
-    fMain& main = start();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
-    QTest::keyClick(&main, Qt::Key_Right);
-    EXPECT_EQ(word(), "Émile");
-    QTest::keyClick(&main, Qt::Key_PageDown);
-    EXPECT_EQ(word(), "o'clock");
-    QTest::keyClick(&main, Qt::Key_Left);
-    EXPECT_EQ(word(), "Émile");
-    QTest::keyClick(&main, Qt::Key_PageUp);
-    EXPECT_EQ(word(), "abate");
-    QTest::keyClick(&main, Qt::Key_Left); // before the first word: the message, then the load routine again
-    ASSERT_EQ(m_seams.boxes.size(), 1u);
-    EXPECT_EQ(m_seams.boxes[0].prompt, "Front End of file.");
-
-    int slides = 0;
-    onYield = [&slides] { ++slides; };
-    QTest::keyClick(&main, Qt::Key_F, Qt::ControlModifier);
-    EXPECT_EQ(main.BottomTrayOut, trays::True);
-    const auto inFindBox = [] { return instance<fBottomTray>().Text3->hasFocus(); };
-    EXPECT_TRUE(QTest::qWaitFor(inFindBox, 2000));
-    const float out = instance<fBottomTray>().Top();
-    main.activateWindow();
-    ASSERT_TRUE(QTest::qWaitFor([&main] { return main.isActiveWindow(); }, 2000));
-    QTest::keyClick(&main, Qt::Key_F, Qt::ControlModifier); // out already: only the keyboard moves
-    EXPECT_EQ(instance<fBottomTray>().Top(), out);
-    EXPECT_TRUE(QTest::qWaitFor(inFindBox, 2000));
 }

@@ -1,0 +1,94 @@
+// Finding from the keyboard and from suggestions: keys on the main window, the list under the find box, base forms.
+#include "tests/widget/ProgramFixture.h"
+
+#include <QTest>
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+using core::fMain;
+using platform::instance;
+using testsupport::Words;
+using trays::fBottomTray;
+
+// The keyboard does what the buttons do: Right and Page Down step on, Left and Page Up back (with the same
+// message at the start), and Ctrl+F brings the find tray down once and puts the keyboard in its box.
+TEST_F(Words, KeysBrowseAndCtrlFGoesToTheFindBox) {
+    fMain& main = start();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+    QTest::keyClick(&main, Qt::Key_Right);
+    EXPECT_EQ(word(), "Émile");
+    QTest::keyClick(&main, Qt::Key_PageDown);
+    EXPECT_EQ(word(), "o'clock");
+    QTest::keyClick(&main, Qt::Key_Left);
+    EXPECT_EQ(word(), "Émile");
+    QTest::keyClick(&main, Qt::Key_PageUp);
+    EXPECT_EQ(word(), "abate");
+    QTest::keyClick(&main, Qt::Key_Left); // before the first word: the message, then the load routine again
+    ASSERT_EQ(m_seams.boxes.size(), 1u);
+    EXPECT_EQ(m_seams.boxes[0].prompt, "Front End of file.");
+
+    int slides = 0;
+    onYield = [&slides] { ++slides; };
+    QTest::keyClick(&main, Qt::Key_F, Qt::ControlModifier);
+    EXPECT_EQ(main.BottomTrayOut, trays::True);
+    const auto inFindBox = [] { return instance<fBottomTray>().Text3->hasFocus(); };
+    EXPECT_TRUE(QTest::qWaitFor(inFindBox, 2000));
+    const float out = instance<fBottomTray>().Top();
+    main.activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([&main] { return main.isActiveWindow(); }, 2000));
+    QTest::keyClick(&main, Qt::Key_F, Qt::ControlModifier); // out already: only the keyboard moves
+    EXPECT_EQ(instance<fBottomTray>().Top(), out);
+    EXPECT_TRUE(QTest::qWaitFor(inFindBox, 2000));
+}
+
+namespace {
+QStringList suggested() {
+    QAbstractItemModel* model = instance<fBottomTray>().Suggestions->model();
+    QStringList rows;
+    for (int i = 0; i < model->rowCount(); ++i) {
+        rows << model->index(i, 0).data().toString();
+    }
+    return rows;
+}
+} // namespace
+
+// Typing in the find box lists the words that begin with it, ignoring letter case, in the store's order; choosing one
+// finds it as the button does.
+TEST_F(Words, SuggestionsListWordsBeginningWithTheTextAndChoosingOneFindsIt) {
+    start();
+    fBottomTray& find = instance<fBottomTray>();
+    find.Text3_Edited(QStringLiteral("ÉM"));
+    EXPECT_EQ(suggested(), QStringList{"Émile"});
+    find.Text3_Edited(QStringLiteral("o'"));
+    EXPECT_EQ(suggested(), QStringList{"o'clock"});
+    find.Text3_Edited(QStringLiteral("nothing begins so"));
+    EXPECT_TRUE(suggested().isEmpty());
+    find.Text3_Edited(QString());
+    EXPECT_TRUE(suggested().isEmpty());
+
+    find.Text3_Edited(QStringLiteral("ze"));
+    emit find.Suggestions->activated(QStringLiteral("zeal"));
+    ASSERT_EQ(m_seams.boxes.size(), 1u);
+    EXPECT_EQ(m_seams.boxes[0].prompt, "DATA FOUND");
+    EXPECT_EQ(word(), "zeal");
+    EXPECT_EQ(find.Text3->text(), "zeal");
+}
+
+// An inflected form that the dictionary knows leads to its base words first, marked; choosing one finds the base word.
+TEST_F(Words, BaseFormsComeFirstMarkedAndChoosingOneFindsTheBaseWord) {
+    sqlite3* raw = nullptr;
+    ASSERT_EQ(sqlite3_open((m_program.path() / "db2.mdb").c_str(), &raw), SQLITE_OK);
+    sqlite3_exec(raw,
+                 "CREATE TABLE BaseForms (Form TEXT COLLATE NOCASE, Base TEXT);"
+                 "INSERT INTO BaseForms VALUES ('zeals', 'zeal'), ('abated', 'abate'), ('ab', 'abate');",
+                 nullptr, nullptr, nullptr);
+    sqlite3_close(raw);
+    start();
+    fBottomTray& find = instance<fBottomTray>();
+    find.Text3_Edited(QStringLiteral("Zeals"));
+    EXPECT_EQ(suggested(), QStringList{QString::fromUtf8("zeal \u2014 base form of Zeals")});
+    find.Text3_Edited(QStringLiteral("ab"));
+    EXPECT_EQ(suggested(), (QStringList{QString::fromUtf8("abate \u2014 base form of ab"), "abate"}));
+    emit find.Suggestions->activated(find.Suggestions->model()->index(0, 0).data(Qt::UserRole).toString());
+    EXPECT_EQ(word(), "abate");
+}

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "core/fMain.h"
+#include "platform/widgets/SingleInstance.h"
+#include "platform/widgets/TextBox.h"
+#include "tests/widget/WidgetTestSupport.h"
+#include "tests/widget/Windows.h"
+#include "trays/SlidePace.h"
+#include "trays/fBottomTray.h"
+#include "trays/fLeftTray.h"
+#include "trays/fRightTray.h"
+
+#include <QStringList>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace testsupport {
+
+// A started program over its own words, slides unpaced, every box answered.
+class Program : public ::testing::Test {
+protected:
+    explicit Program(const std::vector<Row>& words = testsupport::numberedRows(5)) : m_program(words) {
+        trays::setSlideStepInterval(std::chrono::milliseconds(0));
+        m_oldYield = platform::program::setYieldHandler([this] {
+            if (onYield) {
+                auto action = std::move(onYield);
+                action();
+            }
+        });
+    }
+    ~Program() override {
+        testsupport::destroyWindows();
+        platform::program::setYieldHandler(m_oldYield);
+        trays::setSlideStepInterval(trays::DefaultSlideStepInterval);
+    }
+
+    core::fMain& start() { return platform::instance<core::fMain>(); }
+    static QString word() { return platform::Text(*platform::instance<trays::fLeftTray>().Text1); }
+    static QString meaning() { return platform::Text(*platform::instance<trays::fRightTray>().Text2); }
+    QStringList prompts() const {
+        QStringList out;
+        for (const auto& box : m_seams.boxes) {
+            out << box.prompt;
+        }
+        return out;
+    }
+    void find(const QString& typed) {
+        platform::instance<trays::fBottomTray>().Text3->setText(typed);
+        platform::instance<trays::fBottomTray>().Command1_Click();
+    }
+
+    testsupport::ProgramSeams m_seams;
+    testsupport::ProgramDirectory m_program;
+    std::function<void()> onYield; // run once, at the next yield of a slide
+
+private:
+    platform::program::YieldHandler m_oldYield;
+};
+
+class Words : public Program {
+protected:
+    Words()
+        : Program({{"abate", "to lessen\r\nto end"},
+                   {"Émile", "a name"},
+                   {"o'clock", "the hour"},
+                   {"zeal", "eagerness"},
+                   {std::nullopt, std::nullopt}}) {}
+};
+} // namespace testsupport
