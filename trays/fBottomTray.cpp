@@ -22,19 +22,13 @@ fBottomTray::fBottomTray() : TrayForm(skin::findTrayDesign()) {
     m_controls.bind(*this, skin::bind("Text3", &fBottomTray::Text3), skin::bind("Command1", &fBottomTray::Command1));
     // Enter in the find box presses "&FindFast", as Alt+F does.
     connect(Text3, &QLineEdit::returnPressed, Command1, &QPushButton::click);
-    // The suggestions list is filled here as the user types, and shown as it is.
-    m_suggested = new QStandardItemModel(this);
-    Suggestions = new QCompleter(m_suggested, this);
-    Suggestions->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
-    Suggestions->setCompletionRole(Qt::UserRole);
-    Suggestions->setWidget(Text3);
-    Suggestions->popup()->setAccessibleName(QStringLiteral("Suggestions"));
-    connect(Text3, &QLineEdit::textEdited, this,
-            [this](const QString& typed) { platform::program::guarded([this, typed] { Text3_Edited(typed); }); });
-    connect(Suggestions, qOverload<const QString&>(&QCompleter::activated), this, [this](const QString& word) {
+    // A chosen suggestion goes into the box and is found at once, as "&FindFast" finds it.
+    Suggestions = new SuggestionList(*Text3, [this](const QString& word) {
         Text3->setText(word);
         Command1->click();
     });
+    connect(Text3, &QLineEdit::textEdited, this,
+            [this](const QString& typed) { platform::program::guarded([this, typed] { Text3_Edited(typed); }); });
     connect(Command1, &QPushButton::clicked, this,
             [this] { platform::program::guarded([this] { Command1_Click(); }); });
 }
@@ -63,26 +57,19 @@ void fBottomTray::Command1_Click() {
 
 void fBottomTray::Text3_Edited(const QString& typed) {
     constexpr std::size_t MostSuggestions = 10;
-    m_suggested->clear();
+    std::vector<SuggestionList::Row> rows;
     const std::string text = typed.toStdString();
     if (!text.empty()) {
         for (const std::string& base : db->BaseFormsOf(text)) {
-            auto* item =
-                new QStandardItem(QString::fromStdString(base) + QStringLiteral(" \u2014 base form of ") + typed);
-            item->setData(QString::fromStdString(base), Qt::UserRole); // what is chosen and found
-            m_suggested->appendRow(item);
+            const QString word = QString::fromStdString(base);
+            rows.push_back({word + QStringLiteral(" \u2014 base form of ") + typed, word});
         }
-        for (const std::string& word : rstInfo->WordsBeginningWith(text, MostSuggestions)) {
-            auto* item = new QStandardItem(QString::fromStdString(word));
-            item->setData(QString::fromStdString(word), Qt::UserRole);
-            m_suggested->appendRow(item);
+        for (const std::string& found : rstInfo->WordsBeginningWith(text, MostSuggestions)) {
+            const QString word = QString::fromStdString(found);
+            rows.push_back({word, word});
         }
     }
-    if (m_suggested->rowCount() == 0) {
-        Suggestions->popup()->hide();
-        return;
-    }
-    Suggestions->complete();
+    Suggestions->show(rows);
 }
 
 void fBottomTray::ShowFoundRecord() {

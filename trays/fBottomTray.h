@@ -1,12 +1,11 @@
 #pragma once
 
 #include "core/store/Database.h"
+#include "trays/SuggestionList.h"
 #include "trays/TrayForm.h"
 
-#include <QCompleter>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStandardItemModel>
 #include <memory>
 
 namespace trays {
@@ -27,12 +26,11 @@ public:
 
     // The suggestions under the find box as the user types: base words of an inflected form first, then up to ten
     // words that begin with the typed text. Choosing one puts it in the box and finds it.
-    QCompleter* Suggestions = nullptr;
+    SuggestionList* Suggestions = nullptr;
     void Text3_Edited(const QString& typed);
 
 private:
     void ShowFoundRecord();
-    QStandardItemModel* m_suggested = nullptr;
 };
 
 } // namespace trays

@@ -34,10 +34,23 @@ atspi can link "hello@lexorant.example" || fail "the about box's mail link canno
 atspi press "push button" "OK" || fail "could not press the about box's OK"
 wait_for "the about box to close" box_gone || fail "pressing OK did not close the about box"
 
+# Suggestions: typed into the find box, read from the accessibility tree, one chosen with the keyboard.
+xdotool mousemove $((X + 16)) $((Y + 205)) click 1
+wait_for "the find tray down" tray_at $((X + 10)) $((Y + 204)) || fail "the find tray did not slide down"
+xdotool mousemove $((X + 10 + 140)) $((Y + 204 + 60)) click 1
+xdotool type --delay 50 "ch"
+wait_for "the suggestions" atspi has list "Suggestions" || fail "no suggestions list in the accessibility tree"
+suggestions=$(atspi items list "Suggestions")
+[ "$suggestions" = "cherry" ] || fail "the suggestions for 'ch' read '$suggestions'"
+xdotool key Down Return
+wait_for "the DATA FOUND box" box_up || fail "choosing a suggestion did not find it"
+xdotool key Return
+wait_for "the box to close" box_gone || fail "the message box stayed"
+
 atspi press "push button" "X" || fail "could not press the close area"
 wait_for "the program to end" bash -c "! kill -0 $APP_PID 2>/dev/null" || fail "pressing X did not end the program"
 wait "$APP_PID"
 status=$?
 APP_PID=
 [ "$status" = 0 ] || fail "exit status $status"
-echo "PASS: the arrows, \"A\", OK and X pressed through the accessibility tree"
+echo "PASS: the arrows, \"A\", OK and X pressed, the suggestions read and chosen, through the accessibility tree"

@@ -4,6 +4,7 @@
                                no press action)
     atspi.py has ROLE NAME     exit 0 when such a control is showing
     atspi.py can ROLE NAME     exit 0 when such a control is showing and offers the press action
+    atspi.py items ROLE NAME   print the names of the showing control's children, one a line
 """
 import sys
 
@@ -38,6 +39,11 @@ def main():
         print(f"no showing {role} named {name!r}", file=sys.stderr)
         return 1
     if verb == "has":
+        return 0
+    if verb == "items":
+        for child in node:
+            if child is not None and child.name:
+                print(child.name)
         return 0
     action = node.queryAction()
     names = [action.getName(i) for i in range(action.nActions)]

@@ -1,6 +1,7 @@
 // Finding from the keyboard and from suggestions: keys on the main window, the list under the find box, base forms.
 #include "tests/widget/ProgramFixture.h"
 
+#include <QListWidget>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
@@ -43,10 +44,10 @@ TEST_F(Words, KeysBrowseAndCtrlFGoesToTheFindBox) {
 
 namespace {
 QStringList suggested() {
-    QAbstractItemModel* model = instance<fBottomTray>().Suggestions->model();
+    QListWidget& list = instance<fBottomTray>().Suggestions->list();
     QStringList rows;
-    for (int i = 0; i < model->rowCount(); ++i) {
-        rows << model->index(i, 0).data().toString();
+    for (int i = 0; i < list.count(); ++i) {
+        rows << list.item(i)->text();
     }
     return rows;
 }
@@ -59,6 +60,7 @@ TEST_F(Words, SuggestionsListWordsBeginningWithTheTextAndChoosingOneFindsIt) {
     fBottomTray& find = instance<fBottomTray>();
     find.Text3_Edited(QStringLiteral("ÉM"));
     EXPECT_EQ(suggested(), QStringList{"Émile"});
+    EXPECT_TRUE(find.Suggestions->isVisible());
     find.Text3_Edited(QStringLiteral("o'"));
     EXPECT_EQ(suggested(), QStringList{"o'clock"});
     find.Text3_Edited(QStringLiteral("nothing begins so"));
@@ -67,7 +69,8 @@ TEST_F(Words, SuggestionsListWordsBeginningWithTheTextAndChoosingOneFindsIt) {
     EXPECT_TRUE(suggested().isEmpty());
 
     find.Text3_Edited(QStringLiteral("ze"));
-    emit find.Suggestions->activated(QStringLiteral("zeal"));
+    QTest::keyClick(find.Text3, Qt::Key_Down);
+    QTest::keyClick(find.Text3, Qt::Key_Return);
     ASSERT_EQ(m_seams.boxes.size(), 1u);
     EXPECT_EQ(m_seams.boxes[0].prompt, "DATA FOUND");
     EXPECT_EQ(word(), "zeal");
@@ -89,6 +92,17 @@ TEST_F(Words, BaseFormsComeFirstMarkedAndChoosingOneFindsTheBaseWord) {
     EXPECT_EQ(suggested(), QStringList{QString::fromUtf8("zeal \u2014 base form of Zeals")});
     find.Text3_Edited(QStringLiteral("ab"));
     EXPECT_EQ(suggested(), (QStringList{QString::fromUtf8("abate \u2014 base form of ab"), "abate"}));
-    emit find.Suggestions->activated(find.Suggestions->model()->index(0, 0).data(Qt::UserRole).toString());
+    QTest::keyClick(find.Text3, Qt::Key_Down); // the base form, first
+    QTest::keyClick(find.Text3, Qt::Key_Return);
     EXPECT_EQ(word(), "abate");
+    // Esc closes the list and leaves the text as typed; Enter without a choice finds the typed text.
+    find.Text3->setText(QStringLiteral("ab"));
+    find.Text3_Edited(QStringLiteral("ab"));
+    QTest::keyClick(find.Text3, Qt::Key_Escape);
+    EXPECT_FALSE(find.Suggestions->isVisible());
+    EXPECT_EQ(find.Text3->text(), "ab");
+    m_seams.boxes.clear();
+    QTest::keyClick(find.Text3, Qt::Key_Return);
+    ASSERT_EQ(m_seams.boxes.size(), 1u);
+    EXPECT_EQ(m_seams.boxes[0].prompt, "Data Not Found  Please Check your Dictiorary");
 }
