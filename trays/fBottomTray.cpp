@@ -42,6 +42,7 @@ void fBottomTray::Form_Load() {
 }
 
 void fBottomTray::Command1_Click() {
+    Suggestions->hide(); // the find answers what was typed or chosen; the list has done its work
     rstInfo->MoveFirst();
     // The typed text exactly as it is, apostrophes doubled inside the quoted word.
     QString typed = Text3->text();

@@ -46,6 +46,10 @@ xdotool key Down Return
 wait_for "the DATA FOUND box" box_up || fail "choosing a suggestion did not find it"
 xdotool key Return
 wait_for "the box to close" box_gone || fail "the message box stayed"
+atspi press "push button" "Slide the word tray out" || fail "could not press the word tray's out arrow"
+wait_for "the word tray out" tray_at $((X - 232)) $((Y + 7)) || fail "the word tray did not slide out"
+shown=$(box_text $((X - 232 + 60)) $((Y + 7 + 60)))
+[ "$shown" = "cherry" ] || fail "after choosing the suggestion the word box shows '$shown'"
 
 atspi press "push button" "X" || fail "could not press the close area"
 wait_for "the program to end" bash -c "! kill -0 $APP_PID 2>/dev/null" || fail "pressing X did not end the program"
