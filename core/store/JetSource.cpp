@@ -366,10 +366,7 @@ private:
 // file has changed in between.
 std::shared_ptr<JetTable> sharedTable(const std::string& path, const std::string& table) {
     static std::map<std::string, std::weak_ptr<JetTable>> tables;
-    std::error_code ec;
-    const auto size = std::filesystem::file_size(path, ec);
-    const auto time = std::filesystem::last_write_time(path, ec).time_since_epoch().count();
-    const std::string key = path + '\n' + table + '\n' + std::to_string(size) + '\n' + std::to_string(time);
+    const std::string key = readKey(path, table);
     if (auto shared = tables[key].lock()) {
         return shared;
     }

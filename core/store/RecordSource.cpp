@@ -121,11 +121,7 @@ private:
 std::shared_ptr<const ReadRecords> readOnce(const std::shared_ptr<SqliteConnection>& connection,
                                             const std::string& table) {
     static std::map<std::string, std::weak_ptr<const ReadRecords>> cache;
-    std::error_code ec;
-    const auto size = std::filesystem::file_size(connection->path(), ec);
-    const auto time = std::filesystem::last_write_time(connection->path(), ec).time_since_epoch().count();
-    const std::string key =
-        connection->path() + '\n' + table + '\n' + std::to_string(size) + '\n' + std::to_string(time);
+    const std::string key = readKey(connection->path(), table);
     if (auto shared = cache[key].lock()) {
         return shared;
     }
@@ -157,6 +153,13 @@ bool hasRowids(const std::shared_ptr<SqliteConnection>& connection, const std::s
 }
 
 } // namespace
+
+std::string readKey(const std::string& path, const std::string& table) {
+    std::error_code ec;
+    const auto size = std::filesystem::file_size(path, ec);
+    const auto time = std::filesystem::last_write_time(path, ec).time_since_epoch().count();
+    return path + '\n' + table + '\n' + std::to_string(size) + '\n' + std::to_string(time);
+}
 
 std::unique_ptr<RecordSource> RecordSource::open(const std::shared_ptr<SqliteConnection>& connection,
                                                  const std::string& table) {

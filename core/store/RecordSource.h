@@ -36,4 +36,8 @@ public:
                       const std::function<void(std::int64_t key, const std::optional<std::string>& value)>& visit) = 0;
 };
 
+// A key for what was read of a table of a file: it changes when the file does (its size or its time), so that
+// records read once are shared only while the file stays as it was.
+std::string readKey(const std::string& path, const std::string& table);
+
 } // namespace core
