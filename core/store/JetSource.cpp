@@ -15,6 +15,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <utility>
@@ -132,7 +133,8 @@ int streamTable(const std::string& path, const std::string& table, int fd);
 // The records of one table, read by a reader process. libmdb trusts what it reads from the file, and a damaged file
 // can make it read far outside its buffers or loop for ever; so the program never hands it the file itself. A
 // child process reads the table through libmdb and streams the records, and the program reads the stream as views
-// need them. A reader that crashes, or runs past its time, ends the stream early: a run-time error, not a crash.
+// need them. A reader that crashes, or loops past its processor time, ends the stream early: a run-time error, not a
+// crash.
 class JetTable {
 public:
     JetTable(std::string path, const std::string& table) : m_path(std::move(path)) {
@@ -155,7 +157,9 @@ public:
     std::size_t readSoFar() const { return m_records.size(); }
 
 private:
-    static constexpr unsigned ReaderSeconds = 15; // the longest a reader may take over a whole table
+    // The most processor time a reader may take over a whole table. Not time on the clock: a reader waits, without
+    // taking any, for as long as the views leave the records it has written unread.
+    static constexpr rlim_t ReaderSeconds = 60;
 
     void start(const std::string& table) {
         std::array<int, 2> ends{};
@@ -175,7 +179,8 @@ private:
             for (const int fault : {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT}) {
                 std::signal(fault, SIG_DFL);
             }
-            alarm(ReaderSeconds);
+            const rlimit cpu{ReaderSeconds, ReaderSeconds};
+            setrlimit(RLIMIT_CPU, &cpu);
             _exit(streamTable(m_path, table, ends[1]));
         }
         close(ends[1]);
