@@ -11,7 +11,16 @@ constexpr int WordRole = Qt::UserRole;
 }
 
 SuggestionList::SuggestionList(QLineEdit& box, std::function<void(const QString&)> chosen)
-    : QObject(&box), m_box(box), m_chosen(std::move(chosen)), m_list(new QListWidget(nullptr)) {
+    : QObject(&box), m_box(box), m_chosen(std::move(chosen)) {
+    m_box.installEventFilter(this);
+}
+
+// The list window is made when it is first needed, not while the program starts.
+QListWidget& SuggestionList::list() {
+    if (m_list != nullptr) {
+        return *m_list;
+    }
+    m_list = new QListWidget(nullptr);
     m_list->setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus);
     m_list->setAttribute(Qt::WA_ShowWithoutActivating);
     m_list->setFocusPolicy(Qt::NoFocus);
@@ -19,7 +28,7 @@ SuggestionList::SuggestionList(QLineEdit& box, std::function<void(const QString&
     m_list->setAccessibleName(QStringLiteral("Suggestions"));
     m_list->setAccessibleDescription(QStringLiteral("Words that begin with the typed text"));
     connect(m_list, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { choose(item); });
-    m_box.installEventFilter(this);
+    return *m_list;
 }
 
 SuggestionList::~SuggestionList() {
@@ -27,7 +36,10 @@ SuggestionList::~SuggestionList() {
 }
 
 void SuggestionList::show(const std::vector<Row>& rows) {
-    m_list->clear();
+    if (rows.empty() && m_list == nullptr) {
+        return;
+    }
+    list().clear();
     if (rows.empty()) {
         hide();
         return;
@@ -44,12 +56,14 @@ void SuggestionList::show(const std::vector<Row>& rows) {
 }
 
 void SuggestionList::hide() {
-    m_list->hide();
-    m_list->setCurrentRow(-1);
+    if (m_list != nullptr) {
+        m_list->hide();
+        m_list->setCurrentRow(-1);
+    }
 }
 
 bool SuggestionList::isVisible() const {
-    return m_list->isVisible();
+    return m_list != nullptr && m_list->isVisible();
 }
 
 void SuggestionList::choose(const QListWidgetItem* item) {
@@ -59,7 +73,7 @@ void SuggestionList::choose(const QListWidgetItem* item) {
 }
 
 bool SuggestionList::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == &m_box && event->type() == QEvent::FocusOut && !m_list->underMouse()) {
+    if (watched == &m_box && event->type() == QEvent::FocusOut && m_list != nullptr && !m_list->underMouse()) {
         hide();
     }
     if (watched != &m_box || event->type() != QEvent::KeyPress || !isVisible()) {

@@ -28,7 +28,7 @@ public:
     void show(const std::vector<Row>& rows);
     void hide();
     bool isVisible() const;
-    QListWidget& list() { return *m_list; }
+    QListWidget& list();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -38,7 +38,7 @@ private:
 
     QLineEdit& m_box;
     std::function<void(const QString&)> m_chosen;
-    QListWidget* m_list;
+    QListWidget* m_list = nullptr;
 };
 
 } // namespace trays
