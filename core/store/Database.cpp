@@ -110,6 +110,7 @@ DBEngine& DBEngine::instance() {
 
 std::unique_ptr<Database> DBEngine::OpenDatabase(const std::string& path) {
     if (formatOf(path) == FileFormat::Jet) {
+        checkJetHeader(path);
         return Database::jet(path); // read when a view opens, by a reader process of its own
     }
     // Anything else goes to SQLite, which tells a file that is no database from one it can read.

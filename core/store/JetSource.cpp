@@ -1,5 +1,7 @@
 #include "core/store/JetSource.h"
 
+#include "core/store/JetHeader.h"
+
 #include "platform/headless/RuntimeError.h"
 
 // glib first: mdbtools.h includes it inside its own C linkage block.
@@ -382,6 +384,21 @@ std::shared_ptr<JetTable> sharedTable(const std::string& path, const std::string
 }
 
 } // namespace
+
+void checkJetHeader(const std::string& path) {
+    std::string start(JetHeaderSize, '\0');
+    std::ifstream in(path, std::ios::binary);
+    in.read(start.data(), static_cast<std::streamsize>(start.size()));
+    start.resize(static_cast<std::size_t>(in.gcount()));
+    const auto header = readJetHeader(start);
+    if (!header) {
+        raiseDamaged(path, "not Access 97 to 2003");
+    }
+    if (header->hasPassword) {
+        // No password is ever asked for: the program opens its word list as it is.
+        throw RuntimeError(err::NotValidPassword, "Not a valid password.");
+    }
+}
 
 std::unique_ptr<RecordSource> openJetSource(const std::string& path, const std::string& table) {
     return std::make_unique<JetSource>(sharedTable(path, table));

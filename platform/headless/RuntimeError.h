@@ -33,6 +33,7 @@ inline constexpr int DeviceIO = 57;
 inline constexpr int PathFileAccess = 75;
 inline constexpr int NoCurrentRecord = 3021;
 inline constexpr int CouldNotFindFile = 3024;
+inline constexpr int NotValidPassword = 3031;
 inline constexpr int UnknownField = 3070;
 inline constexpr int SyntaxInCriterion = 3077;
 inline constexpr int TableNotFound = 3078;

@@ -165,6 +165,35 @@ TEST(JetFiles, FilesThatBreakLibmdbAreClearErrors) {
     }
 }
 
+// How a file is kept: pages scrambled under a database key read as the plain file does; a database password is the
+// engine's error, as the program asks for none; a later Access version's file is not one it recognises.
+TEST(JetFiles, EncodedPasswordAndLaterVersions) {
+    testsupport::TempDir dir;
+    const auto path = (dir.path() / "db2.mdb").string();
+    std::filesystem::copy_file(JetData / "encoded.mdb", path);
+    auto db = DBEngine::instance().OpenDatabase(path);
+    auto rs = db->OpenRecordset("Select * From Table3");
+    std::vector<std::string> words;
+    for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext()) {
+        words.push_back(rs->Fields(0).Text() + "|" + rs->Fields(1).Text());
+    }
+    EXPECT_EQ(words, (std::vector<std::string>{"alpha|first letter", "beta|second letter", "gamma|third letter"}));
+
+    testsupport::writeBytes(path, testsupport::readBytes(JetData / "password.mdb"));
+    try {
+        DBEngine::instance().OpenDatabase(path);
+        ADD_FAILURE() << "a file with a password opened";
+    } catch (const platform::RuntimeError& e) {
+        EXPECT_EQ(e.number(), platform::err::NotValidPassword);
+        EXPECT_EQ(e.description(), "Not a valid password.");
+    }
+
+    std::string later = testsupport::readBytes(JetData / "words-small.mdb");
+    later[0x14] = 2; // Access 2007's version number
+    testsupport::writeBytes(path, later);
+    EXPECT_EQ(errorOf([&] { DBEngine::instance().OpenDatabase(path); }), platform::err::UnrecognizedFormat);
+}
+
 // A damaged Access file is a run-time error, never a crash or a hang: cut short, or its pages overwritten.
 TEST(JetFiles, DamagedFilesAreClearErrors) {
     const std::string whole = testsupport::readBytes(JetData / "words-small.mdb");
