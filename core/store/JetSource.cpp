@@ -1,13 +1,9 @@
 #include "core/store/JetSource.h"
 
 #include "core/store/JetHeader.h"
+#include "core/store/JetReader.h"
 
 #include "platform/headless/RuntimeError.h"
-
-// glib first: mdbtools.h includes it inside its own C linkage block.
-#include <glib.h>
-#include <iconv.h>
-#include <mdbtools.h>
 
 #include <algorithm>
 #include <array>
@@ -43,94 +39,6 @@ FileFormat formatOf(const std::string& path) {
 }
 
 namespace {
-
-[[noreturn]] void raiseDamaged(const std::string& path, const char* what) {
-    throw RuntimeError(err::UnrecognizedFormat, "Unrecognized database format '" + path + "' (" + what + ").");
-}
-
-// libmdb gives up on pages it cannot make sense of, but it trusts the page size and the counts it reads: a file
-// must hold whole pages, at least the header page and the catalog's.
-void checkShape(const std::string& path) {
-    std::error_code ec;
-    const auto size = std::filesystem::file_size(path, ec);
-    constexpr std::uintmax_t SmallestPage = 2048;
-    if (ec || size < 2 * SmallestPage || size % SmallestPage != 0) {
-        raiseDamaged(path, "not whole pages");
-    }
-}
-
-// One open database, closed with its owner.
-struct JetHandle {
-    MdbHandle* mdb = nullptr;
-    explicit JetHandle(const std::string& path) {
-        checkShape(path);
-        mdb = mdb_open(path.c_str(), MDB_NOFLAGS); // read-only: no lock file, nothing written
-        if (mdb == nullptr) {
-            raiseDamaged(path, "no Access database");
-        }
-        if (mdb->fmt->pg_size != 2048 && mdb->fmt->pg_size != 4096) {
-            raiseDamaged(path, "page size");
-        }
-#if MDBTOOLS_H_HAVE_ICONV_H
-        // libmdb reads Jet 4 text as UCS-2, which breaks a character beyond U+FFFF (stored as a pair of
-        // surrogates) into two question marks. Read it as the UTF-16 it is.
-        iconv_t utf16 = iconv_open("UTF-8", "UTF-16LE");
-        const auto failed = reinterpret_cast<iconv_t>(-1); // NOLINT(performance-no-int-to-ptr): iconv's failure
-        if (utf16 != failed) {
-            std::swap(mdb->iconv_in, utf16);
-            if (utf16 != failed) {
-                iconv_close(utf16); // libmdb's own, now that its place is taken
-            }
-        }
-#endif
-    }
-    ~JetHandle() {
-        if (mdb != nullptr) {
-            mdb_close(mdb);
-        }
-    }
-    JetHandle(const JetHandle&) = delete;
-    JetHandle& operator=(const JetHandle&) = delete;
-};
-
-// A column of the record libmdb has just read, as UTF-8 text; nothing for an empty value (libmdb cannot tell it from
-// none).
-std::optional<std::string> columnText(MdbHandle* mdb, MdbColumn* col) {
-    if (col->cur_value_len <= 0) {
-        return std::nullopt;
-    }
-    if (col->col_type == MDB_MEMO) {
-        // A memo can be longer than libmdb's usual buffer: make room for its stored length, doubled for UTF-8.
-        const auto stored = static_cast<std::size_t>(
-            static_cast<unsigned long>(mdb_get_int32(mdb->pg_buf, col->cur_value_start)) & 0x3FFFFFFFu);
-        mdb_set_bind_size(mdb, std::max<std::size_t>(MDB_BIND_SIZE, 2 * stored + 16));
-    } else {
-        mdb_set_bind_size(mdb, MDB_BIND_SIZE);
-    }
-    char* value = mdb_col_to_string(mdb, mdb->pg_buf, col->cur_value_start, col->col_type, col->cur_value_len);
-    if (value == nullptr) {
-        return std::nullopt;
-    }
-    std::string result(value);
-    g_free(value);
-    return result;
-}
-
-// The stored name of a table, found in the catalog ignoring letter case.
-std::optional<std::string> findTable(MdbHandle* mdb, const std::string& table) {
-    if (mdb_read_catalog(mdb, MDB_TABLE) == nullptr) {
-        return std::nullopt;
-    }
-    for (unsigned i = 0; i < mdb->num_catalog; ++i) {
-        const auto* entry = static_cast<const MdbCatalogEntry*>(g_ptr_array_index(mdb->catalog, i));
-        if (entry->object_type == MDB_TABLE && g_ascii_strcasecmp(entry->object_name, table.c_str()) == 0) {
-            return std::string(entry->object_name);
-        }
-    }
-    return std::nullopt;
-}
-
-int streamTable(const std::string& path, const std::string& table, int fd);
 
 // The records of one table, read by a reader process. libmdb trusts what it reads from the file, and a damaged file
 // can make it read far outside its buffers or loop for ever; so the program never hands it the file itself. A
@@ -183,7 +91,7 @@ private:
             }
             const rlimit cpu{ReaderSeconds, ReaderSeconds};
             setrlimit(RLIMIT_CPU, &cpu);
-            _exit(streamTable(m_path, table, ends[1]));
+            _exit(streamJetTable(m_path, table, ends[1]));
         }
         close(ends[1]);
         m_in = fdopen(ends[0], "rb");
@@ -224,7 +132,7 @@ private:
     [[noreturn]] void damaged() {
         stop();
         m_ended = true;
-        raiseDamaged(m_path, "it cannot be read to the end");
+        raiseUnreadableJet(m_path, "it cannot be read to the end");
     }
 
     void readHeader() {
@@ -277,59 +185,6 @@ private:
     std::vector<std::string> m_columns;
     std::vector<RecordValues> m_records;
 };
-
-// The reader process: the table's column names, then every record, then the end; or 'N' when there is no such
-// table. What it writes: a status byte, counts and lengths as 32-bit numbers, values as 'R', then per column a
-// presence byte and the text.
-int streamTable(const std::string& path, const std::string& table, int fd) {
-    std::FILE* out = fdopen(fd, "wb");
-    if (out == nullptr) {
-        return 1;
-    }
-    const auto put = [out](const void* data, std::size_t size) { std::fwrite(data, 1, size, out); };
-    const auto putText = [&put](const std::string& text) {
-        const auto size = static_cast<std::uint32_t>(text.size());
-        put(&size, sizeof size);
-        put(text.data(), text.size());
-    };
-    try {
-        const JetHandle handle(path);
-        const auto name = findTable(handle.mdb, table);
-        if (!name) {
-            put("N", 1);
-            std::fclose(out);
-            return 0;
-        }
-        MdbTableDef* def = mdb_read_table_by_name(handle.mdb, const_cast<gchar*>(name->c_str()), MDB_TABLE);
-        if (def == nullptr || mdb_read_columns(def) == nullptr || def->num_cols < 2) {
-            return 1;
-        }
-        put("T", 1);
-        const std::uint32_t count = def->num_cols;
-        put(&count, sizeof count);
-        for (unsigned i = 0; i < def->num_cols; ++i) {
-            putText(static_cast<MdbColumn*>(g_ptr_array_index(def->columns, i))->name);
-        }
-        mdb_rewind_table(def);
-        std::error_code ec;
-        // No table holds more records than its file has bytes, whatever its pages say.
-        for (auto most = std::filesystem::file_size(path, ec); most > 0 && mdb_fetch_row(def) != 0; --most) {
-            put("R", 1);
-            for (unsigned i = 0; i < def->num_cols; ++i) {
-                const auto value = columnText(handle.mdb, static_cast<MdbColumn*>(g_ptr_array_index(def->columns, i)));
-                put(value ? "\1" : "\0", 1);
-                if (value) {
-                    putText(*value);
-                }
-            }
-        }
-        put("E", 1);
-        std::fclose(out);
-        return 0;
-    } catch (const RuntimeError&) {
-        return 1;
-    }
-}
 
 // A view over a table's records, read through the table's reader; views of one file share what was read.
 class JetSource final : public RecordSource {
@@ -392,7 +247,7 @@ void checkJetHeader(const std::string& path) {
     start.resize(static_cast<std::size_t>(in.gcount()));
     const auto header = readJetHeader(start);
     if (!header) {
-        raiseDamaged(path, "not Access 97 to 2003");
+        raiseUnreadableJet(path, "not Access 97 to 2003");
     }
     if (header->hasPassword) {
         // No password is ever asked for: the program opens its word list as it is.

@@ -2,9 +2,11 @@
 // Access (Jet 4) file holding the same records (the Access files are made by another program; see
 // tests/data/jet/README.md).
 #include "core/store/Database.h"
+#include "core/store/JetReader.h"
 #include "platform/headless/RuntimeError.h"
 #include "tests/support/TestDatabase.h"
 
+#include <fcntl.h>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -150,12 +152,15 @@ INSTANTIATE_TEST_SUITE_P(WordStore, StoreFormats, ::testing::Values(Format::Sqli
                          [](const auto& param) { return param.param == Format::Jet ? "Jet" : "Sqlite"; });
 
 // Access files that made libmdb crash or loop when it read them itself (found by fuzzing, kept in
-// tests/data/jet/damaged/): a run-time error, never a crash or a hang.
+// tests/data/jet/damaged/): the reader turns each away before libmdb goes wrong, so that even read in this process
+// they end its stream short; and the program gives a run-time error, never a crash or a hang.
 TEST(JetFiles, FilesThatBreakLibmdbAreClearErrors) {
     testsupport::TempDir dir;
     const auto path = (dir.path() / "db2.mdb").string();
     for (const auto& entry : std::filesystem::directory_iterator(JetData / "damaged")) {
         testsupport::writeBytes(path, testsupport::readBytes(entry.path()));
+        const int sink = open("/dev/null", O_WRONLY | O_CLOEXEC);
+        EXPECT_EQ(streamJetTable(path, "Table3", sink), 1) << entry.path().filename();
         const int number = errorOf([&] {
             auto db = DBEngine::instance().OpenDatabase(path);
             auto rs = db->OpenRecordset("Select * From Table3");

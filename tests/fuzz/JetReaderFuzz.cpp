@@ -1,0 +1,77 @@
+// libFuzzer target: the reader side of an Access file, run in this process rather than in a reader process of its
+// own, so that each input costs no process. It finds the files on which libmdb itself crashes, reads outside its
+// buffers or loops: the program survives those only because its reader is a process of its own, so each one found
+// goes into tests/data/jet/damaged/, where a unit test opens it the program's way.
+//
+// Run it in libFuzzer's fork mode, which goes on past such a crash (a crash in our own code shows in the same
+// report, by its stack):
+//   jet_reader_fuzz -fork=2 -ignore_crashes=1 -ignore_timeouts=1 -timeout=10 -max_len=300000 CORPUS
+#include "core/store/JetReader.h"
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+const std::string& scratchFile() {
+    static const std::string path = [] {
+        char name[] = "/tmp/lexorant-jet-fuzz-XXXXXX";
+        const int fd = mkstemp(name);
+        if (fd < 0) {
+            std::abort();
+        }
+        close(fd);
+        return std::string(name);
+    }();
+    return path;
+}
+
+} // namespace
+
+extern "C" std::size_t LLVMFuzzerMutate(std::uint8_t* data, std::size_t size, std::size_t maxSize);
+
+// libmdb is not instrumented, so coverage cannot lead the fuzzer into its pages; and a file that is not whole pages
+// is turned away before libmdb sees it. So most mutations change a few bytes somewhere in the file and keep its
+// size; the rest cut it to fewer whole pages.
+extern "C" std::size_t LLVMFuzzerCustomMutator(std::uint8_t* data, std::size_t size, std::size_t maxSize,
+                                               unsigned int seed) {
+    constexpr std::size_t Page = 2048;
+    std::srand(seed);
+    if (size < 2 * Page) {
+        return LLVMFuzzerMutate(data, size, maxSize);
+    }
+    if (std::rand() % 16 == 0) {
+        const std::size_t pages = size / Page;
+        return Page * (2 + static_cast<std::size_t>(std::rand()) % (pages - 1));
+    }
+    const std::size_t at = static_cast<std::size_t>(std::rand()) % size;
+    const std::size_t window = std::min<std::size_t>(size - at, 1 + static_cast<std::size_t>(std::rand()) % 32);
+    std::array<std::uint8_t, 32> piece{};
+    std::memcpy(piece.data(), data + at, window);
+    const std::size_t changed = LLVMFuzzerMutate(piece.data(), window, window);
+    std::memcpy(data + at, piece.data(), changed);
+    return size;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string& path = scratchFile();
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (file == nullptr || std::fwrite(data, 1, size, file) != size) {
+        std::abort();
+    }
+    std::fclose(file);
+    const int sink = open("/dev/null", O_WRONLY | O_CLOEXEC);
+    if (sink < 0) {
+        std::abort();
+    }
+    (void)core::streamJetTable(path, "Table3", sink); // closes the sink
+    return 0;
+}
