@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The program with a word database made with Microsoft Access (Jet 4): it browses, finds "o'clock" typed in another
-# letter case and a word with an accent, shows a 70,000-character memo whole, and leaves the file as it was.
+# letter case and a word with an accent, shows a 70,000-character memo whole, and leaves the file as it was. The same
+# file with a database password is the engine's error 3031.
 #   jet_e2e.sh PROGRAM WORDNET2DB WORDLIST REGIONDIR JET_FILE
 set -u
 export E2E_DB_FILE=$5
@@ -42,4 +43,21 @@ close_program
 [ "$(sha256sum <"$WORK/db2.mdb")" = "$before" ] || fail "the database file changed"
 after=$(cd "$WORK" && ls -A | grep -v '\.log$' | sort | tr '\n' ' ')
 [ "$after" = "$BEFORE" ] || fail "files beside the program changed: '$BEFORE' -> '$after'"
-echo "PASS: an Access database browses, finds and shows a 70,000-character memo, unchanged"
+
+# The same file with a database password: the engine's error in a box, and the program ends when it is closed.
+locked=$WORK/password
+mkdir "$locked"
+cp "$WORK/lexorant" "$WORK"/*.pts "$locked/"
+cp "$(dirname "$5")/password.mdb" "$locked/db2.mdb"
+(cd / && exec "$locked/lexorant" >"$locked/out.log" 2>&1) &
+pid=$!
+wait_for "the error box" box_up || fail "no box for a file with a password"
+# The box is the window shown last; with no window manager it takes the keyboard only when given it.
+xdotool windowfocus --sync "$(xdotool search --onlyvisible --name '^Lexorant$' | tail -1)" key Return
+wait_for "the program to end" bash -c "! kill -0 $pid 2>/dev/null" || fail "the program did not end after the box"
+wait "$pid"
+status=$?
+grep -qx "lexorant: run-time error 3031: Not a valid password." "$locked/out.log" || fail "$(cat "$locked/out.log")"
+[ "$status" = 1 ] || fail "a file with a password ended the program with status $status"
+cmp -s "$locked/db2.mdb" "$(dirname "$5")/password.mdb" || fail "the file with a password changed"
+echo "PASS: an Access database browses, finds and shows a 70,000-character memo, unchanged; one with a password is error 3031"
