@@ -3,6 +3,7 @@
 // browsed both ways and searched.
 #include "core/store/Database.h"
 #include "platform/headless/RuntimeError.h"
+#include "tests/fuzz/ScratchFile.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -12,19 +13,6 @@
 #include <unistd.h>
 
 namespace {
-
-const std::string& scratchFile() {
-    static const std::string path = [] {
-        char name[] = "/tmp/lexorant-fuzz-XXXXXX";
-        const int fd = mkstemp(name);
-        if (fd < 0) {
-            std::abort();
-        }
-        close(fd);
-        return std::string(name);
-    }();
-    return path;
-}
 
 void browse(core::Recordset& view) {
     int seen = 0;
@@ -42,12 +30,7 @@ void browse(core::Recordset& view) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string& path = scratchFile();
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr || std::fwrite(data, 1, size, file) != size) {
-        std::abort();
-    }
-    std::fclose(file);
+    const std::string& path = fuzzsupport::writeScratchFile(data, size);
     try {
         auto db = core::DBEngine::instance().OpenDatabase(path);
         auto view = db->OpenRecordset("Select * From Table3");

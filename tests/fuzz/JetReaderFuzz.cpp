@@ -7,34 +7,16 @@
 // report, by its stack):
 //   jet_reader_fuzz -fork=2 -ignore_crashes=1 -ignore_timeouts=1 -timeout=10 -max_len=300000 CORPUS
 #include "core/store/JetReader.h"
+#include "tests/fuzz/ScratchFile.h"
 
 #include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <string>
-#include <unistd.h>
-
-namespace {
-
-const std::string& scratchFile() {
-    static const std::string path = [] {
-        char name[] = "/tmp/lexorant-jet-fuzz-XXXXXX";
-        const int fd = mkstemp(name);
-        if (fd < 0) {
-            std::abort();
-        }
-        close(fd);
-        return std::string(name);
-    }();
-    return path;
-}
-
-} // namespace
 
 extern "C" std::size_t LLVMFuzzerMutate(std::uint8_t* data, std::size_t size, std::size_t maxSize);
 
@@ -62,12 +44,7 @@ extern "C" std::size_t LLVMFuzzerCustomMutator(std::uint8_t* data, std::size_t s
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string& path = scratchFile();
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr || std::fwrite(data, 1, size, file) != size) {
-        std::abort();
-    }
-    std::fclose(file);
+    const std::string& path = fuzzsupport::writeScratchFile(data, size);
     const int sink = open("/dev/null", O_WRONLY | O_CLOEXEC);
     if (sink < 0) {
         std::abort();
