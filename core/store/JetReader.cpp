@@ -1,3 +1,4 @@
+// An Access table read through libmdb and written out as a stream, in the reader process that JetSource starts.
 #include "core/store/JetReader.h"
 
 #include "platform/headless/RuntimeError.h"
