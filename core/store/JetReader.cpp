@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <unistd.h>
@@ -101,31 +102,88 @@ std::optional<std::string> columnText(const JetHandle& handle, MdbColumn* col) {
     return result;
 }
 
-// Whether libmdb can walk a table it has read: its usage map says which pages hold the records, and libmdb reads the
-// map without asking whether it found one.
-bool walkable(const MdbTableDef* def) {
-    return def != nullptr && def->usage_map != nullptr && def->map_sz > 0;
-}
-
-// The stored name of a table, found in the catalog ignoring letter case.
-std::optional<std::string> findTable(MdbHandle* mdb, const std::string& table, const std::string& path) {
-    // The catalog is itself a table, always on page 2; libmdb walks it unchecked, so it is checked here first.
-    MdbCatalogEntry catalog{};
-    catalog.mdb = mdb;
-    std::strcpy(catalog.object_name, "MSysObjects");
-    catalog.object_type = MDB_TABLE;
-    catalog.table_pg = 2;
-    const std::unique_ptr<MdbTableDef, void (*)(MdbTableDef*)> def(mdb_read_table(&catalog), &mdb_free_tabledef);
-    if (!walkable(def.get()) || mdb_read_catalog(mdb, MDB_TABLE) == nullptr) {
-        raiseUnreadableJet(path, "catalog");
-    }
-    for (unsigned i = 0; i < mdb->num_catalog; ++i) {
-        const auto* entry = static_cast<const MdbCatalogEntry*>(g_ptr_array_index(mdb->catalog, i));
-        if (entry->object_type == MDB_TABLE && g_ascii_strcasecmp(entry->object_name, table.c_str()) == 0) {
-            return std::string(entry->object_name);
+// A table of the file as libmdb reads it, with its columns, from the page its definition starts on. libmdb keeps a
+// pointer to the catalog entry it reads a table from, so the entry lives here too.
+class JetTableDef {
+public:
+    JetTableDef(MdbHandle* mdb, const std::string& name, unsigned long page) {
+        m_entry.mdb = mdb;
+        g_strlcpy(m_entry.object_name, name.c_str(), sizeof m_entry.object_name);
+        m_entry.object_type = MDB_TABLE;
+        m_entry.table_pg = page;
+        m_def = mdb_read_table(&m_entry);
+        // The usage map says which pages hold the records; libmdb walks it without asking whether it found one.
+        if (m_def != nullptr &&
+            (m_def->usage_map == nullptr || m_def->map_sz == 0 || mdb_read_columns(m_def) == nullptr)) {
+            mdb_free_tabledef(m_def);
+            m_def = nullptr;
         }
     }
-    return std::nullopt;
+    ~JetTableDef() {
+        if (m_def != nullptr) {
+            mdb_free_tabledef(m_def);
+        }
+    }
+    JetTableDef(const JetTableDef&) = delete;
+    JetTableDef& operator=(const JetTableDef&) = delete;
+
+    // Whether libmdb can walk the table's records.
+    bool readable() const { return m_def != nullptr; }
+    MdbTableDef* def() const { return m_def; }
+    unsigned columnCount() const { return m_def->num_cols; }
+    MdbColumn* column(unsigned i) const { return static_cast<MdbColumn*>(g_ptr_array_index(m_def->columns, i)); }
+    std::optional<unsigned> columnNamed(const char* name) const {
+        for (unsigned i = 0; i < columnCount(); ++i) {
+            if (std::strcmp(column(i)->name, name) == 0) {
+                return i;
+            }
+        }
+        return std::nullopt;
+    }
+    // Reads the records in stored order, no more of them than the file has bytes, whatever its pages say.
+    void forEachRecord(std::uintmax_t fileSize, const std::function<bool()>& visit) {
+        mdb_rewind_table(m_def);
+        for (auto most = fileSize; most > 0 && mdb_fetch_row(m_def) != 0; --most) {
+            if (!visit()) {
+                return;
+            }
+        }
+    }
+
+private:
+    MdbCatalogEntry m_entry{};
+    MdbTableDef* m_def = nullptr;
+};
+
+// Where a table is stored.
+struct TablePlace {
+    std::string name; // as stored
+    unsigned long page = 0;
+};
+
+// A table named ignoring letter case, found in the catalog. The catalog is itself a table, MSysObjects, starting on
+// page 2. It is read here rather than by libmdb's own catalog reader, which also reads each object's properties,
+// and those it trusts to the byte.
+std::optional<TablePlace> findTable(const JetHandle& handle, const std::string& table, const std::string& path) {
+    JetTableDef catalog(handle.mdb, "MSysObjects", 2);
+    const auto id = catalog.readable() ? catalog.columnNamed("Id") : std::nullopt;
+    const auto name = catalog.readable() ? catalog.columnNamed("Name") : std::nullopt;
+    const auto type = catalog.readable() ? catalog.columnNamed("Type") : std::nullopt;
+    if (!id || !name || !type) {
+        raiseUnreadableJet(path, "catalog");
+    }
+    std::optional<TablePlace> found;
+    catalog.forEachRecord(handle.fileSize, [&] {
+        const auto objectType = columnText(handle, catalog.column(*type));
+        const auto objectName = columnText(handle, catalog.column(*name));
+        if (objectType && std::atoi(objectType->c_str()) == MDB_TABLE && objectName &&
+            g_ascii_strcasecmp(objectName->c_str(), table.c_str()) == 0) {
+            const auto objectId = columnText(handle, catalog.column(*id));
+            found = TablePlace{*objectName, objectId ? std::strtoul(objectId->c_str(), nullptr, 10) & 0x00FFFFFFu : 0};
+        }
+        return !found;
+    });
+    return found;
 }
 
 } // namespace
@@ -144,34 +202,32 @@ int streamJetTable(const std::string& path, const std::string& table, int fd) {
     };
     try {
         const JetHandle handle(path);
-        const auto name = findTable(handle.mdb, table, path);
-        if (!name) {
+        const auto place = findTable(handle, table, path);
+        if (!place) {
             put("N", 1);
             return 0;
         }
-        const std::unique_ptr<MdbTableDef, void (*)(MdbTableDef*)> def(
-            mdb_read_table_by_name(handle.mdb, const_cast<gchar*>(name->c_str()), MDB_TABLE), &mdb_free_tabledef);
-        if (!walkable(def.get()) || mdb_read_columns(def.get()) == nullptr || def->num_cols < 2) {
+        JetTableDef words(handle.mdb, place->name, place->page);
+        if (!words.readable() || words.columnCount() < 2) {
             return 1;
         }
         put("T", 1);
-        const std::uint32_t count = def->num_cols;
+        const std::uint32_t count = words.columnCount();
         put(&count, sizeof count);
-        for (unsigned i = 0; i < def->num_cols; ++i) {
-            putText(static_cast<MdbColumn*>(g_ptr_array_index(def->columns, i))->name);
+        for (unsigned i = 0; i < count; ++i) {
+            putText(words.column(i)->name);
         }
-        mdb_rewind_table(def.get());
-        // No table holds more records than its file has bytes, whatever its pages say.
-        for (auto most = handle.fileSize; most > 0 && mdb_fetch_row(def.get()) != 0; --most) {
+        words.forEachRecord(handle.fileSize, [&] {
             put("R", 1);
-            for (unsigned i = 0; i < def->num_cols; ++i) {
-                const auto value = columnText(handle, static_cast<MdbColumn*>(g_ptr_array_index(def->columns, i)));
+            for (unsigned i = 0; i < count; ++i) {
+                const auto value = columnText(handle, words.column(i));
                 put(value ? "\1" : "\0", 1);
                 if (value) {
                     putText(*value);
                 }
             }
-        }
+            return true;
+        });
         put("E", 1);
         return 0;
     } catch (const RuntimeError&) {
