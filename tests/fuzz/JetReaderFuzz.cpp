@@ -1,11 +1,13 @@
 // libFuzzer target: the reader side of an Access file, run in this process rather than in a reader process of its
 // own, so that each input costs no process. It finds the files on which libmdb itself crashes, reads outside its
-// buffers or loops: the program survives those only because its reader is a process of its own, so each one found
-// goes into tests/data/jet/damaged/, where a unit test opens it the program's way.
+// buffers or loops. The program would survive them, its reader being a process of its own, but each kind found gets a
+// check in the reader that turns such a file away before libmdb goes wrong, and a file of it goes into
+// tests/data/jet/damaged/, which a unit test reads in-process and the program's way.
 //
-// Run it in libFuzzer's fork mode, which goes on past such a crash (a crash in our own code shows in the same
-// report, by its stack):
-//   jet_reader_fuzz -fork=2 -ignore_crashes=1 -ignore_timeouts=1 -timeout=10 -max_len=300000 CORPUS
+// The test suite gives it a short run. A long campaign runs in libFuzzer's fork mode, which goes on past a crash and
+// keeps each one (a crash in our own code shows there too, by its stack):
+//   jet_reader_fuzz -fork=2 -ignore_crashes=1 -ignore_timeouts=1 -timeout=10 -max_len=300000 \
+//                   -max_total_time=1800 CORPUS
 #include "core/store/JetReader.h"
 #include "tests/fuzz/ScratchFile.h"
 
