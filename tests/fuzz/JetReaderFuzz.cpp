@@ -6,7 +6,7 @@
 //
 // The test suite gives it a short run. A long campaign runs in libFuzzer's fork mode, which goes on past a crash and
 // keeps each one (a crash in our own code shows there too, by its stack):
-//   jet_reader_fuzz -fork=2 -ignore_crashes=1 -ignore_timeouts=1 -timeout=10 -max_len=300000 \
+//   jet_reader_fuzz -fork=2 -ignore_crashes=1 -ignore_timeouts=1 -timeout=10 -max_len=300000
 //                   -max_total_time=1800 CORPUS
 #include "core/store/JetReader.h"
 #include "tests/fuzz/ScratchFile.h"
