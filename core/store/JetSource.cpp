@@ -5,12 +5,10 @@
 
 #include "platform/headless/RuntimeError.h"
 
-#include <algorithm>
 #include <array>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <fstream>
 #include <map>
 #include <sys/resource.h>
