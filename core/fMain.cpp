@@ -7,6 +7,7 @@
 #include "platform/headless/Conversions.h"
 #include "platform/headless/MessageBox.h"
 #include "platform/headless/SystemColors.h"
+#include "platform/widgets/KeyBuffer.h"
 #include "platform/widgets/Program.h"
 #include "platform/widgets/Shell.h"
 #include "platform/widgets/SingleInstance.h"
@@ -143,6 +144,8 @@ void fMain::wireKeys() {
 }
 
 void fMain::FindKey() {
+    // What is typed while the tray slides down goes into the box once it is there.
+    platform::KeyBuffer typedAhead;
     if (BottomTrayOut == trays::False) {
         m_slider.SlideBottomTrayDown();
     }
@@ -150,6 +153,7 @@ void fMain::FindKey() {
     find.activateWindow();
     find.Text3->setFocus(Qt::ShortcutFocusReason);
     find.Text3->selectAll();
+    typedAhead.deliverTo(*find.Text3);
 }
 
 void fMain::Form_Load() {

@@ -26,6 +26,7 @@ namespace {
 struct Entry {
     std::string word;
     std::vector<std::string> senses;
+    long uses = 0; // how often WordNet's sense-tagged texts use the word, in any sense
 };
 
 // An inflected form and the word it comes from ("geese", "goose").
@@ -199,6 +200,22 @@ std::optional<std::string> readIndexLine(const std::string& line, const std::str
     return spaced(lemma);
 }
 
+// The counts of WordNet's sense-tagged texts (cntlist.rev: "sense_key sense_number count"), added up per lemma.
+void addUses(const std::filesystem::path& dir, std::map<std::string, Entry>& byLemma) {
+    if (!std::filesystem::exists(dir / "cntlist.rev")) {
+        return;
+    }
+    std::istringstream counts(readFile(dir / "cntlist.rev"));
+    std::string key;
+    std::string number;
+    long count = 0;
+    while (counts >> key >> number >> count) {
+        if (const auto it = byLemma.find(spaced(key.substr(0, key.find('%')))); it != byLemma.end()) {
+            it->second.uses += count;
+        }
+    }
+}
+
 std::vector<Entry> readWordNet(const std::filesystem::path& dir, std::vector<BaseForm>& baseForms) {
     const std::array<std::pair<const char*, const char*>, 4> parts{
         {{"noun", "noun"}, {"verb", "verb"}, {"adj", "adjective"}, {"adv", "adverb"}}};
@@ -224,6 +241,7 @@ std::vector<Entry> readWordNet(const std::filesystem::path& dir, std::vector<Bas
     }
     std::sort(baseForms.begin(), baseForms.end());
     baseForms.erase(std::unique(baseForms.begin(), baseForms.end()), baseForms.end());
+    addUses(dir, byLemma);
     std::vector<Entry> entries;
     entries.reserve(byLemma.size());
     for (auto& [key, entry] : byLemma) {
@@ -285,6 +303,23 @@ void writeBaseForms(sqlite3* db, const std::vector<BaseForm>& forms) {
           "index base forms");
 }
 
+// The third table: how common each word is, to rank the find's spelling offers: its uses in WordNet's tagged texts
+// and one for each of its senses.
+void writeWordUse(sqlite3* db, const std::vector<Entry>& entries) {
+    check(sqlite3_exec(db, "CREATE TABLE WordUse (Word TEXT, Count INTEGER);", nullptr, nullptr, nullptr), db,
+          "create word use");
+    sqlite3_stmt* insert = nullptr;
+    check(sqlite3_prepare_v2(db, "INSERT INTO WordUse (Word, Count) VALUES (?1, ?2)", -1, &insert, nullptr), db,
+          "prepare word use");
+    for (const Entry& entry : entries) {
+        sqlite3_bind_text(insert, 1, entry.word.c_str(), -1, SQLITE_TRANSIENT);
+        sqlite3_bind_int64(insert, 2, entry.uses + static_cast<long>(entry.senses.size()));
+        check(sqlite3_step(insert), db, "insert word use");
+        sqlite3_reset(insert);
+    }
+    sqlite3_finalize(insert);
+}
+
 void writeDatabase(const std::vector<Entry>& entries, bool numbered, const std::vector<BaseForm>& baseForms,
                    const std::filesystem::path& out) {
     const std::filesystem::path temporary = out.string() + ".tmp";
@@ -315,6 +350,9 @@ void writeDatabase(const std::vector<Entry>& entries, bool numbered, const std::
     sqlite3_finalize(insert);
     if (!baseForms.empty()) {
         writeBaseForms(db, baseForms);
+    }
+    if (numbered) {
+        writeWordUse(db, entries);
     }
     check(sqlite3_exec(db, "COMMIT; PRAGMA journal_mode=DELETE;", nullptr, nullptr, nullptr), db, "commit");
     sqlite3_close(db);

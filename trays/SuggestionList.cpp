@@ -1,14 +1,24 @@
 #include "trays/SuggestionList.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QScreen>
+#include <QStyle>
 #include <utility>
 
 namespace trays {
 
 namespace {
+
 constexpr int WordRole = Qt::UserRole;
+const QString BaseFormOf = QStringLiteral(" \u2014 base form of ");
+
+QString textOf(const SuggestionList::Row& row) {
+    return row.baseFormOf.isEmpty() ? row.word : row.word + BaseFormOf + row.baseFormOf;
 }
+
+} // namespace
 
 SuggestionList::SuggestionList(QLineEdit& box, std::function<void(const QString&)> chosen)
     : QObject(&box), m_box(box), m_chosen(std::move(chosen)) {
@@ -17,63 +27,106 @@ SuggestionList::SuggestionList(QLineEdit& box, std::function<void(const QString&
 
 // The list window is made when it is first needed, not while the program starts.
 QListWidget& SuggestionList::list() {
-    if (m_list != nullptr) {
+    if (m_list) {
         return *m_list;
     }
-    m_list = new QListWidget(nullptr);
+    m_list = std::make_unique<QListWidget>(nullptr);
     m_list->setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus);
     m_list->setAttribute(Qt::WA_ShowWithoutActivating);
     m_list->setFocusPolicy(Qt::NoFocus);
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_list->setTextElideMode(Qt::ElideNone);
     m_list->setWindowTitle(QStringLiteral("Suggestions"));
     m_list->setAccessibleName(QStringLiteral("Suggestions"));
-    m_list->setAccessibleDescription(QStringLiteral("Words that begin with the typed text"));
-    connect(m_list, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { choose(item); });
+    m_list->setAccessibleDescription(QStringLiteral("Words for the typed text: select one to find it"));
+    connect(m_list.get(), &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { choose(item); });
+    connect(m_list.get(), &QListWidget::itemSelectionChanged, this, [this] { selectionChanged(); });
     return *m_list;
 }
 
-SuggestionList::~SuggestionList() {
-    delete m_list;
-}
+SuggestionList::~SuggestionList() = default;
 
 void SuggestionList::show(const std::vector<Row>& rows) {
-    if (rows.empty() && m_list == nullptr) {
+    if (rows.empty() && !m_list) {
         return;
     }
-    list().clear();
+    QListWidget& shown = list();
+    m_moving = true;
+    shown.clear();
+    m_moving = false;
     if (rows.empty()) {
         hide();
         return;
     }
+    const QFontMetrics metrics(shown.font());
+    const QPoint at = m_box.mapToGlobal(QPoint(0, m_box.height()));
+    const QScreen* screen = m_box.screen();
+    const int room = screen != nullptr ? screen->availableGeometry().right() + 1 - at.x() : 1 << 20;
+    // What a row adds to its text: the frame, the item's margins and a vertical scroll bar that never shows.
+    const int margins = 2 * shown.frameWidth() + 4 * shown.style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 8;
+    int width = std::max(m_box.width(), 200);
     for (const Row& row : rows) {
-        auto* item = new QListWidgetItem(row.shown, m_list);
-        item->setData(WordRole, row.word);
+        width = std::max(width, metrics.horizontalAdvance(textOf(row)) + margins);
     }
-    const int height = m_list->sizeHintForRow(0) * static_cast<int>(rows.size()) + 2 * m_list->frameWidth();
-    m_list->setGeometry(
-        QRect(m_box.mapToGlobal(QPoint(0, m_box.height())), QSize(std::max(m_box.width(), 200), height)));
-    m_list->show();
-    m_list->raise();
+    width = std::min(width, std::max(room, m_box.width()));
+    for (const Row& row : rows) {
+        QString text = textOf(row);
+        if (metrics.horizontalAdvance(text) + margins > width && !row.baseFormOf.isEmpty()) {
+            // Too wide for the screen: the explanation gives way, the word never does.
+            const QString lead = row.word + BaseFormOf;
+            text = lead + metrics.elidedText(row.baseFormOf, Qt::ElideRight,
+                                             std::max(0, width - margins - metrics.horizontalAdvance(lead)));
+        }
+        auto* item = new QListWidgetItem(text, &shown);
+        item->setData(WordRole, row.word);
+        item->setToolTip(textOf(row));
+    }
+    const int height = shown.sizeHintForRow(0) * static_cast<int>(rows.size()) + 2 * shown.frameWidth();
+    shown.setGeometry(QRect(at, QSize(width, height)));
+    shown.show();
+    shown.raise();
 }
 
 void SuggestionList::hide() {
-    if (m_list != nullptr) {
+    if (m_list) {
         m_list->hide();
-        m_list->setCurrentRow(-1);
+        moveTo(-1);
     }
 }
 
 bool SuggestionList::isVisible() const {
-    return m_list != nullptr && m_list->isVisible();
+    return m_list && m_list->isVisible();
+}
+
+void SuggestionList::moveTo(int row) {
+    m_moving = true;
+    m_list->setCurrentRow(row);
+    m_moving = false;
+}
+
+// A row selected by anything but the list's own keys (an assistive tool's select, say) is chosen, as a click
+// chooses it.
+void SuggestionList::selectionChanged() {
+    if (m_moving || !isVisible() || QGuiApplication::mouseButtons() != Qt::NoButton) {
+        return; // a press of the pointer chooses when it is let go, as a click
+    }
+    const QList<QListWidgetItem*> selected = m_list->selectedItems();
+    if (!selected.isEmpty()) {
+        choose(selected.front());
+    }
 }
 
 void SuggestionList::choose(const QListWidgetItem* item) {
+    if (!isVisible()) {
+        return; // chosen already
+    }
     const QString word = item->data(WordRole).toString();
     hide();
     m_chosen(word);
 }
 
 bool SuggestionList::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == &m_box && event->type() == QEvent::FocusOut && m_list != nullptr && !m_list->underMouse()) {
+    if (watched == &m_box && event->type() == QEvent::FocusOut && m_list && !m_list->underMouse()) {
         hide();
     }
     if (watched != &m_box || event->type() != QEvent::KeyPress || !isVisible()) {
@@ -82,10 +135,10 @@ bool SuggestionList::eventFilter(QObject* watched, QEvent* event) {
     const int rows = m_list->count();
     switch (static_cast<QKeyEvent*>(event)->key()) {
     case Qt::Key_Down:
-        m_list->setCurrentRow(std::min(m_list->currentRow() + 1, rows - 1));
+        moveTo(std::min(m_list->currentRow() + 1, rows - 1));
         return true;
     case Qt::Key_Up:
-        m_list->setCurrentRow(std::max(m_list->currentRow() - 1, 0));
+        moveTo(std::max(m_list->currentRow() - 1, 0));
         return true;
     case Qt::Key_Escape:
         hide();

@@ -3,6 +3,7 @@
 #include <QListWidget>
 #include <QObject>
 #include <functional>
+#include <memory>
 
 class QLineEdit;
 
@@ -13,10 +14,11 @@ namespace trays {
 // it and leaves the text as typed; Enter with nothing chosen goes to the box as usual.
 class SuggestionList : public QObject {
 public:
-    // Each row shows a text and stands for a word: what is chosen.
+    // Each row stands for a word, what is chosen, and shows it; a row that offers the word as the base form of
+    // an inflected text says so ("goose \u2014 base form of geese").
     struct Row {
-        QString shown;
         QString word;
+        QString baseFormOf;
     };
 
     SuggestionList(QLineEdit& box, std::function<void(const QString&)> chosen);
@@ -24,7 +26,8 @@ public:
     SuggestionList(const SuggestionList&) = delete;
     SuggestionList& operator=(const SuggestionList&) = delete;
 
-    // Shows the rows under the box; no rows hide the list.
+    // Shows the rows under the box, the list as wide as its longest row within the screen (beyond that a row's
+    // explanation is shortened, never its word); no rows hide the list.
     void show(const std::vector<Row>& rows);
     void hide();
     bool isVisible() const;
@@ -35,10 +38,13 @@ protected:
 
 private:
     void choose(const QListWidgetItem* item);
+    void moveTo(int row);
+    void selectionChanged();
 
     QLineEdit& m_box;
     std::function<void(const QString&)> m_chosen;
-    QListWidget* m_list = nullptr;
+    std::unique_ptr<QListWidget> m_list; // a window of its own, without a parent
+    bool m_moving = false;               // the list's selection is being changed by the list itself
 };
 
 } // namespace trays

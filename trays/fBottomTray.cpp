@@ -2,6 +2,7 @@
 
 #include "core/module/WordView.h"
 #include "core/module/modSlider.h"
+#include "core/offers/OfferData.h"
 #include "gradient/MetalShading.h"
 #include "platform/headless/Conversions.h"
 #include "platform/headless/MessageBox.h"
@@ -27,6 +28,12 @@ fBottomTray::fBottomTray() : TrayForm(skin::findTrayDesign()) {
         Text3->setText(word);
         Command1->click();
     });
+    Offers = new OfferSupply(this, [this] {
+        // Offers for what was typed while they were being built.
+        if (Text3->hasFocus() && !Text3->text().isEmpty()) {
+            ShowOffers(Text3->text());
+        }
+    });
     connect(Text3, &QLineEdit::textEdited, this,
             [this](const QString& typed) { platform::program::guarded([this, typed] { Text3_Edited(typed); }); });
     connect(Command1, &QPushButton::clicked, this,
@@ -48,29 +55,57 @@ void fBottomTray::Command1_Click() {
     QString typed = Text3->text();
     typed.replace(QLatin1Char('\''), QStringLiteral("''"));
     rstInfo->FindFirst("Name = '" + typed.toStdString() + "'");
-    if (rstInfo->NoMatch()) {
+    const bool found = !rstInfo->NoMatch();
+    if (!found) {
         platform::MsgBox(QStringLiteral("Data Not Found  Please Check your Dictiorary"), platform::vbExclamation);
     } else {
         platform::MsgBox(QStringLiteral("DATA FOUND"), platform::vbInformation);
     }
     ShowFoundRecord();
+    // The keyboard back in the box, the text selected for the next word; after a miss, the offers for it again.
+    activateWindow();
+    Text3->setFocus(Qt::OtherFocusReason);
+    Text3->selectAll();
+    if (!found) {
+        ShowOffers(Text3->text());
+    }
 }
 
 void fBottomTray::Text3_Edited(const QString& typed) {
-    constexpr std::size_t MostSuggestions = 10;
+    ShowOffers(typed);
+}
+
+void fBottomTray::ShowOffers(const QString& typed) {
+    const offers::OfferIndex* index = Offers->index();
+    if (index == nullptr) {
+        PrepareOffers(); // the offers come when they are built
+        return;
+    }
     std::vector<SuggestionList::Row> rows;
-    const std::string text = typed.toStdString();
-    if (!text.empty()) {
-        for (const std::string& base : db->BaseFormsOf(text)) {
-            const QString word = QString::fromStdString(base);
-            rows.push_back({word + QStringLiteral(" \u2014 base form of ") + typed, word});
-        }
-        for (const std::string& found : rstInfo->WordsBeginningWith(text, MostSuggestions)) {
-            const QString word = QString::fromStdString(found);
-            rows.push_back({word, word});
-        }
+    for (const offers::Offer& offer : index->offersFor(typed.toStdString())) {
+        rows.push_back({QString::fromStdString(offer.word), QString::fromStdString(offer.baseFormOf)});
     }
     Suggestions->show(rows);
+}
+
+void fBottomTray::PrepareOffers() {
+    if (Offers->started() || !db || !rstInfo) {
+        return;
+    }
+    const std::string path = db->sqlitePath();
+    if (!path.empty()) {
+        Offers->start([path] { return offers::readOfferData(path, "Table3"); });
+        return;
+    }
+    // An Access file is read by the view's own reader; the index is built from its words off this thread.
+    offers::OfferData data;
+    data.words = rstInfo->Words();
+    Offers->start([data = std::move(data)]() mutable { return std::move(data); });
+}
+
+void fBottomTray::showEvent(QShowEvent* event) {
+    TrayForm::showEvent(event);
+    platform::program::guarded([this] { PrepareOffers(); });
 }
 
 void fBottomTray::ShowFoundRecord() {

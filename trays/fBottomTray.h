@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/store/Database.h"
+#include "trays/OfferSupply.h"
 #include "trays/SuggestionList.h"
 #include "trays/TrayForm.h"
 
@@ -24,13 +25,21 @@ public:
     QLineEdit* Text3;
     QPushButton* Command1;
 
-    // The suggestions under the find box as the user types: base words of an inflected form first, then up to ten
-    // words that begin with the typed text. Choosing one puts it in the box and finds it.
+    // The offers under the find box as the user types: the words the text stands for (spaces, hyphens, accents
+    // forgiven), base words of an inflected form or phrase, the words nearest a misspelling, then words that begin
+    // with the text; ten at most. Choosing one puts it in the box and finds it.
     SuggestionList* Suggestions = nullptr;
+    OfferSupply* Offers = nullptr;
     void Text3_Edited(const QString& typed);
+    // Starts building the offers (once), so that they are ready by the time the user types.
+    void PrepareOffers();
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
     void ShowFoundRecord();
+    void ShowOffers(const QString& typed);
 };
 
 } // namespace trays

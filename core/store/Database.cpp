@@ -79,26 +79,6 @@ std::unique_ptr<Recordset> Database::OpenRecordset(const std::string& sql, int /
     return std::make_unique<Recordset>(RecordSource::open(m_connection, *lookup.text(0)));
 }
 
-std::vector<std::string> Database::BaseFormsOf(const std::string& form) {
-    if (!m_baseFormsLooked) {
-        m_baseFormsLooked = true;
-        if (m_connection && SqliteStatement::prepares(m_connection, "SELECT Form, Base FROM BaseForms LIMIT 0")) {
-            m_baseForms = std::make_unique<SqliteStatement>(
-                m_connection, "SELECT Base FROM BaseForms WHERE Form = ?1 COLLATE NOCASE ORDER BY rowid");
-        }
-    }
-    std::vector<std::string> bases;
-    if (m_baseForms && !form.empty()) {
-        m_baseForms->reset().bind(1, form);
-        while (m_baseForms->step()) {
-            if (auto base = m_baseForms->text(0)) {
-                bases.push_back(std::move(*base));
-            }
-        }
-    }
-    return bases;
-}
-
 DBEngine::DBEngine() {
     sqlite3_initialize();
 }

@@ -22,16 +22,13 @@ public:
     // Opens a view for a query of the form  Select * From <table>  (the only query the program makes).
     std::unique_ptr<Recordset> OpenRecordset(const std::string& sql, int type = dbOpenDynaset);
 
-    // The base words of an inflected form ("geese": "goose"), from the file's table BaseForms (Form, Base) where it
-    // has one; none otherwise (a word list of the user's own has only Table3).
-    std::vector<std::string> BaseFormsOf(const std::string& form);
+    // The SQLite file the database reads; empty for an Access one.
+    std::string sqlitePath() const { return m_connection ? m_connection->path() : std::string(); }
 
 private:
     Database() = default;
     std::shared_ptr<SqliteConnection> m_connection;
     std::string m_jetPath;
-    std::unique_ptr<SqliteStatement> m_baseForms;
-    bool m_baseFormsLooked = false;
 };
 
 // The one database engine of the program, created on its first use.

@@ -139,18 +139,14 @@ const Recordset::FoldIndex& Recordset::foldIndex(int column) {
     return *slot;
 }
 
-std::vector<std::string> Recordset::WordsBeginningWith(std::string_view prefix, std::size_t most) {
-    if (!m_prefixes) {
-        auto index = std::make_unique<PrefixIndex>();
-        m_source->scan(0, [&index](std::int64_t key, const std::optional<std::string>& word) {
-            if (word) {
-                index->add(key, *word);
-            }
-        });
-        index->build();
-        m_prefixes = std::move(index);
-    }
-    return m_prefixes->wordsBeginningWith(prefix, most);
+std::vector<std::string> Recordset::Words() {
+    std::vector<std::string> words;
+    m_source->scan(0, [&words](std::int64_t, const std::optional<std::string>& word) {
+        if (word) {
+            words.push_back(*word);
+        }
+    });
+    return words;
 }
 
 void Recordset::FindFirst(const std::string& criterion) {

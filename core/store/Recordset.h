@@ -1,6 +1,5 @@
 #pragma once
 
-#include "core/store/PrefixIndex.h"
 #include "core/store/RecordSource.h"
 #include "core/store/Sqlite.h"
 
@@ -47,9 +46,8 @@ public:
     void FindFirst(const std::string& criterion);
     bool NoMatch() const { return m_noMatch; }
 
-    // Up to `most` words (column 0) that begin with the typed text, ignoring letter case, in the view's order. The
-    // first call reads the words once. The current record does not move.
-    std::vector<std::string> WordsBeginningWith(std::string_view prefix, std::size_t most);
+    // Every word (column 0) of the view, in its order, NULL left out. The current record does not move.
+    std::vector<std::string> Words();
 
     Field Fields(std::int16_t index);
     int FieldCount() const { return static_cast<int>(m_source->columns().size()); }
@@ -70,7 +68,6 @@ private:
     RecordValues m_values;
     bool m_noMatch = false;
     std::vector<std::unique_ptr<FoldIndex>> m_foldIndexes;
-    std::unique_ptr<PrefixIndex> m_prefixes;
 };
 
 } // namespace core

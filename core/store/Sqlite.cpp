@@ -128,6 +128,18 @@ std::optional<std::string> SqliteStatement::text(int column) const {
     return std::string(data, static_cast<std::size_t>(sqlite3_column_bytes(m_stmt, column)));
 }
 
+bool SqliteStatement::isText(int column) const {
+    return sqlite3_column_type(m_stmt, column) == SQLITE_TEXT;
+}
+
+std::optional<double> SqliteStatement::number(int column) const {
+    const int type = sqlite3_column_type(m_stmt, column);
+    if (type != SQLITE_INTEGER && type != SQLITE_FLOAT) {
+        return std::nullopt;
+    }
+    return sqlite3_column_double(m_stmt, column);
+}
+
 int SqliteStatement::columnCount() const {
     return sqlite3_column_count(m_stmt);
 }

@@ -50,6 +50,10 @@ public:
 
     std::int64_t int64(int column) const;
     std::optional<std::string> text(int column) const;
+    // Whether the value is stored as text (not NULL, a number or a BLOB).
+    bool isText(int column) const;
+    // The value as a number; nothing when it is stored as anything else.
+    std::optional<double> number(int column) const;
     int columnCount() const;
     std::string columnName(int column) const;
 

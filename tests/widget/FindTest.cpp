@@ -43,6 +43,13 @@ TEST_F(Words, KeysBrowseAndCtrlFGoesToTheFindBox) {
 }
 
 namespace {
+// The offers are built off the window's thread once the find tray is first used: waits until they are there.
+bool offersReady() {
+    fBottomTray& find = instance<fBottomTray>();
+    find.PrepareOffers();
+    return QTest::qWaitFor([&find] { return find.Offers->index() != nullptr; }, 10000);
+}
+
 QStringList suggested() {
     QListWidget& list = instance<fBottomTray>().Suggestions->list();
     QStringList rows;
@@ -58,6 +65,7 @@ QStringList suggested() {
 TEST_F(Words, SuggestionsListWordsBeginningWithTheTextAndChoosingOneFindsIt) {
     start();
     fBottomTray& find = instance<fBottomTray>();
+    ASSERT_TRUE(offersReady());
     find.Text3_Edited(QStringLiteral("ÉM"));
     EXPECT_EQ(suggested(), QStringList{"Émile"});
     EXPECT_TRUE(find.Suggestions->isVisible());
@@ -88,11 +96,12 @@ TEST_F(Words, BaseFormsComeFirstMarkedAndChoosingOneFindsTheBaseWord) {
     sqlite3_close(raw);
     start();
     fBottomTray& find = instance<fBottomTray>();
+    ASSERT_TRUE(offersReady());
     find.Text3_Edited(QStringLiteral("Zeals"));
     EXPECT_EQ(suggested(), QStringList{QString::fromUtf8("zeal \u2014 base form of Zeals")});
     find.Text3_Edited(QStringLiteral("ab"));
-    EXPECT_EQ(suggested(), (QStringList{QString::fromUtf8("abate \u2014 base form of ab"), "abate"}));
-    QTest::keyClick(find.Text3, Qt::Key_Down); // the base form, first
+    EXPECT_EQ(suggested(), QStringList{QString::fromUtf8("abate \u2014 base form of ab")}); // offered once
+    QTest::keyClick(find.Text3, Qt::Key_Down);                                              // the base form, first
     QTest::keyClick(find.Text3, Qt::Key_Return);
     EXPECT_EQ(word(), "abate");
     // Esc closes the list and leaves the text as typed; Enter without a choice finds the typed text.
@@ -105,4 +114,64 @@ TEST_F(Words, BaseFormsComeFirstMarkedAndChoosingOneFindsTheBaseWord) {
     QTest::keyClick(find.Text3, Qt::Key_Return);
     ASSERT_EQ(m_seams.boxes.size(), 1u);
     EXPECT_EQ(m_seams.boxes[0].prompt, "Data Not Found  Please Check your Dictiorary");
+}
+
+// After a find the keyboard is back in the box with the text selected; after "Data Not Found" the offers for the
+// text are back under it, to be taken with Down and Enter. The find itself answers the typed text exactly.
+TEST_F(Words, AfterAFindTheBoxHasTheKeyboardAndAMissShowsTheOffersAgain) {
+    fMain& main = start();
+    fBottomTray& find = instance<fBottomTray>();
+    ASSERT_TRUE(offersReady());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+    QTest::keyClick(&main, Qt::Key_F, Qt::ControlModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&find] { return find.Text3->hasFocus(); }, 2000));
+    find.Text3->setText(QStringLiteral("zeel"));
+    find.Command1_Click();
+    EXPECT_EQ(prompts(), QStringList{"Data Not Found  Please Check your Dictiorary"});
+    EXPECT_EQ(word(), "abate"); // the first word, as ever
+    EXPECT_TRUE(QTest::qWaitFor([&find] { return find.Text3->hasFocus(); }, 2000));
+    EXPECT_EQ(find.Text3->selectedText(), "zeel");
+    ASSERT_TRUE(find.Suggestions->isVisible());
+    EXPECT_EQ(suggested().value(0), "zeal");
+    QTest::keyClick(find.Text3, Qt::Key_Down);
+    QTest::keyClick(find.Text3, Qt::Key_Return);
+    EXPECT_EQ(prompts().last(), "DATA FOUND");
+    EXPECT_EQ(word(), "zeal");
+    EXPECT_EQ(find.Text3->selectedText(), "zeal");
+    EXPECT_FALSE(find.Suggestions->isVisible());
+}
+
+// Every offer is readable whole: the list grows to its longest row (no horizontal scroll bar), and an offer taken
+// by an assistive tool (which selects it) is chosen as a click chooses it.
+TEST_F(Words, LongOffersAreReadWholeAndSelectingOneChoosesIt) {
+    sqlite3* raw = nullptr;
+    ASSERT_EQ(sqlite3_open((m_program.path() / "db2.mdb").c_str(), &raw), SQLITE_OK);
+    sqlite3_exec(raw,
+                 "CREATE TABLE BaseForms (Form TEXT, Base TEXT);"
+                 "INSERT INTO BaseForms VALUES ('zealsandzealsandzealsandmorezeals', 'zeal');",
+                 nullptr, nullptr, nullptr);
+    sqlite3_close(raw);
+    start();
+    fBottomTray& find = instance<fBottomTray>();
+    ASSERT_TRUE(offersReady());
+    find.Text3_Edited(QStringLiteral("zealsandzealsandzealsandmorezeals"));
+    QListWidget& list = find.Suggestions->list();
+    ASSERT_EQ(list.count(), 1);
+    const QString row = list.item(0)->text();
+    EXPECT_EQ(row, QString::fromUtf8("zeal \u2014 base form of zealsandzealsandzealsandmorezeals"));
+    EXPECT_GE(list.viewport()->width(), list.fontMetrics().horizontalAdvance(row));
+    EXPECT_EQ(list.horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+
+    list.item(0)->setSelected(true);
+    EXPECT_EQ(prompts(), QStringList{"DATA FOUND"});
+    EXPECT_EQ(word(), "zeal");
+}
+
+// Keys typed at once after Ctrl+F, while the tray is still sliding down, all reach the find box.
+TEST_F(Words, KeysTypedWhileTheFindTraySlidesReachTheBox) {
+    fMain& main = start();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+    onYield = [&main] { QTest::keyClicks(&main, QStringLiteral("abcdef")); };
+    QTest::keyClick(&main, Qt::Key_F, Qt::ControlModifier);
+    EXPECT_EQ(instance<fBottomTray>().Text3->text(), "abcdef");
 }

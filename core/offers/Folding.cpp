@@ -1,0 +1,76 @@
+#include "core/offers/Folding.h"
+
+#include <QString>
+#include <algorithm>
+
+namespace offers {
+
+namespace {
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+// Most words are plain ASCII: folding them needs no Unicode tables.
+bool isAscii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+std::string foldedLetters(std::string_view utf8) {
+    if (isAscii(utf8)) {
+        std::string folded(utf8);
+        for (char& c : folded) {
+            if (c >= 'A' && c <= 'Z') {
+                c = static_cast<char>(c - 'A' + 'a');
+            }
+        }
+        return folded;
+    }
+    // Decomposed, the accents are marks of their own after their letters, and can be left out.
+    const QString decomposed = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()))
+                                   .normalized(QString::NormalizationForm_C)
+                                   .toCaseFolded()
+                                   .normalized(QString::NormalizationForm_KD);
+    QString plain;
+    plain.reserve(decomposed.size());
+    for (const QChar c : decomposed) {
+        if (c.category() != QChar::Mark_NonSpacing) {
+            plain.append(c);
+        }
+    }
+    return plain.normalized(QString::NormalizationForm_C).toStdString();
+}
+
+} // namespace
+
+std::string plainText(std::string_view utf8) {
+    const std::string folded = foldedLetters(utf8);
+    std::string plain;
+    plain.reserve(folded.size());
+    bool blank = false;
+    for (const char c : folded) {
+        if (isBlank(c)) {
+            blank = !plain.empty();
+            continue;
+        }
+        if (blank) {
+            plain += ' ';
+            blank = false;
+        }
+        plain += c;
+    }
+    return plain;
+}
+
+std::string joinedText(std::string_view plain) {
+    std::string joined;
+    joined.reserve(plain.size());
+    for (const char c : plain) {
+        if (c != ' ' && c != '-') {
+            joined += c;
+        }
+    }
+    return joined;
+}
+
+} // namespace offers

@@ -1,0 +1,91 @@
+#include "core/offers/OfferData.h"
+
+#include "core/store/RecordSource.h"
+#include "core/store/Sqlite.h"
+#include "platform/headless/RuntimeError.h"
+
+#include <unordered_set>
+
+namespace offers {
+
+namespace {
+
+using core::SqliteConnection;
+using core::SqliteStatement;
+
+// However large a user's BaseForms table, the offers read this many rows of it at most.
+constexpr std::size_t MostBaseFormRows = 20'000'000;
+
+void readBaseForms(const std::shared_ptr<SqliteConnection>& connection, OfferData& data) {
+    if (!SqliteStatement::prepares(connection, "SELECT Form, Base FROM BaseForms LIMIT 0")) {
+        return;
+    }
+    const std::unordered_set<std::string_view> words(data.words.begin(), data.words.end());
+    SqliteStatement rows(connection, "SELECT Form, Base FROM BaseForms");
+    for (std::size_t read = 0; read < MostBaseFormRows && rows.step(); ++read) {
+        if (!rows.isText(0) || !rows.isText(1)) {
+            continue;
+        }
+        std::string base = *rows.text(1);
+        if (!base.empty() && words.contains(base)) {
+            data.baseForms.emplace_back(*rows.text(0), std::move(base));
+        }
+    }
+}
+
+void readWordUse(const std::shared_ptr<SqliteConnection>& connection, OfferData& data) {
+    if (!SqliteStatement::prepares(connection, "SELECT Word, Count FROM WordUse LIMIT 0")) {
+        return;
+    }
+    SqliteStatement rows(connection, "SELECT Word, Count FROM WordUse");
+    while (rows.step()) {
+        if (const auto count = rows.number(1); count && rows.isText(0)) {
+            data.wordUse.emplace_back(*rows.text(0), *count);
+        }
+    }
+}
+
+void readTables(const std::shared_ptr<SqliteConnection>& connection, OfferData& data) {
+    try {
+        readBaseForms(connection, data);
+    } catch (const platform::RuntimeError&) {
+        // a damaged table gives what was read before the damage
+    }
+    try {
+        readWordUse(connection, data);
+    } catch (const platform::RuntimeError&) {
+    }
+}
+
+} // namespace
+
+OfferData readOfferData(const std::string& path, const std::string& table) {
+    OfferData data;
+    try {
+        const auto connection = SqliteConnection::openReadOnly(path);
+        SqliteStatement lookup(connection, "SELECT name FROM sqlite_schema WHERE type IN ('table', 'view') AND "
+                                           "name = ?1 COLLATE NOCASE");
+        if (!lookup.bind(1, table).step()) {
+            return data;
+        }
+        core::RecordSource::open(connection, *lookup.text(0))
+            ->scan(0, [&data](std::int64_t, const std::optional<std::string>& word) {
+                if (word) {
+                    data.words.push_back(*word);
+                }
+            });
+        readTables(connection, data);
+    } catch (const platform::RuntimeError&) {
+        // the offers are built from what could be read
+    }
+    return data;
+}
+
+void readRankingTables(const std::string& path, OfferData& data) {
+    try {
+        readTables(SqliteConnection::openReadOnly(path), data);
+    } catch (const platform::RuntimeError&) {
+    }
+}
+
+} // namespace offers

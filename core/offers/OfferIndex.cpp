@@ -1,0 +1,286 @@
+#include "core/offers/OfferIndex.h"
+
+#include "core/offers/Folding.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+#include <optional>
+#include <unordered_map>
+
+namespace offers {
+
+namespace {
+
+// Within how many slips a word is offered for a typed text of this many letters: short texts are near too many
+// words to guess from.
+float spellingBudget(std::size_t letters) {
+    if (letters < 2) {
+        return 0.0F;
+    }
+    if (letters <= 3) {
+        return 1.0F;
+    }
+    if (letters <= 5) {
+        return 1.7F;
+    }
+    return 2.4F;
+}
+
+// How much being common weighs against a slip: a word ten times as common as another may be one slip further.
+constexpr float UseWeight = 0.15F;
+
+// The typed text with its blanks tidied, letter case and accents kept: what an offer says it is the base form of.
+std::string tidied(std::string_view typed) {
+    std::string tidy;
+    bool blank = false;
+    for (const char c : typed) {
+        if (c == ' ' || c == '\t' || c == '\r' || c == '\n') {
+            blank = !tidy.empty();
+            continue;
+        }
+        if (blank) {
+            tidy += ' ';
+            blank = false;
+        }
+        tidy += c;
+    }
+    return tidy;
+}
+
+// The words of a phrase: its parts between spaces and hyphens.
+std::vector<std::string_view> partsOf(std::string_view plain) {
+    std::vector<std::string_view> parts;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= plain.size(); ++i) {
+        if (i == plain.size() || plain[i] == ' ' || plain[i] == '-') {
+            if (i > start) {
+                parts.push_back(plain.substr(start, i - start));
+            }
+            start = i + 1;
+        }
+    }
+    return parts;
+}
+
+} // namespace
+
+OfferIndex::OfferIndex(OfferData data) {
+    // One place per distinct text, the first in the store's order.
+    std::unordered_map<std::string_view, Id> places;
+    places.reserve(data.words.size());
+    m_words.reserve(data.words.size());
+    for (std::string& word : data.words) {
+        if (!word.empty() && !places.contains(word)) {
+            m_words.push_back(std::move(word));
+            places.emplace(m_words.back(), static_cast<Id>(m_words.size() - 1));
+        }
+    }
+    data.words = {};
+    m_use.assign(m_words.size(), 0.0F);
+    for (const auto& [word, count] : data.wordUse) {
+        if (const auto it = places.find(word); it != places.end() && count > 0 && std::isfinite(count)) {
+            m_use[it->second] = std::max(m_use[it->second], static_cast<float>(std::log(1.0 + count)));
+        }
+    }
+    for (auto& [form, base] : data.baseForms) {
+        if (const auto it = places.find(base); it != places.end() && !form.empty()) {
+            m_forms.push_back({std::move(form), it->second});
+        }
+    }
+    data.baseForms = {};
+    m_forms.shrink_to_fit();
+    // The spellings live in one block while the trie is built from them.
+    std::string spellings;
+    std::vector<std::size_t> ends;
+    ends.reserve(m_words.size() + m_forms.size());
+    const auto spell = [&](const std::string& text) {
+        spellings += joinedText(plainText(text));
+        ends.push_back(spellings.size());
+    };
+    for (const std::string& word : m_words) {
+        spell(word);
+    }
+    for (const Form& form : m_forms) {
+        spell(form.text);
+    }
+    for (std::size_t id = 0, start = 0; id < ends.size(); start = ends[id++]) {
+        m_speller.add(std::string_view(spellings).substr(start, ends[id] - start), static_cast<Id>(id));
+    }
+    m_speller.build();
+}
+
+std::vector<OfferIndex::Id> OfferIndex::wordsJoinedAs(std::string_view joined) const {
+    std::vector<Id> ids;
+    for (const Id id : m_speller.exactly(joined)) {
+        if (id < m_words.size()) {
+            ids.push_back(id);
+        }
+    }
+    return ids;
+}
+
+// The base words of the text as an inflected form, with the form as stored.
+std::vector<std::pair<OfferIndex::Id, std::string>> OfferIndex::basesOf(std::string_view plain) const {
+    std::vector<std::pair<Id, std::string>> bases;
+    for (const Id id : m_speller.exactly(joinedText(plain))) {
+        if (id >= m_words.size()) {
+            const Form& form = m_forms[id - m_words.size()];
+            bases.emplace_back(form.base, form.text);
+        }
+    }
+    return bases;
+}
+
+// A phrase with each of its words reduced to a base word, where the result is a word of the store ("looked up":
+// look up). At most a few words, and a few bases each, are tried.
+std::vector<OfferIndex::Id> OfferIndex::phraseBases(std::string_view plain) const {
+    constexpr std::size_t MostParts = 6;
+    constexpr std::size_t MostTries = 64;
+    const std::vector<std::string_view> parts = partsOf(plain);
+    if (parts.size() < 2 || parts.size() > MostParts) {
+        return {};
+    }
+    std::vector<std::vector<std::string>> choices;
+    for (const std::string_view part : parts) {
+        std::vector<std::string> ways{std::string(part)};
+        for (const auto& [base, form] : basesOf(part)) {
+            std::string way = joinedText(plainText(m_words[base]));
+            if (std::find(ways.begin(), ways.end(), way) == ways.end()) {
+                ways.push_back(std::move(way));
+            }
+        }
+        choices.push_back(std::move(ways));
+    }
+    std::vector<Id> found;
+    std::vector<std::size_t> pick(parts.size(), 0);
+    for (std::size_t tries = 0; tries < MostTries; ++tries) {
+        // The next choice of a way for each part, as an odometer turns; the first (every part as typed) is skipped.
+        std::size_t p = 0;
+        while (p < pick.size() && ++pick[p] == choices[p].size()) {
+            pick[p++] = 0;
+        }
+        if (p == pick.size()) {
+            break;
+        }
+        std::string joined;
+        for (std::size_t k = 0; k < parts.size(); ++k) {
+            joined += choices[k][pick[k]];
+        }
+        for (const Id id : wordsJoinedAs(joined)) {
+            if (std::find(found.begin(), found.end(), id) == found.end()) {
+                found.push_back(id);
+            }
+        }
+    }
+    return found;
+}
+
+// The words nearest the text as people misspell, the likeliest first: a slip costs, being common counts for.
+std::vector<std::pair<OfferIndex::Id, std::string>> OfferIndex::spellings(std::string_view joined) const {
+    struct Candidate {
+        float score;
+        Id word;
+        Id via; // the spelling found: the word itself, or one of its inflected forms
+    };
+    std::vector<Candidate> candidates;
+    for (const Speller::Match& match : m_speller.near(joined, spellingBudget(joined.size()))) {
+        const Id word = match.id < m_words.size() ? match.id : m_forms[match.id - m_words.size()].base;
+        candidates.push_back({match.cost - UseWeight * m_use[word], word, match.id});
+    }
+    std::sort(candidates.begin(), candidates.end(), [](const Candidate& a, const Candidate& b) {
+        return a.score < b.score || (a.score == b.score && a.via < b.via);
+    });
+    std::vector<std::pair<Id, std::string>> found;
+    for (const Candidate& c : candidates) {
+        if (std::none_of(found.begin(), found.end(), [&](const auto& f) { return f.first == c.word; })) {
+            found.emplace_back(c.word, c.via < m_words.size() ? std::string() : m_forms[c.via - m_words.size()].text);
+        }
+    }
+    return found;
+}
+
+std::vector<OfferIndex::Id> OfferIndex::prefixed(std::string_view joined, std::size_t most) const {
+    if (joined.empty() || most == 0) {
+        return {};
+    }
+    // The `most` matches first in the store's order: a heap of the smallest places seen, the largest on top.
+    std::vector<Id> matches;
+    matches.reserve(most + 1);
+    for (const Id id : m_speller.beginningWith(joined)) {
+        if (id >= m_words.size()) {
+            continue; // an inflected form
+        }
+        if (matches.size() < most) {
+            matches.push_back(id);
+            std::push_heap(matches.begin(), matches.end());
+        } else if (id < matches.front()) {
+            std::pop_heap(matches.begin(), matches.end());
+            matches.back() = id;
+            std::push_heap(matches.begin(), matches.end());
+        }
+    }
+    std::sort(matches.begin(), matches.end());
+    return matches;
+}
+
+std::vector<std::string> OfferIndex::wordsBeginningWith(std::string_view typed, std::size_t most) const {
+    std::vector<std::string> words;
+    for (const Id id : prefixed(joinedText(plainText(typed)), most)) {
+        words.push_back(m_words[id]);
+    }
+    return words;
+}
+
+std::vector<Offer> OfferIndex::offersFor(std::string_view typed, std::size_t most) const {
+    const std::string plain = plainText(typed);
+    const std::string joined = joinedText(plain);
+    std::vector<Offer> offers;
+    if (joined.empty()) {
+        return offers;
+    }
+    std::vector<Id> offered;
+    const auto offer = [&](Id id, std::string baseFormOf) {
+        if (offers.size() < most && std::find(offered.begin(), offered.end(), id) == offered.end()) {
+            offered.push_back(id);
+            offers.push_back({m_words[id], std::move(baseFormOf)});
+        }
+    };
+    // What the text stands for, then its base words: these are what the user meant.
+    for (const Id id : wordsJoinedAs(joined)) {
+        offer(id, {});
+    }
+    const std::string shown = tidied(typed);
+    for (const auto& [id, form] : basesOf(plain)) {
+        offer(id, shown);
+    }
+    for (const Id id : phraseBases(plain)) {
+        offer(id, shown);
+    }
+    const bool known = !offers.empty();
+    const std::vector<Id> prefixes = prefixed(joined, most);
+    if (!known && joined.size() >= 2) {
+        for (auto& [id, form] : spellings(joined)) {
+            offer(id, std::move(form));
+        }
+    }
+    for (const Id id : prefixes) {
+        offer(id, {});
+    }
+    return offers;
+}
+
+std::size_t OfferIndex::memoryUsed() const {
+    const auto heap = [](const std::string& s) { return s.capacity() > 15 ? s.capacity() + 1 : 0; };
+    std::size_t bytes = m_speller.memoryUsed() + m_use.capacity() * sizeof(float) +
+                        m_words.capacity() * sizeof(std::string) + m_forms.capacity() * sizeof(Form);
+    for (const std::string& s : m_words) {
+        bytes += heap(s);
+    }
+    for (const Form& f : m_forms) {
+        bytes += heap(f.text);
+    }
+    return bytes;
+}
+
+} // namespace offers

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "core/offers/Speller.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace offers {
+
+// What the offers are made from, as read from the word store.
+struct OfferData {
+    // The words (the view's first column) in the view's order; the same text may come more than once.
+    std::vector<std::string> words;
+    // Inflected forms and their base words, ("geese", "goose"), from the file's BaseForms table.
+    std::vector<std::pair<std::string, std::string>> baseForms;
+    // How common a word is (its uses in WordNet's sense-tagged texts and its senses), from the WordUse table.
+    std::vector<std::pair<std::string, double>> wordUse;
+};
+
+// One offer under the find box: the word that choosing it finds, and, when it is offered as the base form of
+// what was typed (or of a word close to it), that inflected text.
+struct Offer {
+    std::string word;
+    std::string baseFormOf;
+    bool operator==(const Offer&) const = default;
+};
+
+// Everything the find box offers for a typed text, built once from the store's words:
+// - the words the text stands for when spaces, hyphens, letter case and accents are forgiven ("ice-cream": ice cream);
+// - the base words of an inflected form or phrase ("geese": goose, "looked up": look up);
+// - the words nearest the text as people misspell, when it is no word ("recieve": receive);
+// - the words that begin with the text, in the store's order.
+// Every offer is a word of the store, offered once.
+class OfferIndex {
+public:
+    explicit OfferIndex(OfferData data);
+
+    std::vector<Offer> offersFor(std::string_view typed, std::size_t most = 10) const;
+
+    // Up to `most` words that begin with the text (spaces, hyphens, letter case and accents forgiven), in the
+    // store's order.
+    std::vector<std::string> wordsBeginningWith(std::string_view typed, std::size_t most) const;
+
+    std::size_t wordCount() const { return m_words.size(); }
+    std::size_t memoryUsed() const;
+
+private:
+    using Id = std::uint32_t;
+    struct Form {
+        std::string text; // as stored
+        Id base;
+    };
+
+    std::vector<Id> wordsJoinedAs(std::string_view joined) const;
+    std::vector<std::pair<Id, std::string>> basesOf(std::string_view plain) const;
+    std::vector<Id> phraseBases(std::string_view plain) const;
+    std::vector<std::pair<Id, std::string>> spellings(std::string_view joined) const;
+    std::vector<Id> prefixed(std::string_view joined, std::size_t most) const;
+
+    std::vector<std::string> m_words; // distinct texts, in the store's order (an Id is a place here)
+    std::vector<float> m_use;         // how common each word is, on a log scale; 0 where not known
+    std::vector<Form> m_forms;        // inflected forms of words, in the order read
+    // The plain, joined spellings of the words (their Id) and of the forms (m_words.size() + their place): found
+    // exactly, by their beginning, or near a misspelling.
+    Speller m_speller;
+};
+
+} // namespace offers

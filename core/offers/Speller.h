@@ -1,0 +1,56 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace offers {
+
+// Finds the spellings nearest a typed text as people misspell: a letter left out, added, doubled or changed, two
+// letters swapped, a vowel for another, a sound spelt another way ("f" for "ph"). Each slip has a cost; the cheap
+// ones are those people make most. The spellings are kept in a trie, so that a search walks only the branches
+// still within reach of the typed text.
+class Speller {
+public:
+    // Adds a spelling (plain text, as the offers compare it) standing for `id`; the text must live until build(),
+    // which is called after the last one.
+    void add(std::string_view spelling, std::uint32_t id);
+    void build();
+
+    // The ids whose spelling is exactly the text, in the order they were added.
+    std::span<const std::uint32_t> exactly(std::string_view spelling) const;
+    // The ids whose spelling begins with the text (the text itself included).
+    std::span<const std::uint32_t> beginningWith(std::string_view prefix) const;
+
+    struct Match {
+        std::uint32_t id;
+        float cost;
+    };
+    // Every id whose spelling is within `most` of the typed text, with the cost of the cheapest way there.
+    std::vector<Match> near(std::string_view typed, float most) const;
+
+    // The cost of typing `typed` for `meant`, by the same measure (for tests and for ranking a single pair).
+    static float distance(std::string_view typed, std::string_view meant);
+
+    std::size_t memoryUsed() const;
+
+private:
+    struct Node {
+        std::uint32_t firstChild = 0;
+        std::uint32_t firstId = 0; // the ids of the spellings that end here: ids_[firstId, endId)
+        std::uint32_t endId = 0;
+        std::uint16_t childCount = 0;
+        char letter = 0;
+    };
+    struct Search;
+    void fill(std::uint32_t self, std::size_t lo, std::size_t hi, std::size_t depth);
+    const Node* nodeOf(std::string_view spelling) const;
+
+    std::vector<std::pair<std::string_view, std::uint32_t>> m_pending;
+    std::vector<Node> m_nodes;
+    std::vector<std::uint32_t> m_ids;
+};
+
+} // namespace offers

@@ -1,0 +1,249 @@
+// The find box's offers over the bundled dictionary: how often the meant word of a real misspelling is offered
+// first, among the first 3 and among the first 10, beside aspell and hunspell on the same cases in the same run; how
+// long the offers take for each keystroke as the misspellings are typed letter by letter; what building them costs.
+//
+//   offers_bench DICTIONARY.mdb MISSPELLINGS.txt        (lines "right: wrong wrong ...")
+
+#include "BenchTargets.h"
+
+#include "core/offers/Folding.h"
+#include "core/offers/OfferData.h"
+#include "core/offers/OfferIndex.h"
+#include "core/store/Sqlite.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <memory>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+namespace {
+
+struct Case {
+    std::string wrong;
+    std::set<std::string> meant; // the right word and its base forms that are words of the dictionary, plain
+};
+
+struct Score {
+    int cases = 0;
+    int at1 = 0;
+    int at3 = 0;
+    int at10 = 0;
+    void add(const Case& c, const std::vector<std::string>& offered) {
+        ++cases;
+        for (std::size_t i = 0; i < offered.size() && i < 10; ++i) {
+            if (c.meant.contains(offers::plainText(offered[i]))) {
+                at1 += i < 1 ? 1 : 0;
+                at3 += i < 3 ? 1 : 0;
+                at10 += 1;
+                return;
+            }
+        }
+    }
+    double percent(int hits) const { return cases == 0 ? 0.0 : 100.0 * hits / cases; }
+};
+
+// The cases that count: the meant word (or a base form of it) is a word of the dictionary, the misspelling is not.
+std::vector<Case> readCases(const std::string& path, const std::string& dictionary, const offers::OfferIndex& index) {
+    const auto connection = core::SqliteConnection::openReadOnly(dictionary);
+    std::set<std::string> words;
+    core::SqliteStatement all(connection, "SELECT Name FROM Table3");
+    while (all.step()) {
+        words.insert(offers::plainText(all.text(0).value_or("")));
+    }
+    const bool hasForms = core::SqliteStatement::prepares(connection, "SELECT Base FROM BaseForms LIMIT 0");
+    std::vector<Case> cases;
+    std::ifstream in(path);
+    std::string line;
+    while (std::getline(in, line)) {
+        const std::size_t colon = line.find(':');
+        if (colon == std::string::npos) {
+            continue;
+        }
+        const std::string right = line.substr(0, colon);
+        std::set<std::string> meant;
+        if (words.contains(offers::plainText(right))) {
+            meant.insert(offers::plainText(right));
+        }
+        if (hasForms) {
+            core::SqliteStatement bases(connection, "SELECT Base FROM BaseForms WHERE Form = ?1 COLLATE NOCASE");
+            bases.bind(1, right);
+            while (bases.step()) {
+                meant.insert(offers::plainText(bases.text(0).value_or("")));
+            }
+        }
+        std::istringstream wrongs(line.substr(colon + 1));
+        std::string wrong;
+        while (wrongs >> wrong) {
+            if (!meant.empty() && !words.contains(offers::plainText(wrong))) {
+                cases.push_back({wrong, meant});
+            }
+        }
+    }
+    (void)index;
+    return cases;
+}
+
+// A speller's offers through its ispell pipe (aspell -a, hunspell -a): one line a word, "& word n m: a, b, c".
+std::vector<std::vector<std::string>> spellerOffers(const std::string& command, const std::vector<Case>& cases) {
+    char name[] = "/tmp/offers-bench-XXXXXX";
+    const int fd = mkstemp(name);
+    if (fd < 0) {
+        return {};
+    }
+    {
+        std::ofstream words(name);
+        for (const Case& c : cases) {
+            words << "^" << c.wrong << "\n";
+        }
+    }
+    close(fd);
+    std::vector<std::vector<std::string>> all;
+    FILE* pipe = popen((command + " < " + name + " 2>/dev/null").c_str(), "r");
+    if (pipe == nullptr) {
+        return {};
+    }
+    std::vector<std::string> current;
+    bool any = false;
+    char buffer[65536];
+    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) {
+        std::string line(buffer);
+        while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) {
+            line.pop_back();
+        }
+        if (line.empty()) {
+            if (any) {
+                all.push_back(current);
+            }
+            current.clear();
+            any = false;
+            continue;
+        }
+        if (line[0] == '@') {
+            continue;
+        }
+        any = true;
+        if (line[0] == '&') {
+            std::string list = line.substr(line.find(':') + 2);
+            std::istringstream items(list);
+            std::string item;
+            while (std::getline(items, item, ',')) {
+                item.erase(0, item.find_first_not_of(' '));
+                current.push_back(item);
+            }
+        }
+    }
+    pclose(pipe);
+    unlink(name);
+    return all;
+}
+
+double percentile(std::vector<double> values, double p) {
+    if (values.empty()) {
+        return 0;
+    }
+    std::sort(values.begin(), values.end());
+    return values[static_cast<std::size_t>(p * static_cast<double>(values.size() - 1))];
+}
+
+long residentKb() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("VmRSS:", 0) == 0) {
+            return std::stol(line.substr(6));
+        }
+    }
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 3) {
+        std::cerr << "usage: offers_bench DICTIONARY.mdb MISSPELLINGS.txt [--list]\n";
+        return 2;
+    }
+    using Clock = std::chrono::steady_clock;
+    const long before = residentKb();
+    const auto start = Clock::now();
+    const offers::OfferIndex index(offers::readOfferData(argv[1], "Table3"));
+    const double buildMs = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    const double builtMb = static_cast<double>(residentKb() - before) / 1024.0;
+    const std::vector<Case> cases = readCases(argv[2], argv[1], index);
+    const bool list = argc > 3 && std::string(argv[3]) == "--list";
+
+    Score ours;
+    for (const Case& c : cases) {
+        std::vector<std::string> offered;
+        for (const offers::Offer& o : index.offersFor(c.wrong)) {
+            offered.push_back(o.word);
+        }
+        ours.add(c, offered);
+        if (list) {
+            std::printf("%s [%s]:", c.wrong.c_str(), c.meant.begin()->c_str());
+            for (const auto& o : offered) {
+                std::printf(" %s%s", o.c_str(), c.meant.contains(offers::plainText(o)) ? "*" : "");
+            }
+            std::printf("\n");
+        }
+    }
+    // Every keystroke: each misspelling typed letter by letter.
+    std::vector<double> keystrokes;
+    for (const Case& c : cases) {
+        for (std::size_t n = 1; n <= c.wrong.size(); ++n) {
+            const auto t0 = Clock::now();
+            benchmark::DoNotOptimize(index.offersFor(c.wrong.substr(0, n)));
+            keystrokes.push_back(std::chrono::duration<double, std::milli>(Clock::now() - t0).count());
+        }
+    }
+    const std::vector<std::pair<std::string, std::string>> peers{{"aspell 0.60", "aspell -a -l en_US"},
+                                                                 {"hunspell 1.7", "hunspell -a -d en_US"}};
+    std::printf("\n%zu misspellings count of the file's; %zu words in the dictionary\n\n", cases.size(),
+                index.wordCount());
+    bool met = true;
+    std::vector<Score> peerScores;
+    for (const auto& [name, command] : peers) {
+        const auto offered = spellerOffers(command, cases);
+        Score score;
+        if (offered.size() == cases.size()) {
+            for (std::size_t i = 0; i < cases.size(); ++i) {
+                score.add(cases[i], offered[i]);
+            }
+        }
+        peerScores.push_back(score);
+    }
+    const auto row = [](const std::string& who, const Score& s) {
+        std::printf("| spelling offers: %s, the meant word first / among the first 3 / the first 10 (%d cases) | "
+                    "%.1f%% / %.1f%% / %.1f%% |",
+                    who.c_str(), s.cases, s.percent(s.at1), s.percent(s.at3), s.percent(s.at10));
+    };
+    row("Lexorant", ours);
+    const Score& aspell = peerScores[0];
+    const bool ahead = aspell.cases == 0 || (ours.at1 > aspell.at1 && ours.at3 > aspell.at3 && ours.at10 > aspell.at10);
+    const bool reached = ours.percent(ours.at1) >= 70 && ours.percent(ours.at3) >= 80 && ours.percent(ours.at10) >= 90;
+    std::printf(" at least 70%% / 80%% / 90%%, ahead of aspell | %s |\n", reached && ahead ? "met" : "MISSED");
+    met &= reached && ahead;
+    for (std::size_t i = 0; i < peers.size(); ++i) {
+        if (peerScores[i].cases == 0) {
+            std::printf("| spelling offers: %s | not measured (not installed) | - | - |\n", peers[i].first.c_str());
+            continue;
+        }
+        row(peers[i].first, peerScores[i]);
+        std::printf(" - | peer |\n");
+    }
+    met &= benchsupport::check("offers for a keystroke, misspellings typed letter by letter: median",
+                               percentile(keystrokes, 0.5), 5, "ms");
+    met &= benchsupport::check("offers for a keystroke: 99th percentile", percentile(keystrokes, 0.99), 16, "ms");
+    met &= benchsupport::check("building the offers (reading the words, base forms and word use; every index)", buildMs,
+                               100, "ms");
+    met &= benchsupport::check("memory of the offers, once built", builtMb, 40, "MB");
+    return met ? 0 : 1;
+}

@@ -1,0 +1,165 @@
+// The find box's offers: what a typed text stands for, base words, spelling offers, words that begin with it; and
+// what they are read from.
+#include "core/offers/Folding.h"
+#include "core/offers/OfferData.h"
+#include "core/offers/OfferIndex.h"
+#include "tests/support/TestDatabase.h"
+
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+using offers::Offer;
+using offers::OfferData;
+using offers::OfferIndex;
+
+namespace {
+
+// Each offer as the list shows it: the word, and "< form" when it is offered as the base form of a text.
+std::vector<std::string> shown(const OfferIndex& index, std::string_view typed, std::size_t most = 10) {
+    std::vector<std::string> rows;
+    for (const Offer& offer : index.offersFor(typed, most)) {
+        rows.push_back(offer.baseFormOf.empty() ? offer.word : offer.word + " < " + offer.baseFormOf);
+    }
+    return rows;
+}
+
+OfferData dictionary() {
+    OfferData data;
+    data.words = {"abate",      "accommodate",   "accordion",  "biscuit", "cafe",      "came",   "dame",
+                  "definitely", "defiantly",     "give",       "give in", "ice cream", "look",   "look up",
+                  "mother",     "mother-in-law", "naïve",      "receive", "relieve",   "Recife", "run",
+                  "separate",   "desperate",     "well-known", "Émile",   "apple",     "Apple",  "apple"};
+    data.baseForms = {{"biscuits", "biscuit"},
+                      {"looked", "look"},
+                      {"gave", "give"},
+                      {"mothers", "mother"},
+                      {"mothers-in-law", "mother-in-law"},
+                      {"ran", "run"}};
+    data.wordUse = {{"came", 400}, {"dame", 3}, {"receive", 240}, {"Recife", 1}, {"relieve", 30}};
+    return data;
+}
+
+struct OfferCase {
+    const char* name;
+    std::string typed;
+    std::vector<std::string> first; // what the first offers must be, in order
+};
+
+class Offers : public ::testing::TestWithParam<OfferCase> {};
+
+} // namespace
+
+TEST_P(Offers, LeadToTheMeantWordFirst) {
+    static const OfferIndex index(dictionary());
+    const std::vector<std::string> rows = shown(index, GetParam().typed);
+    ASSERT_GE(rows.size(), GetParam().first.size()) << ::testing::PrintToString(rows);
+    EXPECT_EQ(std::vector<std::string>(rows.begin(), rows.begin() + static_cast<long>(GetParam().first.size())),
+              GetParam().first)
+        << ::testing::PrintToString(rows);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    OfferIndex, Offers,
+    ::testing::Values(
+        // Misspellings: a letter swapped, a wrong vowel, a doubled letter written once, a letter left out.
+        OfferCase{"Swapped", "recieve", {"receive"}}, OfferCase{"WrongVowel", "definately", {"definitely"}},
+        OfferCase{"DoubleWrittenOnce", "accomodate", {"accommodate"}}, OfferCase{"Vowels", "seperate", {"separate"}},
+        OfferCase{"ThroughAnInflectedForm", "biscits", {"biscuit < biscuits"}},
+        // Of two words one slip away, the more common first; the store's order where nothing says which is.
+        OfferCase{"CommonFirst", "bame", {"came", "dame"}},
+        // Spaces, hyphens, accents and letter case forgiven, both ways.
+        OfferCase{"Blanks", "  run ", {"run"}}, OfferCase{"HyphenForSpace", "ice-cream", {"ice cream"}},
+        OfferCase{"Joined", "icecream", {"ice cream"}}, OfferCase{"SpaceForHyphen", "well known", {"well-known"}},
+        OfferCase{"AccentTyped", "café", {"cafe"}}, OfferCase{"AccentStored", "NAIVE", {"naïve"}},
+        OfferCase{"CombiningAccent", "E\xCC\x81mile", {"Émile"}},
+        // Inflected forms and phrases lead to their base words, saying so.
+        OfferCase{"InflectedForm", "Ran", {"run < Ran"}}, OfferCase{"Phrase", "looked  up", {"look up < looked up"}},
+        OfferCase{"IrregularPhrase", "gave in", {"give in < gave in"}},
+        OfferCase{"PhraseWithHyphens", "mothers in law", {"mother-in-law < mothers in law"}},
+        // The same text stored twice is offered once; texts differing in case are different words.
+        OfferCase{"StoredTwice", "apple", {"apple", "Apple"}}),
+    [](const auto& param) { return std::string(param.param.name); });
+
+// What must not be offered: spelling offers for a word of the store or a single letter, a word twice, more than asked.
+TEST(OfferIndex, OffersOnlyWhatCanBeFoundAndNoMoreThanAsked) {
+    const OfferIndex index(dictionary());
+    EXPECT_EQ(shown(index, "apple"), (std::vector<std::string>{"apple", "Apple"}));
+    EXPECT_EQ(shown(index, "run"), std::vector<std::string>{"run"});
+    EXPECT_TRUE(shown(index, "x").empty());
+    EXPECT_TRUE(shown(index, "   ").empty());
+    EXPECT_TRUE(shown(index, "qqqqqqqqqqqqqqqqqqqq").empty());
+    EXPECT_LE(shown(index, "a", 3).size(), 3u);
+
+    OfferData many;
+    many.words = {"form"};
+    for (int i = 0; i < 5000; ++i) {
+        many.words.push_back("base" + std::to_string(i));
+        many.baseForms.emplace_back("form", "base" + std::to_string(i));
+    }
+    many.baseForms.emplace_back("form", "no word of the store");
+    many.baseForms.emplace_back("form", "");
+    many.baseForms.emplace_back("", "form");
+    const OfferIndex crowded(std::move(many));
+    const std::vector<Offer> offered = crowded.offersFor("form");
+    ASSERT_EQ(offered.size(), 10u);
+    EXPECT_EQ(offered[0].word, "form");
+    EXPECT_EQ(offered[1].word, "base0");
+}
+
+// Words that begin with the typed text, in the store's order, letter case and accents forgiven.
+TEST(OfferIndex, WordsBeginningWithTheTextInTheStoresOrder) {
+    OfferData data;
+    data.words = {"zeal", "abate", "Abbey", "\xC3\x89mile", "emit", "abacus", "o'clock", "ice cream"};
+    for (int i = 0; i < 12; ++i) {
+        data.words.push_back("many" + std::to_string(i));
+    }
+    const OfferIndex index(std::move(data));
+    using Words = std::vector<std::string>;
+    EXPECT_EQ(index.wordsBeginningWith("", 10), Words{});
+    EXPECT_EQ(index.wordsBeginningWith("abacuses", 10), Words{});
+    EXPECT_EQ(index.wordsBeginningWith("AB", 10), (Words{"abate", "Abbey", "abacus"}));
+    EXPECT_EQ(index.wordsBeginningWith("\xC3\xA9M", 10), (Words{"\xC3\x89mile", "emit"}));
+    EXPECT_EQ(index.wordsBeginningWith("o'", 10), Words{"o'clock"});
+    EXPECT_EQ(index.wordsBeginningWith("ice-c", 10), Words{"ice cream"});
+    EXPECT_EQ(index.wordsBeginningWith("many", 10),
+              (Words{"many0", "many1", "many2", "many3", "many4", "many5", "many6", "many7", "many8", "many9"}));
+}
+
+// A user's tables as they come: BaseForms declared WITHOUT ROWID, bases that are NULL, BLOB, empty or no word, counts
+// that are no numbers, tables without the expected columns. What cannot be used is passed over, never an error.
+TEST(OfferData, ReadsWhatItCanUseOfTheUsersTables) {
+    const testsupport::TempDir dir;
+    const auto file = dir.path() / "db2.mdb";
+    testsupport::writeWordDatabase(file, {{"goose", "a bird"}, {"run", "to go fast"}, {std::nullopt, "none"}});
+    sqlite3* raw = nullptr;
+    ASSERT_EQ(sqlite3_open(file.c_str(), &raw), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(raw,
+                           "CREATE TABLE BaseForms (Form TEXT, Base TEXT, PRIMARY KEY (Form)) WITHOUT ROWID;"
+                           "INSERT INTO BaseForms VALUES ('geese', 'goose'), ('ran', 'run'), ('a', ''), ('b', 'stork'),"
+                           " ('c', x'676f6f7365'), ('d', NULL);"
+                           "CREATE TABLE WordUse (Word TEXT, Count);"
+                           "INSERT INTO WordUse VALUES ('goose', 12), ('run', 'often'), (x'00', 3);",
+                           nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    sqlite3_close(raw);
+    const OfferData data = offers::readOfferData(file.string(), "table3");
+    EXPECT_EQ(data.words, (std::vector<std::string>{"goose", "run"}));
+    EXPECT_EQ(data.baseForms, (std::vector<std::pair<std::string, std::string>>{{"geese", "goose"}, {"ran", "run"}}));
+    EXPECT_EQ(data.wordUse, (std::vector<std::pair<std::string, double>>{{"goose", 12.0}}));
+
+    ASSERT_EQ(sqlite3_open(file.c_str(), &raw), SQLITE_OK);
+    ASSERT_EQ(
+        sqlite3_exec(raw, "DROP TABLE BaseForms; CREATE TABLE BaseForms (Other TEXT);", nullptr, nullptr, nullptr),
+        SQLITE_OK);
+    sqlite3_close(raw);
+    EXPECT_TRUE(offers::readOfferData(file.string(), "Table3").baseForms.empty());
+    EXPECT_TRUE(offers::readOfferData((dir.path() / "missing.mdb").string(), "Table3").words.empty());
+    EXPECT_TRUE(offers::readOfferData(file.string(), "NoSuchTable").words.empty());
+}
+
+TEST(Folding, PlainAndJoinedTexts) {
+    EXPECT_EQ(offers::plainText("  Ice \t Cream "), "ice cream");
+    EXPECT_EQ(offers::plainText("Caf\xC3\xA9 Na\xC3\xAFve"), "cafe naive");
+    EXPECT_EQ(offers::plainText("E\xCC\x81MILE"), "emile");
+    EXPECT_EQ(offers::joinedText("mother-in law"), "motherinlaw");
+}

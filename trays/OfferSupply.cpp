@@ -1,0 +1,40 @@
+#include "trays/OfferSupply.h"
+
+#include <utility>
+
+namespace trays {
+
+OfferSupply::OfferSupply(QObject* parent, std::function<void()> whenReady)
+    : QObject(parent), m_whenReady(std::move(whenReady)) {}
+
+OfferSupply::~OfferSupply() {
+    if (m_thread != nullptr) {
+        m_thread->wait();
+        delete m_thread;
+    }
+}
+
+void OfferSupply::start(Reader read) {
+    if (m_thread != nullptr) {
+        return;
+    }
+    m_thread = QThread::create([this, read = std::move(read)] {
+        try {
+            m_index = std::make_unique<offers::OfferIndex>(read());
+        } catch (const std::exception&) {
+            // No offers (out of memory, say): the find works as ever without them.
+            m_index.reset();
+        }
+    });
+    // Finished is delivered on this object's thread, the window's, after the builder has let go of the index.
+    connect(m_thread, &QThread::finished, this, [this] {
+        m_ready = m_index != nullptr;
+        if (m_ready && m_whenReady) {
+            m_whenReady();
+        }
+    });
+    m_thread->setObjectName(QStringLiteral("offers"));
+    m_thread->start(QThread::LowPriority);
+}
+
+} // namespace trays
