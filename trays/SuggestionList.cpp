@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QScreen>
 #include <QStyle>
+#include <QTimer>
 #include <utility>
 
 namespace trays {
@@ -112,7 +113,13 @@ void SuggestionList::selectionChanged() {
     }
     const QList<QListWidgetItem*> selected = m_list->selectedItems();
     if (!selected.isEmpty()) {
-        choose(selected.front());
+        // After the tool's call has returned: the find may show a message box, which waits for the user.
+        QTimer::singleShot(0, this, [this, word = selected.front()->data(WordRole).toString()] {
+            if (isVisible()) {
+                hide();
+                m_chosen(word);
+            }
+        });
     }
 }
 

@@ -30,7 +30,7 @@ fBottomTray::fBottomTray() : TrayForm(skin::findTrayDesign()) {
     });
     Offers = new OfferSupply(this, [this] {
         // Offers for what was typed while they were being built.
-        if (Text3->hasFocus() && !Text3->text().isEmpty()) {
+        if (isVisible() && !Text3->text().isEmpty()) {
             ShowOffers(Text3->text());
         }
     });
@@ -98,9 +98,9 @@ void fBottomTray::PrepareOffers() {
         return;
     }
     // An Access file is read by the view's own reader; the index is built from its words off this thread.
-    offers::OfferData data;
-    data.words = rstInfo->Words();
-    Offers->start([data = std::move(data)]() mutable { return std::move(data); });
+    offers::OfferData words;
+    words.words = rstInfo->Words();
+    Offers->start([words = std::move(words)]() mutable { return std::move(words); });
 }
 
 void fBottomTray::showEvent(QShowEvent* event) {

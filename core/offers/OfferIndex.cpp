@@ -259,13 +259,22 @@ std::vector<Offer> OfferIndex::offersFor(std::string_view typed, std::size_t mos
     }
     const bool known = !offers.empty();
     const std::vector<Id> prefixes = prefixed(joined, most);
+    std::vector<std::pair<Id, std::string>> near;
     if (!known && joined.size() >= 2) {
-        for (auto& [id, form] : spellings(joined)) {
-            offer(id, std::move(form));
-        }
+        near = spellings(joined);
     }
-    for (const Id id : prefixes) {
-        offer(id, {});
+    // A text that begins words may be a word still being typed: its first few completions come before the
+    // spelling offers, and the rest after them.
+    constexpr std::size_t CompletionsFirst = 2;
+    std::size_t k = 0;
+    for (; k < prefixes.size() && k < CompletionsFirst; ++k) {
+        offer(prefixes[k], {});
+    }
+    for (auto& [id, form] : near) {
+        offer(id, std::move(form));
+    }
+    for (; k < prefixes.size(); ++k) {
+        offer(prefixes[k], {});
     }
     return offers;
 }

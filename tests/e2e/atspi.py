@@ -45,6 +45,18 @@ def main():
             if child is not None and child.name:
                 print(child.name)
         return 0
+    if verb == "choose":  # the row named by the fourth argument, by its own action
+        for child in node:
+            if child is not None and child.name == sys.argv[4]:
+                action = child.queryAction()
+                names = [action.getName(i) for i in range(action.nActions)]
+                if not names:
+                    print(f"the row {sys.argv[4]!r} offers no action", file=sys.stderr)
+                    return 1
+                action.doAction(0)
+                return 0
+        print(f"no row {sys.argv[4]!r}", file=sys.stderr)
+        return 1
     action = node.queryAction()
     names = [action.getName(i) for i in range(action.nActions)]
     if "Press" not in names:

@@ -163,6 +163,7 @@ TEST_F(Words, LongOffersAreReadWholeAndSelectingOneChoosesIt) {
     EXPECT_EQ(list.horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
 
     list.item(0)->setSelected(true);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !prompts().isEmpty(); }, 2000));
     EXPECT_EQ(prompts(), QStringList{"DATA FOUND"});
     EXPECT_EQ(word(), "zeal");
 }
