@@ -1,5 +1,6 @@
 #include "trays/OfferSupply.h"
 
+#include <malloc.h>
 #include <utility>
 
 namespace trays {
@@ -21,6 +22,7 @@ void OfferSupply::start(Reader read) {
     m_thread = QThread::create([this, read = std::move(read)] {
         try {
             m_index = std::make_unique<offers::OfferIndex>(read());
+            malloc_trim(0); // what reading and sorting took goes back to the system
         } catch (const std::exception&) {
             // No offers (out of memory, say): the find works as ever without them.
             m_index.reset();

@@ -97,7 +97,8 @@ struct Speller::Search {
         float* first = rows.data();
         first[0] = 0.0F;
         for (std::size_t i = 1; i < width; ++i) {
-            first[i] = first[i - 1] + added(typed[i - 1], i > 1 ? typed[i - 2] : 0, 0) + (i == 1 ? FirstLetter : 0.0F);
+            first[i] =
+                first[i - 1] + added(typed[i - 1], i > 1 ? typed[i - 2] : '\0', '\0') + (i == 1 ? FirstLetter : 0.0F);
         }
     }
 
@@ -106,13 +107,13 @@ struct Speller::Search {
         const float* up = &rows[(d - 1) * width];
         float* row = &rows[d * width];
         const char w = path[d - 1];
-        const char wBefore = d > 1 ? path[d - 2] : 0;
+        const char wBefore = d > 1 ? path[d - 2] : '\0';
         const float startSlip = d == 1 ? FirstLetter : 0.0F;
         row[0] = up[0] + leftOut(w, wBefore) + startSlip;
         float least = row[0];
         for (std::size_t i = 1; i < width; ++i) {
             const char t = typed[i - 1];
-            const char tBefore = i > 1 ? typed[i - 2] : 0;
+            const char tBefore = i > 1 ? typed[i - 2] : '\0';
             const float slip = (i == 1 || d == 1) ? FirstLetter : 0.0F;
             float best = up[i - 1] + (t == w ? 0.0F : changed(t, w) + slip);
             best = std::min(best, up[i] + leftOut(w, wBefore) + slip);

@@ -12,6 +12,7 @@ PACKAGES=(
     dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0
     desktop-file-utils appstream dpkg-dev
     wordnet-base fonts-liberation2 fonts-dejavu-core
+    aspell aspell-en hunspell hunspell-en-us
 )
 
 as_root() {
