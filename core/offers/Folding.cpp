@@ -43,23 +43,26 @@ std::string foldedLetters(std::string_view utf8) {
 
 } // namespace
 
-std::string plainText(std::string_view utf8) {
-    const std::string folded = foldedLetters(utf8);
-    std::string plain;
-    plain.reserve(folded.size());
+std::string tidyBlanks(std::string_view text) {
+    std::string tidy;
+    tidy.reserve(text.size());
     bool blank = false;
-    for (const char c : folded) {
+    for (const char c : text) {
         if (isBlank(c)) {
-            blank = !plain.empty();
+            blank = !tidy.empty();
             continue;
         }
         if (blank) {
-            plain += ' ';
+            tidy += ' ';
             blank = false;
         }
-        plain += c;
+        tidy += c;
     }
-    return plain;
+    return tidy;
+}
+
+std::string plainText(std::string_view utf8) {
+    return tidyBlanks(foldedLetters(utf8));
 }
 
 std::string joinedText(std::string_view plain) {

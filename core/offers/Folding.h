@@ -9,6 +9,9 @@ namespace offers {
 // and "cafe" alike), blanks at either end dropped and blanks inside made one space.
 std::string plainText(std::string_view utf8);
 
+// The text with blanks at either end dropped and blanks inside made one space; letters kept as they are.
+std::string tidyBlanks(std::string_view text);
+
 // The plain text with its spaces and hyphens taken out, so that "ice cream", "ice-cream" and "icecream" are alike.
 std::string joinedText(std::string_view plain);
 

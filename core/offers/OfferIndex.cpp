@@ -30,24 +30,6 @@ float spellingBudget(std::size_t letters) {
 // How much being common weighs against a slip: a word ten times as common as another may be one slip further.
 constexpr float UseWeight = 0.15F;
 
-// The typed text with its blanks tidied, letter case and accents kept: what an offer says it is the base form of.
-std::string tidied(std::string_view typed) {
-    std::string tidy;
-    bool blank = false;
-    for (const char c : typed) {
-        if (c == ' ' || c == '\t' || c == '\r' || c == '\n') {
-            blank = !tidy.empty();
-            continue;
-        }
-        if (blank) {
-            tidy += ' ';
-            blank = false;
-        }
-        tidy += c;
-    }
-    return tidy;
-}
-
 // The words of a phrase: its parts between spaces and hyphens.
 std::vector<std::string_view> partsOf(std::string_view plain) {
     std::vector<std::string_view> parts;
@@ -250,7 +232,7 @@ std::vector<Offer> OfferIndex::offersFor(std::string_view typed, std::size_t mos
     for (const Id id : wordsJoinedAs(joined)) {
         offer(id, {});
     }
-    const std::string shown = tidied(typed);
+    const std::string shown = tidyBlanks(typed); // what an offer says it is the base form of
     for (const auto& [id, form] : basesOf(plain)) {
         offer(id, shown);
     }
