@@ -5,7 +5,7 @@ include(GNUInstallDirs)
 set(LEXORANT_APP_ID example.lexorant.Lexorant)
 set(LEXORANT_INSTALL_DIR lib/lexorant) # one place on every system, not a multiarch directory
 
-install(TARGETS lexorant RUNTIME DESTINATION ${LEXORANT_INSTALL_DIR})
+install(TARGETS lexorant lexorant-jet-reader RUNTIME DESTINATION ${LEXORANT_INSTALL_DIR})
 set(bin ${CMAKE_BINARY_DIR}/bin)
 install(FILES ${bin}/main.pts ${bin}/lh.pts ${bin}/rh.pts ${bin}/bot.pts ${bin}/db2.mdb ${bin}/WORDNET-LICENSE
         DESTINATION ${LEXORANT_INSTALL_DIR})

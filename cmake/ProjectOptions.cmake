@@ -2,12 +2,16 @@
 option(LEXORANT_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
 option(LEXORANT_WERROR "Treat compiler warnings as errors" OFF)
 
-add_library(lexorant_options INTERFACE)
-target_compile_features(lexorant_options INTERFACE cxx_std_20)
-target_compile_options(lexorant_options INTERFACE -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wno-sign-conversion)
+# The warnings alone, for a program that must run without the sanitizers' run-time.
+add_library(lexorant_warnings INTERFACE)
+target_compile_features(lexorant_warnings INTERFACE cxx_std_20)
+target_compile_options(lexorant_warnings INTERFACE -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wno-sign-conversion)
 if(LEXORANT_WERROR)
-  target_compile_options(lexorant_options INTERFACE -Werror)
+  target_compile_options(lexorant_warnings INTERFACE -Werror)
 endif()
+
+add_library(lexorant_options INTERFACE)
+target_link_libraries(lexorant_options INTERFACE lexorant_warnings)
 
 if(LEXORANT_SANITIZE)
   target_compile_options(lexorant_options INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer

@@ -28,7 +28,7 @@ namespace {
 // The directory lookup with normal attributes: directories and hidden files count as missing.
 bool regionFileExists(const QString& fileName) {
     if (fileName.isEmpty() || fileName.contains(QChar(u'\0'))) {
-        throw RuntimeError(52, "Bad file name or number");
+        throw RuntimeError(err::BadFileNameOrNumber, "Bad file name or number");
     }
     const QFileInfo info(fileName);
     return info.isFile() && !info.isHidden();

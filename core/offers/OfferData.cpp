@@ -1,7 +1,7 @@
 #include "core/offers/OfferData.h"
 
-#include "core/store/RecordSource.h"
-#include "core/store/Sqlite.h"
+#include "core/store/sqlite/Sqlite.h"
+#include "core/store/sqlite/SqliteTables.h"
 #include "platform/headless/RuntimeError.h"
 
 #include <unordered_set>
@@ -63,17 +63,15 @@ OfferData readOfferData(const std::string& path, const std::string& table) {
     OfferData data;
     try {
         const auto connection = SqliteConnection::openReadOnly(path);
-        SqliteStatement lookup(connection, "SELECT name FROM sqlite_schema WHERE type IN ('table', 'view') AND "
-                                           "name = ?1 COLLATE NOCASE");
-        if (!lookup.bind(1, table).step()) {
+        auto words = sqliteBackend(connection)->openTable(table);
+        if (!words) {
             return data;
         }
-        core::RecordSource::open(connection, *lookup.text(0))
-            ->scan(0, [&data](std::int64_t, const std::optional<std::string>& word) {
-                if (word) {
-                    data.words.push_back(*word);
-                }
-            });
+        (*words)->scan(0, [&data](std::int64_t, const std::optional<std::string>& word) {
+            if (word) {
+                data.words.push_back(*word);
+            }
+        });
         readTables(connection, data);
     } catch (const platform::RuntimeError&) {
         // the offers are built from what could be read

@@ -1,6 +1,8 @@
 #include "core/store/Database.h"
 
-#include "core/store/JetSource.h"
+#include "core/store/FileFormat.h"
+#include "core/store/jet/JetTable.h"
+#include "core/store/sqlite/SqliteTables.h"
 #include "platform/headless/RuntimeError.h"
 
 #include <cctype>
@@ -36,7 +38,7 @@ std::string tableOfQuery(const std::string& sql) {
         return lower == keyword;
     };
     if (words.size() != 4 || !is(words[0], "select") || words[1] != "*" || !is(words[2], "from")) {
-        throw RuntimeError(3131, "Syntax error in FROM clause of '" + sql + "'.");
+        throw RuntimeError(platform::err::SyntaxInFrom, "Syntax error in FROM clause of '" + sql + "'.");
     }
     std::string table = words[3];
     if (table.size() > 2 && table.front() == '[' && table.back() == ']') {
@@ -53,30 +55,13 @@ std::string tableOfQuery(const std::string& sql) {
 }
 } // namespace
 
-std::unique_ptr<Database> Database::jet(std::string path) {
-    std::unique_ptr<Database> db(new Database());
-    db->m_jetPath = std::move(path);
-    return db;
-}
-
 std::unique_ptr<Recordset> Database::OpenRecordset(const std::string& sql, int /*type*/) {
     const std::string table = tableOfQuery(sql);
-    if (!m_connection) {
-        try {
-            return std::make_unique<Recordset>(openJetSource(m_jetPath, table));
-        } catch (const RuntimeError& error) {
-            if (error.number() == platform::err::TableNotFound) {
-                raiseTableNotFound(table);
-            }
-            throw;
-        }
-    }
-    SqliteStatement lookup(m_connection, "SELECT name FROM sqlite_schema WHERE type IN ('table', 'view') AND "
-                                         "name = ?1 COLLATE NOCASE");
-    if (!lookup.bind(1, table).step()) {
+    auto source = m_backend->openTable(table);
+    if (!source) {
         raiseTableNotFound(table);
     }
-    return std::make_unique<Recordset>(RecordSource::open(m_connection, *lookup.text(0)));
+    return std::make_unique<Recordset>(std::move(*source));
 }
 
 DBEngine::DBEngine() {
@@ -90,11 +75,10 @@ DBEngine& DBEngine::instance() {
 
 std::unique_ptr<Database> DBEngine::OpenDatabase(const std::string& path) {
     if (formatOf(path) == FileFormat::Jet) {
-        checkJetHeader(path);
-        return Database::jet(path); // read when a view opens, by a reader process of its own
+        return std::make_unique<Database>(jetBackend(path)); // each table read by a reader process of its own
     }
     // Anything else goes to SQLite, which tells a file that is no database from one it can read.
-    return std::make_unique<Database>(SqliteConnection::openReadOnly(path));
+    return std::make_unique<Database>(sqliteBackend(SqliteConnection::openReadOnly(path)));
 }
 
 } // namespace core

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "core/store/Sqlite.h"
-
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -19,11 +17,6 @@ class RecordSource {
 public:
     virtual ~RecordSource() = default;
 
-    // A table with row ids is read record by record as the view moves. A table without them (declared WITHOUT
-    // ROWID) and a view are read once, in their own order, and shared by every view of the same file.
-    static std::unique_ptr<RecordSource> open(const std::shared_ptr<SqliteConnection>& connection,
-                                              const std::string& table);
-
     virtual const std::vector<std::string>& columns() const = 0;
     virtual std::optional<std::int64_t> first() = 0;
     virtual std::optional<std::int64_t> last() = 0;
@@ -36,8 +29,39 @@ public:
                       const std::function<void(std::int64_t key, const std::optional<std::string>& value)>& visit) = 0;
 };
 
-// A key for what was read of a table of a file: it changes when the file does (its size or its time), so that
-// records read once are shared only while the file stays as it was.
-std::string readKey(const std::string& path, const std::string& table);
+// A table's records held in memory in the table's order: read whole when it is made, or a few at a time as views
+// need them (readMore). The views of one file share it.
+class MemoryTable {
+public:
+    explicit MemoryTable(std::vector<std::string> columns) : m_columns(std::move(columns)) {}
+    virtual ~MemoryTable() = default;
+    MemoryTable(const MemoryTable&) = delete;
+    MemoryTable& operator=(const MemoryTable&) = delete;
+
+    const std::vector<std::string>& columns() const { return m_columns; }
+    // Whether the record exists, reading up to it.
+    bool has(std::size_t index);
+    const RecordValues& record(std::size_t index) const { return m_records[index]; }
+    // How many records the table holds, reading it to its end.
+    std::size_t size();
+    void add(RecordValues values) { m_records.push_back(std::move(values)); }
+
+protected:
+    // Adds at least one more record; false at the end of the table.
+    virtual bool readMore() { return false; }
+
+private:
+    std::vector<std::string> m_columns;
+    std::vector<RecordValues> m_records;
+};
+
+// A view over a table held in memory; the keys are the records' positions.
+std::unique_ptr<RecordSource> memorySource(std::shared_ptr<MemoryTable> table);
+
+// The table of a file that another view of the same file already holds, or read now with read() (which may give
+// nothing: a table not found). What is held is shared while any view lives, and read again when the file has
+// changed (its size or its time) in between.
+std::shared_ptr<MemoryTable> sharedTable(const std::string& path, const std::string& table,
+                                         const std::function<std::shared_ptr<MemoryTable>()>& read);
 
 } // namespace core

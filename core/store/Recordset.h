@@ -1,7 +1,6 @@
 #pragma once
 
 #include "core/store/RecordSource.h"
-#include "core/store/Sqlite.h"
 
 #include <cstdint>
 #include <memory>

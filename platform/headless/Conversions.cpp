@@ -11,7 +11,7 @@ std::int32_t intDivide(double a, double b) {
     const std::int32_t dividend = toInt32(a);
     const std::int32_t divisor = toInt32(b);
     if (divisor == 0) {
-        throw RuntimeError(11, "Division by zero");
+        throw RuntimeError(err::DivisionByZero, "Division by zero");
     }
     if (dividend == std::numeric_limits<std::int32_t>::min() && divisor == -1) {
         raiseOverflow();

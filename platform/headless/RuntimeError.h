@@ -28,15 +28,20 @@ namespace err {
 inline constexpr int OutOfMemory = 7;
 inline constexpr int Overflow = 6;
 inline constexpr int SubscriptOutOfRange = 9;
+inline constexpr int DivisionByZero = 11;
+inline constexpr int BadFileNameOrNumber = 52;
 inline constexpr int FileNotFound = 53;
 inline constexpr int DeviceIO = 57;
 inline constexpr int PathFileAccess = 75;
 inline constexpr int NoCurrentRecord = 3021;
 inline constexpr int CouldNotFindFile = 3024;
 inline constexpr int NotValidPassword = 3031;
+inline constexpr int CannotOpenFile = 3051;
 inline constexpr int UnknownField = 3070;
 inline constexpr int SyntaxInCriterion = 3077;
 inline constexpr int TableNotFound = 3078;
+inline constexpr int SyntaxInFrom = 3131;
+inline constexpr int DatabaseError = 3146;
 inline constexpr int ItemNotInCollection = 3265;
 inline constexpr int UnrecognizedFormat = 3343;
 } // namespace err

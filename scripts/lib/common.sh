@@ -5,7 +5,7 @@ ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 # Everything to build, run and test the program on a fresh Debian 12.
 PACKAGES=(
     build-essential cmake pkg-config
-    qt6-base-dev qt6-qpa-plugins libgl-dev libsqlite3-dev mdbtools-dev libxcb1-dev libxcb-shape0-dev libfontconfig-dev
+    qt6-base-dev qt6-qpa-plugins libgl-dev libsqlite3-dev mdbtools-dev libseccomp-dev libxcb1-dev libxcb-shape0-dev libfontconfig-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev clang-format clang-tidy
     xvfb xauth x11-utils xdotool xclip imagemagick openbox sqlite3

@@ -9,7 +9,7 @@
 #include "core/offers/Folding.h"
 #include "core/offers/OfferData.h"
 #include "core/offers/OfferIndex.h"
-#include "core/store/Sqlite.h"
+#include "core/store/sqlite/Sqlite.h"
 
 #include <algorithm>
 #include <chrono>

@@ -3,7 +3,7 @@
 #include "core/offers/OfferData.h"
 #include "core/store/Criterion.h"
 #include "core/store/Database.h"
-#include "core/store/Sqlite.h"
+#include "core/store/sqlite/Sqlite.h"
 #include "tests/bench/BenchTargets.h"
 #include "tests/support/TestDatabase.h"
 

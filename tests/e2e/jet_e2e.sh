@@ -47,7 +47,7 @@ after=$(cd "$WORK" && ls -A | grep -v '\.log$' | sort | tr '\n' ' ')
 # The same file with a database password: the engine's error in a box, and the program ends when it is closed.
 locked=$WORK/password
 mkdir "$locked"
-cp "$WORK/lexorant" "$WORK"/*.pts "$locked/"
+cp "$WORK/lexorant" "$WORK/lexorant-jet-reader" "$WORK"/*.pts "$locked/"
 cp "$(dirname "$5")/password.mdb" "$locked/db2.mdb"
 (cd / && exec "$locked/lexorant" >"$locked/out.log" 2>&1) &
 pid=$!

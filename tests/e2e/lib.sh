@@ -9,6 +9,7 @@ start_program() {
     local program=$1 wordnet2db=$2 wordlist=$3 regions=$4
     WORK=$(mktemp -d)
     cp "$program" "$WORK/lexorant"
+    cp "$(dirname "$program")/lexorant-jet-reader" "$WORK/" # the Access reader goes beside the program
     cp "$regions"/main.pts "$regions"/lh.pts "$regions"/rh.pts "$regions"/bot.pts "$WORK/"
     # E2E_REGIONS: region files that take the place of the usual ones ("main.pts=FILE lh.pts=FILE").
     local swap

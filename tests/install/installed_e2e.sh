@@ -27,7 +27,7 @@ else
     prefix="$root/usr"
 fi
 
-for f in bin/lexorant lib/lexorant/lexorant lib/lexorant/db2.mdb lib/lexorant/main.pts lib/lexorant/WORDNET-LICENSE \
+for f in bin/lexorant lib/lexorant/lexorant lib/lexorant/lexorant-jet-reader lib/lexorant/db2.mdb lib/lexorant/main.pts lib/lexorant/WORDNET-LICENSE \
          share/applications/example.lexorant.Lexorant.desktop share/metainfo/example.lexorant.Lexorant.metainfo.xml \
          share/icons/hicolor/48x48/apps/example.lexorant.Lexorant.png \
          share/icons/hicolor/scalable/apps/example.lexorant.Lexorant.svg; do

@@ -184,7 +184,18 @@ TEST_F(WordStore, OpeningErrorsNameTheFileOrTable) {
     auto db = DBEngine::instance().OpenDatabase(file().string());
     EXPECT_EQ(errorOf([&] { db->OpenRecordset("Select * From Table3"); }, &description), platform::err::TableNotFound);
     EXPECT_NE(description.find("'Table3'"), std::string::npos);
-    EXPECT_EQ(errorOf([&] { db->OpenRecordset("Delete From Words"); }), 3131);
+    EXPECT_EQ(errorOf([&] { db->OpenRecordset("Delete From Words"); }), platform::err::SyntaxInFrom);
+
+    // An SQLite file damaged past its header is no database the engine recognises.
+    std::string damaged = testsupport::readBytes(file());
+    for (std::size_t at = 100; at < damaged.size(); ++at) {
+        damaged[at] = static_cast<char>(at * 7);
+    }
+    const auto damagedPath = m_dir.path() / "damaged.mdb";
+    testsupport::writeBytes(damagedPath, damaged);
+    EXPECT_EQ(
+        errorOf([&] { DBEngine::instance().OpenDatabase(damagedPath.string())->OpenRecordset("Select * From Words"); }),
+        platform::err::UnrecognizedFormat);
 
     EXPECT_EQ(errorOf([&] { DBEngine::instance().OpenDatabase(m_dir.path().string()); }),
               platform::err::CouldNotFindFile); // a directory is no file
@@ -297,6 +308,17 @@ TEST_P(TableWithoutRowids, BrowsesFindsAndKeepsViewsApart) {
     EXPECT_TRUE(other->NoMatch());
     EXPECT_EQ(word(*other), "fig");
     EXPECT_TRUE(rs->Bof()); // the other view never moved this one
+
+    // What was read once is read again for a new view when the file has changed, even while views of it live.
+    {
+        sqlite3* raw = nullptr;
+        ASSERT_EQ(sqlite3_open(file().c_str(), &raw), SQLITE_OK);
+        ASSERT_EQ(sqlite3_exec(raw, "INSERT INTO Words VALUES ('kiwi', 'k')", nullptr, nullptr, nullptr), SQLITE_OK);
+        sqlite3_close(raw);
+    }
+    auto later = DBEngine::instance().OpenDatabase(file().string())->OpenRecordset("Select * From Table3");
+    later->FindFirst("Name = 'kiwi'");
+    EXPECT_FALSE(later->NoMatch());
 }
 
 INSTANTIATE_TEST_SUITE_P(

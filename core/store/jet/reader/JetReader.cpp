@@ -1,12 +1,15 @@
-// An Access table read through libmdb and written out as a stream, in the reader process that JetSource starts.
-#include "core/store/JetReader.h"
+// An Access table read through libmdb and written out as a stream, in the reader program.
+#include "core/store/jet/reader/JetReader.h"
 
-#include "platform/headless/RuntimeError.h"
+#include "core/store/jet/JetStream.h"
 
 // glib first: mdbtools.h includes it inside its own C linkage block.
 #include <glib.h>
 #include <iconv.h>
 #include <mdbtools.h>
+
+// libmdb's walk of a usage map, which its header does not declare.
+extern "C" gint32 mdb_map_find_next(MdbHandle* mdb, unsigned char* map, unsigned int map_sz, guint32 start_pg);
 
 #include <algorithm>
 #include <cstdio>
@@ -15,19 +18,20 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <stdexcept>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
 
 namespace core {
 
-using platform::RuntimeError;
-namespace err = platform::err;
-
-void raiseUnreadableJet(const std::string& path, const char* what) {
-    throw RuntimeError(err::UnrecognizedFormat, "Unrecognized database format '" + path + "' (" + what + ").");
-}
-
 namespace {
+
+// Damage found in the file, and what it is.
+class Damage : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
 
 // libmdb gives up on pages it cannot make sense of, but it trusts the page size and the counts it reads: a file
 // must hold whole pages, at least the header page and the catalog's. Its size.
@@ -36,7 +40,7 @@ std::uintmax_t checkShape(const std::string& path) {
     const auto size = std::filesystem::file_size(path, ec);
     constexpr std::uintmax_t SmallestPage = 2048;
     if (ec || size < 2 * SmallestPage || size % SmallestPage != 0) {
-        raiseUnreadableJet(path, "not whole pages");
+        throw Damage("not whole pages");
     }
     return size;
 }
@@ -48,11 +52,11 @@ struct JetHandle {
     explicit JetHandle(const std::string& path) : fileSize(checkShape(path)) {
         mdb = mdb_open(path.c_str(), MDB_NOFLAGS); // read-only: no lock file, nothing written
         if (mdb == nullptr) {
-            raiseUnreadableJet(path, "no Access database");
+            throw Damage("no Access database");
         }
         if (mdb->fmt->pg_size != 2048 && mdb->fmt->pg_size != 4096) {
             mdb_close(mdb);
-            raiseUnreadableJet(path, "page size");
+            throw Damage("page size");
         }
 #if MDBTOOLS_H_HAVE_ICONV_H
         // libmdb reads Jet 4 text as UCS-2, which breaks a character beyond U+FFFF (stored as a pair of
@@ -155,6 +159,28 @@ private:
     MdbTableDef* m_def = nullptr;
 };
 
+// The pages a table's usage map says hold its records must be pages of the file, and each a data page of that
+// table: libmdb reads a page past the end of a file cut short as the end of the table, and passes over a page that
+// is not the table's. Either way the table would look whole and be shorter.
+void checkDataPages(const JetHandle& handle, const JetTableDef& table, unsigned long tablePage) {
+    MdbHandle* mdb = handle.mdb;
+    const auto pageSize = static_cast<std::uintmax_t>(mdb->fmt->pg_size);
+    const std::uintmax_t pages = handle.fileSize / pageSize;
+    MdbTableDef* def = table.def();
+    std::uintmax_t visited = 0;
+    for (gint32 page = mdb_map_find_next(mdb, def->usage_map, static_cast<unsigned int>(def->map_sz), 0); page > 0;
+         page = mdb_map_find_next(mdb, def->usage_map, static_cast<unsigned int>(def->map_sz),
+                                  static_cast<guint32>(page))) {
+        if (static_cast<std::uintmax_t>(page) >= pages || ++visited > pages) {
+            throw Damage("a page of the table lies beyond the end of the file");
+        }
+        if (mdb_read_pg(mdb, static_cast<unsigned long>(page)) != mdb->fmt->pg_size ||
+            mdb->pg_buf[0] != MDB_PAGE_DATA || static_cast<unsigned long>(mdb_get_int32(mdb->pg_buf, 4)) != tablePage) {
+            throw Damage("a page of the table is not one of its pages");
+        }
+    }
+}
+
 // Where a table is stored.
 struct TablePlace {
     std::string name; // as stored
@@ -164,16 +190,19 @@ struct TablePlace {
 // A table named ignoring letter case, found in the catalog. The catalog is itself a table, MSysObjects, starting on
 // page 2. It is read here rather than by libmdb's own catalog reader, which also reads each object's properties,
 // and those it trusts to the byte.
-std::optional<TablePlace> findTable(const JetHandle& handle, const std::string& table, const std::string& path) {
+std::optional<TablePlace> findTable(const JetHandle& handle, const std::string& table) {
     JetTableDef catalog(handle.mdb, "MSysObjects", 2);
     const auto id = catalog.readable() ? catalog.columnNamed("Id") : std::nullopt;
     const auto name = catalog.readable() ? catalog.columnNamed("Name") : std::nullopt;
     const auto type = catalog.readable() ? catalog.columnNamed("Type") : std::nullopt;
     if (!id || !name || !type) {
-        raiseUnreadableJet(path, "catalog");
+        throw Damage("the catalog cannot be read");
     }
+    checkDataPages(handle, catalog, 2);
     std::optional<TablePlace> found;
+    std::size_t read = 0;
     catalog.forEachRecord(handle.fileSize, [&] {
+        ++read;
         const auto objectType = columnText(handle, catalog.column(*type));
         const auto objectName = columnText(handle, catalog.column(*name));
         if (objectType && std::atoi(objectType->c_str()) == MDB_TABLE && objectName &&
@@ -183,56 +212,94 @@ std::optional<TablePlace> findTable(const JetHandle& handle, const std::string& 
         }
         return !found;
     });
+    // Not found: so long as every entry the catalog counts was read.
+    if (!found && read != catalog.def()->num_rows) {
+        throw Damage("the catalog holds " + std::to_string(read) + " of its " +
+                     std::to_string(catalog.def()->num_rows) + " entries");
+    }
     return found;
+}
+
+// Whether libmdb has complained about the file on its standard error.
+bool complained(int complaints) {
+    struct stat written {};
+    return complaints >= 0 && fstat(complaints, &written) == 0 && written.st_size > 0;
+}
+
+// Streams the table's records, checking now and then whether libmdb found anything wrong while it read them.
+void streamRecords(const JetHandle& handle, JetTableDef& words, jetstream::Writer& out, int complaints) {
+    std::vector<std::string> names;
+    for (unsigned i = 0; i < words.columnCount(); ++i) {
+        names.emplace_back(words.column(i)->name);
+    }
+    out.columns(names);
+    jetstream::Values values(names.size());
+    std::size_t count = 0;
+    words.forEachRecord(handle.fileSize, [&] {
+        for (unsigned i = 0; i < names.size(); ++i) {
+            values[i] = columnText(handle, words.column(i));
+        }
+        if (++count % 256 == 0 && complained(complaints)) {
+            throw Damage("libmdb cannot read a page of the table");
+        }
+        out.record(values);
+        return true;
+    });
+    if (complained(complaints)) {
+        throw Damage("libmdb cannot read a page of the table");
+    }
+    // The table's definition counts its records: a page lost to damage shows as fewer.
+    if (count != words.def()->num_rows) {
+        throw Damage("the table holds " + std::to_string(count) + " of its " + std::to_string(words.def()->num_rows) +
+                     " records");
+    }
+    out.end();
 }
 
 } // namespace
 
-int streamJetTable(const std::string& path, const std::string& table, int fd) {
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> out(fdopen(fd, "wb"), &std::fclose);
-    if (!out) {
-        close(fd);
-        return 1;
-    }
-    const auto put = [&out](const void* data, std::size_t size) { std::fwrite(data, 1, size, out.get()); };
-    const auto putText = [&put](const std::string& text) {
-        const auto size = static_cast<std::uint32_t>(text.size());
-        put(&size, sizeof size);
-        put(text.data(), text.size());
-    };
+int streamJetTable(const std::string& path, const std::string& table, int fd, const ReaderSetup& setup) {
+    jetstream::Writer out([fd](std::string_view bytes) {
+        while (!bytes.empty()) {
+            const auto wrote = write(fd, bytes.data(), bytes.size());
+            if (wrote <= 0) {
+                return false;
+            }
+            bytes.remove_prefix(static_cast<std::size_t>(wrote));
+        }
+        return true;
+    });
+    int status = 0;
     try {
         const JetHandle handle(path);
-        const auto place = findTable(handle, table, path);
+        if (setup.confine && !setup.confine()) {
+            throw Damage("the reader cannot confine itself");
+        }
+        const auto place = findTable(handle, table);
+        if (complained(setup.complaints)) {
+            throw Damage("libmdb cannot read the catalog");
+        }
         if (!place) {
-            put("N", 1);
-            return 0;
-        }
-        JetTableDef words(handle.mdb, place->name, place->page);
-        if (!words.readable() || words.columnCount() < 2) {
-            return 1;
-        }
-        put("T", 1);
-        const std::uint32_t count = words.columnCount();
-        put(&count, sizeof count);
-        for (unsigned i = 0; i < count; ++i) {
-            putText(words.column(i)->name);
-        }
-        words.forEachRecord(handle.fileSize, [&] {
-            put("R", 1);
-            for (unsigned i = 0; i < count; ++i) {
-                const auto value = columnText(handle, words.column(i));
-                put(value ? "\1" : "\0", 1);
-                if (value) {
-                    putText(*value);
-                }
+            out.noTable();
+        } else {
+            JetTableDef words(handle.mdb, place->name, place->page);
+            if (!words.readable() || words.columnCount() < 2) {
+                throw Damage("the table's definition");
             }
-            return true;
-        });
-        put("E", 1);
-        return 0;
-    } catch (const RuntimeError&) {
-        return 1;
+            checkDataPages(handle, words, place->page);
+            streamRecords(handle, words, out, setup.complaints);
+        }
+    } catch (const Damage& damage) {
+        out.damaged(damage.what());
+    } catch (const std::bad_alloc&) {
+        out.damaged("the file asks for more memory than the reader may take");
+        status = 1;
     }
+    if (!out.flush()) {
+        status = 1;
+    }
+    close(fd);
+    return status;
 }
 
 } // namespace core

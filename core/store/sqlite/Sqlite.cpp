@@ -1,6 +1,6 @@
-#include "core/store/Sqlite.h"
+#include "core/store/sqlite/Sqlite.h"
 
-#include "core/store/ReadOnlyVfs.h"
+#include "core/store/sqlite/ReadOnlyVfs.h"
 #include "platform/headless/RuntimeError.h"
 
 #include <filesystem>
@@ -59,11 +59,12 @@ void SqliteConnection::raiseLastError() const {
     case SQLITE_AUTH:
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
-        throw RuntimeError(3051, "The database engine cannot open the file '" + m_path +
-                                     "'.  It is already opened exclusively by another user, or you need "
-                                     "permission to view its data.");
+        throw RuntimeError(err::CannotOpenFile, "The database engine cannot open the file '" + m_path +
+                                                    "'.  It is already opened exclusively by another user, or you need "
+                                                    "permission to view its data.");
     default:
-        throw RuntimeError(3146, std::string("Database error in '") + m_path + "': " + sqlite3_errmsg(m_db));
+        throw RuntimeError(err::DatabaseError,
+                           std::string("Database error in '") + m_path + "': " + sqlite3_errmsg(m_db));
     }
 }
 

@@ -1,4 +1,4 @@
-#include "core/store/ReadOnlyVfs.h"
+#include "core/store/sqlite/ReadOnlyVfs.h"
 
 #include <atomic>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "core/store/JetHeader.h"
+#include "core/store/jet/JetHeader.h"
 
 #include <array>
 #include <cstdint>

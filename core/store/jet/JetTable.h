@@ -1,0 +1,17 @@
+#pragma once
+
+#include "core/store/Database.h"
+
+#include <memory>
+#include <string>
+
+namespace core {
+
+// The tables of a Microsoft Access (Jet 3 or Jet 4) database. The header is checked when it opens: error 3343 for a
+// version it cannot read (a later Access file, or damage), 3031 for a database with a password. Each table is read
+// by a reader process of its own, in stored order; the views of one file share what it has read, and each keeps its
+// own place. A file that cannot be read to the end is error 3343 when a view reaches the damage. The file is only
+// ever read.
+std::unique_ptr<StoreBackend> jetBackend(const std::string& path);
+
+} // namespace core

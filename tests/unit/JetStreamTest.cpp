@@ -1,0 +1,125 @@
+// The stream between the Access reader and the program, both ends in this process: what the reader writes reads
+// back whole, and a stream no sound reader writes is an error before anything it names is allocated.
+#include "core/store/jet/JetStream.h"
+
+#include <cstring>
+#include <gtest/gtest.h>
+
+using namespace core::jetstream;
+
+namespace {
+
+class StringSource final : public ByteSource {
+public:
+    explicit StringSource(std::string bytes) : m_bytes(std::move(bytes)) {}
+    bool read(void* into, std::size_t size) override {
+        if (size > m_bytes.size() - m_at) {
+            return false;
+        }
+        std::memcpy(into, m_bytes.data() + m_at, size);
+        m_at += size;
+        return true;
+    }
+
+private:
+    std::string m_bytes;
+    std::size_t m_at = 0;
+};
+
+// What a writer sends, whole.
+std::string written(const std::function<void(Writer&)>& write) {
+    std::string out;
+    Writer writer([&out](std::string_view bytes) {
+        out += bytes;
+        return true;
+    });
+    write(writer);
+    writer.flush();
+    return out;
+}
+
+const std::vector<std::string> Columns{"Name", "Meaning"};
+const std::vector<Values> Records{{"zebra", "a striped animal"}, {std::nullopt, ""}, {"\xC3\x89mile", std::nullopt}};
+
+std::string wholeTable() {
+    return written([](Writer& w) {
+        w.columns(Columns);
+        for (const auto& record : Records) {
+            w.record(record);
+        }
+        w.end();
+    });
+}
+
+// Reads the stream to its end as the program does.
+std::vector<Values> readAll(const std::string& bytes, std::uint64_t fileSize = 1 << 20) {
+    StringSource in(bytes);
+    Reader reader(in, fileSize);
+    EXPECT_EQ(reader.head(), Columns);
+    std::vector<Values> records;
+    while (auto values = reader.next()) {
+        records.push_back(*values);
+    }
+    return records;
+}
+
+std::string count(std::uint32_t n) {
+    return {reinterpret_cast<const char*>(&n), sizeof n};
+}
+
+} // namespace
+
+TEST(JetStream, ReadsBackWhatTheReaderWrote) {
+    EXPECT_EQ(readAll(wholeTable()), Records);
+
+    StringSource none(written([](Writer& w) { w.noTable(); }));
+    EXPECT_EQ(Reader(none, 100).head(), std::nullopt);
+
+    // Damage the reader found is an error with its own words, after the records before it.
+    StringSource damaged(written([](Writer& w) {
+        w.columns(Columns);
+        w.record(Records[0]);
+        w.damaged("a page of the table lies beyond the end of the file");
+    }));
+    Reader reader(damaged, 1 << 20);
+    reader.head();
+    EXPECT_EQ(reader.next(), Records[0]);
+    try {
+        reader.next();
+        ADD_FAILURE() << "damage read as a record";
+    } catch (const StreamError& e) {
+        EXPECT_STREQ(e.what(), "a page of the table lies beyond the end of the file");
+    }
+}
+
+// Every stream cut short is an error, wherever the cut falls.
+TEST(JetStream, StreamsCutShortAreErrors) {
+    const std::string whole = wholeTable();
+    for (std::size_t keep = 0; keep < whole.size(); ++keep) {
+        EXPECT_THROW(readAll(whole.substr(0, keep)), StreamError) << keep;
+    }
+}
+
+TEST(JetStream, StreamsNoReaderWritesAreErrors) {
+    const std::string head = "T" + count(2) + count(4) + "Name" + count(7) + "Meaning";
+    const std::string record = "R\1" + count(1) + "a\0";
+    const struct {
+        const char* what;
+        std::string bytes;
+        std::uint64_t fileSize;
+    } cases[] = {
+        {"a record before the columns", record + head + "E", 1 << 20},
+        {"columns twice", head + head + "E", 1 << 20},
+        {"a wrong mark where a record belongs", head + "X", 1 << 20},
+        {"a wrong mark at the start", "Q", 1 << 20},
+        {"a presence byte that is neither", head + "R\2", 1 << 20},
+        {"no columns", "T" + count(0) + "E", 1 << 20},
+        {"more columns than Jet allows", "T" + count(256), 1 << 20},
+        {"a text of 4 GB", head + "R\1" + count(0xFFFFFFFF), 1 << 20},
+        {"a text longer than the file can hold", head + "R\1" + count(4000), 1000},
+        {"more records than the file has bytes", head + record + record + record + "E", 2},
+    };
+    for (const auto& c : cases) {
+        EXPECT_THROW(readAll(c.bytes, c.fileSize), StreamError) << c.what;
+    }
+}
