@@ -5,7 +5,7 @@
 namespace core::jetstream {
 
 namespace {
-constexpr std::size_t PieceSize = 64 * 1024;
+constexpr std::size_t PieceSize = std::size_t{64} * 1024;
 } // namespace
 
 void Writer::mark(char c) {

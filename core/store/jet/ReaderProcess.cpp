@@ -20,7 +20,7 @@ namespace core {
 namespace {
 
 constexpr int StreamFd = 3; // where the reader writes its stream
-constexpr std::size_t BufferSize = 64 * 1024;
+constexpr std::size_t BufferSize = std::size_t{64} * 1024;
 
 // Everything posix_spawn is told, released with it.
 struct SpawnSetup {

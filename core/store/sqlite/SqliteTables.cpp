@@ -78,6 +78,7 @@ private:
 std::shared_ptr<MemoryTable> readWhole(const std::shared_ptr<SqliteConnection>& connection, const std::string& table) {
     SqliteStatement all(connection, "SELECT * FROM " + sqlName(table));
     std::vector<std::string> columns;
+    columns.reserve(static_cast<std::size_t>(all.columnCount()));
     for (int i = 0; i < all.columnCount(); ++i) {
         columns.push_back(all.columnName(i));
     }

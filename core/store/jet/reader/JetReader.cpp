@@ -8,9 +8,6 @@
 #include <iconv.h>
 #include <mdbtools.h>
 
-// libmdb's walk of a usage map, which its header does not declare.
-extern "C" gint32 mdb_map_find_next(MdbHandle* mdb, unsigned char* map, unsigned int map_sz, guint32 start_pg);
-
 #include <algorithm>
 #include <cstdio>
 #include <cstring>

@@ -32,6 +32,11 @@ void limit(int resource, rlim_t most) {
     setrlimit(resource, &value);
 }
 
+// A condition on a call's argument (libseccomp's own macros for it are C).
+scmp_arg_cmp argument(unsigned int index, scmp_compare op, scmp_datum_t value, scmp_datum_t other = 0) {
+    return scmp_arg_cmp{index, op, value, other};
+}
+
 // Only what reading an open file into memory and writing the stream need. Opening anything is refused (a library
 // that looks for a file of its own carries on without it); any other call ends the reader.
 bool confine() {
@@ -40,19 +45,20 @@ bool confine() {
         return false;
     }
     bool made = true;
-    for (const int call : {SCMP_SYS(read), SCMP_SYS(pread64), SCMP_SYS(readv), SCMP_SYS(lseek), SCMP_SYS(fstat),
-                           SCMP_SYS(newfstatat), SCMP_SYS(brk), SCMP_SYS(mmap), SCMP_SYS(munmap), SCMP_SYS(mremap),
-                           SCMP_SYS(madvise), SCMP_SYS(futex), SCMP_SYS(close), SCMP_SYS(exit), SCMP_SYS(exit_group),
-                           SCMP_SYS(rt_sigreturn), SCMP_SYS(rt_sigprocmask), SCMP_SYS(getpid), SCMP_SYS(gettid),
-                           SCMP_SYS(clock_gettime)}) {
+    for (const int call :
+         {SCMP_SYS(read),           SCMP_SYS(pread64),    SCMP_SYS(readv),      SCMP_SYS(lseek),
+          SCMP_SYS(fstat),          SCMP_SYS(newfstatat), SCMP_SYS(brk),        SCMP_SYS(mmap),
+          SCMP_SYS(munmap),         SCMP_SYS(mremap),     SCMP_SYS(madvise),    SCMP_SYS(futex),
+          SCMP_SYS(close),          SCMP_SYS(exit),       SCMP_SYS(exit_group), SCMP_SYS(rt_sigreturn),
+          SCMP_SYS(rt_sigprocmask), SCMP_SYS(getpid),     SCMP_SYS(gettid),     SCMP_SYS(clock_gettime)}) {
         made = made && seccomp_rule_add(filter, SCMP_ACT_ALLOW, call, 0) == 0;
     }
     // Memory may be made readable and writable, never executable.
     made = made && seccomp_rule_add(filter, SCMP_ACT_ALLOW, SCMP_SYS(mprotect), 1,
-                                    SCMP_A2(SCMP_CMP_MASKED_EQ, PROT_EXEC, 0)) == 0;
+                                    argument(2, SCMP_CMP_MASKED_EQ, PROT_EXEC, 0)) == 0;
     for (const scmp_datum_t fd : {scmp_datum_t{StreamFd}, scmp_datum_t{ComplaintsFd}}) {
-        made = made && seccomp_rule_add(filter, SCMP_ACT_ALLOW, SCMP_SYS(write), 1, SCMP_A0(SCMP_CMP_EQ, fd)) == 0;
-        made = made && seccomp_rule_add(filter, SCMP_ACT_ALLOW, SCMP_SYS(writev), 1, SCMP_A0(SCMP_CMP_EQ, fd)) == 0;
+        made = made && seccomp_rule_add(filter, SCMP_ACT_ALLOW, SCMP_SYS(write), 1, argument(0, SCMP_CMP_EQ, fd)) == 0;
+        made = made && seccomp_rule_add(filter, SCMP_ACT_ALLOW, SCMP_SYS(writev), 1, argument(0, SCMP_CMP_EQ, fd)) == 0;
     }
     for (const int call : {SCMP_SYS(open), SCMP_SYS(openat)}) {
         made = made && seccomp_rule_add(filter, SCMP_ACT_ERRNO(EACCES), call, 0) == 0;
