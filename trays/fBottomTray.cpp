@@ -92,15 +92,7 @@ void fBottomTray::PrepareOffers() {
     if (Offers->started() || !db || !rstInfo) {
         return;
     }
-    const std::string path = db->sqlitePath();
-    if (!path.empty()) {
-        Offers->start([path] { return offers::readOfferData(path, "Table3"); });
-        return;
-    }
-    // An Access file is read by the view's own reader; the index is built from its words off this thread.
-    offers::OfferData words;
-    words.words = rstInfo->Words();
-    Offers->start([words = std::move(words)]() mutable { return std::move(words); });
+    Offers->start([path = db->path()] { return offers::readOfferData(path, "Table3"); });
 }
 
 void fBottomTray::showEvent(QShowEvent* event) {

@@ -1,5 +1,7 @@
 #include "core/offers/OfferData.h"
 
+#include "core/store/FileFormat.h"
+#include "core/store/jet/JetTable.h"
 #include "core/store/sqlite/Sqlite.h"
 #include "core/store/sqlite/SqliteTables.h"
 #include "platform/headless/RuntimeError.h"
@@ -62,8 +64,12 @@ void readTables(const std::shared_ptr<SqliteConnection>& connection, OfferData& 
 OfferData readOfferData(const std::string& path, const std::string& table) {
     OfferData data;
     try {
+        if (core::formatOf(path) == core::FileFormat::Jet) {
+            data.words = core::readJetWords(path, table).value_or(std::vector<std::string>());
+            return data; // an Access file has no tables of the offers' own
+        }
         const auto connection = SqliteConnection::openReadOnly(path);
-        auto words = sqliteBackend(connection)->openTable(table);
+        auto words = core::sqliteBackend(connection)->openTable(table);
         if (!words) {
             return data;
         }
@@ -77,13 +83,6 @@ OfferData readOfferData(const std::string& path, const std::string& table) {
         // the offers are built from what could be read
     }
     return data;
-}
-
-void readRankingTables(const std::string& path, OfferData& data) {
-    try {
-        readTables(SqliteConnection::openReadOnly(path), data);
-    } catch (const platform::RuntimeError&) {
-    }
 }
 
 } // namespace offers

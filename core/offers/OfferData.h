@@ -6,14 +6,11 @@
 
 namespace offers {
 
-// Reads what the offers are made from out of an SQLite word database, through a connection of its own, so that it
-// may run on a thread of its own: the first column of `table`, then the file's BaseForms (Form, Base) and WordUse
-// (Word, Count) tables where it has them. A table the offers cannot use, or a value that is no text (or no number
+// Reads what the offers are made from out of the word database, through a connection (or an Access reader) of its
+// own, so that it may run on a thread of its own: the first column of `table`, then an SQLite file's BaseForms
+// (Form, Base) and WordUse (Word, Count) tables where it has them. A table the offers cannot use, or a value that is no text (or no number
 // for a count), is passed over; a base that is no word of the table is left out. Never raises: what could not be
 // read is simply not there.
 OfferData readOfferData(const std::string& path, const std::string& table);
-
-// The BaseForms and WordUse tables of an SQLite file, for words read another way (from an Access file, say).
-void readRankingTables(const std::string& path, OfferData& data);
 
 } // namespace offers

@@ -75,10 +75,10 @@ DBEngine& DBEngine::instance() {
 
 std::unique_ptr<Database> DBEngine::OpenDatabase(const std::string& path) {
     if (formatOf(path) == FileFormat::Jet) {
-        return std::make_unique<Database>(jetBackend(path)); // each table read by a reader process of its own
+        return std::make_unique<Database>(jetBackend(path), path); // each table read by a reader process of its own
     }
     // Anything else goes to SQLite, which tells a file that is no database from one it can read.
-    return std::make_unique<Database>(sqliteBackend(SqliteConnection::openReadOnly(path)));
+    return std::make_unique<Database>(sqliteBackend(SqliteConnection::openReadOnly(path)), path);
 }
 
 } // namespace core

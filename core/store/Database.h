@@ -17,24 +17,24 @@ public:
     virtual ~StoreBackend() = default;
     // The records of a table named ignoring letter case; nothing when the file has no such table.
     virtual std::optional<std::unique_ptr<RecordSource>> openTable(const std::string& table) = 0;
-    // The SQLite file read; empty for any other kind.
-    virtual std::string sqlitePath() const { return {}; }
 };
 
 // An open connection to the word database: an SQLite file, or a Microsoft Access (Jet) one, told apart by the
 // file's first bytes when it opens. The file is opened read-only: nothing is ever written to it or beside it.
 class Database {
 public:
-    explicit Database(std::unique_ptr<StoreBackend> backend) : m_backend(std::move(backend)) {}
+    Database(std::unique_ptr<StoreBackend> backend, std::string path)
+        : m_backend(std::move(backend)), m_path(std::move(path)) {}
 
     // Opens a view for a query of the form  Select * From <table>  (the only query the program makes).
     std::unique_ptr<Recordset> OpenRecordset(const std::string& sql, int type = dbOpenDynaset);
 
-    // The SQLite file the database reads; empty for an Access one.
-    std::string sqlitePath() const { return m_backend->sqlitePath(); }
+    // The file the database reads.
+    const std::string& path() const { return m_path; }
 
 private:
     std::unique_ptr<StoreBackend> m_backend;
+    std::string m_path;
 };
 
 // The one database engine of the program, created on its first use.

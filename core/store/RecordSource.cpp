@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <map>
+#include <mutex>
 #include <utility>
 
 namespace core {
@@ -69,8 +70,10 @@ std::unique_ptr<RecordSource> memorySource(std::shared_ptr<MemoryTable> table) {
 
 std::shared_ptr<MemoryTable> sharedTable(const std::string& path, const std::string& table,
                                          const std::function<std::shared_ptr<MemoryTable>()>& read) {
+    static std::mutex guard; // the offers read their words on a thread of their own
     static std::map<std::string, std::weak_ptr<MemoryTable>> held;
     const std::string key = fileKey(path, table);
+    const std::lock_guard lock(guard);
     if (auto shared = held[key].lock()) {
         return shared;
     }

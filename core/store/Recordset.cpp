@@ -139,16 +139,6 @@ const Recordset::FoldIndex& Recordset::foldIndex(int column) {
     return *slot;
 }
 
-std::vector<std::string> Recordset::Words() {
-    std::vector<std::string> words;
-    m_source->scan(0, [&words](std::int64_t, const std::optional<std::string>& word) {
-        if (word) {
-            words.push_back(*word);
-        }
-    });
-    return words;
-}
-
 void Recordset::FindFirst(const std::string& criterion) {
     const Criterion parsed = parseCriterion(criterion);
     const int column = columnIndex(parsed.column);

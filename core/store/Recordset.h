@@ -45,9 +45,6 @@ public:
     void FindFirst(const std::string& criterion);
     bool NoMatch() const { return m_noMatch; }
 
-    // Every word (column 0) of the view, in its order, NULL left out. The current record does not move.
-    std::vector<std::string> Words();
-
     Field Fields(std::int16_t index);
     int FieldCount() const { return static_cast<int>(m_source->columns().size()); }
 

@@ -1,6 +1,7 @@
 // Finding from the keyboard and from suggestions: keys on the main window, the list under the find box, base forms.
 #include "tests/widget/ProgramFixture.h"
 
+#include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -175,4 +176,29 @@ TEST_F(Words, KeysTypedWhileTheFindTraySlidesReachTheBox) {
     onYield = [&main] { QTest::keyClicks(&main, QStringLiteral("abcdef")); };
     QTest::keyClick(&main, Qt::Key_F, Qt::ControlModifier);
     EXPECT_EQ(instance<fBottomTray>().Text3->text(), "abcdef");
+}
+
+// Down and Up move through the list and stop at its ends; Enter chooses the row reached.
+TEST(SuggestionKeys, DownAndUpMoveThroughTheListAndStopAtItsEnds) {
+    QLineEdit box;
+    box.show();
+    QString chosen;
+    trays::SuggestionList list(box, [&chosen](const QString& word) { chosen = word; });
+    const struct {
+        std::vector<Qt::Key> keys;
+        const char* chosen;
+    } cases[] = {
+        {{Qt::Key_Down}, "first"},
+        {{Qt::Key_Down, Qt::Key_Down, Qt::Key_Up}, "first"},
+        {{Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down}, "third"},
+        {{Qt::Key_Down, Qt::Key_Up, Qt::Key_Up}, "first"},
+    };
+    for (const auto& c : cases) {
+        list.show({{QStringLiteral("first"), {}}, {QStringLiteral("second"), {}}, {QStringLiteral("third"), {}}});
+        for (const Qt::Key key : c.keys) {
+            QTest::keyClick(&box, key);
+        }
+        QTest::keyClick(&box, Qt::Key_Return);
+        EXPECT_EQ(chosen, QString::fromUtf8(c.chosen)) << c.keys.size() << " keys";
+    }
 }

@@ -108,6 +108,28 @@ private:
 
 } // namespace
 
+std::optional<std::vector<std::string>> readJetWords(const std::string& path, const std::string& table) {
+    checkJetHeader(path);
+    ReaderProcess process(path, table);
+    std::error_code ec;
+    const auto size = std::filesystem::file_size(path, ec);
+    jetstream::Reader stream(process, ec ? 0 : size);
+    try {
+        if (!stream.head()) {
+            return std::nullopt;
+        }
+        std::vector<std::string> words;
+        while (auto values = stream.next()) {
+            if (auto& word = values->front()) {
+                words.push_back(std::move(*word));
+            }
+        }
+        return words;
+    } catch (const jetstream::StreamError& error) {
+        raiseUnreadable(path, error.what());
+    }
+}
+
 std::unique_ptr<StoreBackend> jetBackend(const std::string& path) {
     checkJetHeader(path);
     return std::make_unique<JetBackend>(path);

@@ -120,7 +120,6 @@ public:
         return memorySource(
             sharedTable(m_connection->path(), name, [this, &name] { return readWhole(m_connection, name); }));
     }
-    std::string sqlitePath() const override { return m_connection->path(); }
 
 private:
     std::shared_ptr<SqliteConnection> m_connection;
