@@ -44,20 +44,33 @@ close_program
 after=$(cd "$WORK" && ls -A | grep -v '\.log$' | sort | tr '\n' ' ')
 [ "$after" = "$BEFORE" ] || fail "files beside the program changed: '$BEFORE' -> '$after'"
 
-# The same file with a database password: the engine's error in a box, and the program ends when it is closed.
+# run_to_error DIR DB EXPECTED: the program in DIR with DB as its word database shows the engine's error in a box,
+# and ends with status 1 when it is closed; the line it writes is EXPECTED.
+run_to_error() {
+    local dir=$1 pid status
+    cp "$2" "$dir/db2.mdb"
+    (cd / && exec "$dir/lexorant" >"$dir/out.log" 2>&1) &
+    pid=$!
+    wait_for "the error box" box_up || fail "no box for $dir"
+    # The box is the window shown last; with no window manager it takes the keyboard only when given it.
+    xdotool windowfocus --sync "$(xdotool search --onlyvisible --name '^Lexorant$' | tail -1)" key Return
+    wait_for "the program to end" bash -c "! kill -0 $pid 2>/dev/null" || fail "the program did not end after the box"
+    wait "$pid"
+    status=$?
+    grep -qx "$3" "$dir/out.log" || fail "$(cat "$dir/out.log")"
+    [ "$status" = 1 ] || fail "$dir: the program ended with status $status"
+    cmp -s "$dir/db2.mdb" "$2" || fail "$dir: the file changed"
+}
+
+# The same file with a database password: the engine's error.
 locked=$WORK/password
 mkdir "$locked"
 cp "$WORK/lexorant" "$WORK/lexorant-jet-reader" "$WORK"/*.pts "$locked/"
-cp "$(dirname "$5")/password.mdb" "$locked/db2.mdb"
-(cd / && exec "$locked/lexorant" >"$locked/out.log" 2>&1) &
-pid=$!
-wait_for "the error box" box_up || fail "no box for a file with a password"
-# The box is the window shown last; with no window manager it takes the keyboard only when given it.
-xdotool windowfocus --sync "$(xdotool search --onlyvisible --name '^Lexorant$' | tail -1)" key Return
-wait_for "the program to end" bash -c "! kill -0 $pid 2>/dev/null" || fail "the program did not end after the box"
-wait "$pid"
-status=$?
-grep -qx "lexorant: run-time error 3031: Not a valid password." "$locked/out.log" || fail "$(cat "$locked/out.log")"
-[ "$status" = 1 ] || fail "a file with a password ended the program with status $status"
-cmp -s "$locked/db2.mdb" "$(dirname "$5")/password.mdb" || fail "the file with a password changed"
-echo "PASS: an Access database browses, finds and shows a 70,000-character memo, unchanged; one with a password is error 3031"
+run_to_error "$locked" "$(dirname "$5")/password.mdb" "lexorant: run-time error 3031: Not a valid password."
+# The program without its reader beside it: an error that says so.
+alone=$WORK/alone
+mkdir "$alone"
+cp "$WORK/lexorant" "$WORK"/*.pts "$alone/"
+run_to_error "$alone" "$5" \
+    "lexorant: run-time error 53: The Access reader '$alone/lexorant-jet-reader' could not be started: No such file or directory."
+echo "PASS: an Access database browses, finds and shows a 70,000-character memo, unchanged; one with a password is error 3031; without the reader, error 53 says so"
