@@ -7,6 +7,7 @@
 //   startup_bench design                 a plain window with the main window's controls and nothing else: no
 //                                        outline, shading, trays or word store
 //   startup_bench slide PROGRAM_DIR      the program started, then how long the word tray takes to slide out
+//   startup_bench offers PROGRAM_DIR     the program started, Ctrl+F and a letter at once: the wait for the offers
 // Prints "<ms from launch> <ms from main> <peak kilobytes>" (the slide prints its own time twice). The process runs
 // itself again as a child, so that the time from launch takes in loading the libraries; scripts/bench runs the
 // modes in turn and compares them.
@@ -18,8 +19,11 @@
 #include "platform/widgets/SingleInstance.h"
 #include "skin/Design.h"
 #include "skin/FormBuilder.h"
+#include "trays/fBottomTray.h"
 
+#include <QApplication>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QTimer>
@@ -133,9 +137,29 @@ int runReference(const char* kind) {
     return showUntilFirstPaint(window);
 }
 
+// The fastest a user can ask for offers: Ctrl+F as soon as the window is up, a letter the moment the find box is
+// there. Times the wait from that letter to the offers on screen (they are built while the tray slides down).
+void timeFirstOffers(core::fMain& main) {
+    main.FindKey();
+    auto& find = platform::instance<trays::fBottomTray>();
+    auto* clock = new QElapsedTimer;
+    clock->start();
+    QKeyEvent letter(QEvent::KeyPress, Qt::Key_R, Qt::NoModifier, QStringLiteral("r"));
+    QApplication::sendEvent(find.Text3, &letter);
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [&find, clock] {
+        if (find.Suggestions->isVisible() || clock->elapsed() > 5000) {
+            const double waited = static_cast<double>(clock->nsecsElapsed()) / 1e6;
+            report(waited, waited);
+        }
+    });
+    poll->start(1);
+}
+
 // The whole start-up sequence, as the program's own main runs it; the window first paints once the loop runs. With
-// "slide", the word tray's slide-out is timed instead.
-int runLexorant(QApplication& app, const char* programDir, bool slide, double afterApplication) {
+// "slide", the word tray's slide-out is timed instead; with "offers", the first offers.
+enum class Timed { FirstPaint, Slide, FirstOffers };
+int runLexorant(QApplication& app, const char* programDir, Timed timed, double afterApplication) {
     platform::program::setExecutableDirectory(QString::fromLocal8Bit(programDir));
     core::fMain* main = nullptr;
     platform::program::guarded([&] { main = &platform::instance<core::fMain>(); });
@@ -144,8 +168,10 @@ int runLexorant(QApplication& app, const char* programDir, bool slide, double af
                      static_cast<double>(g_clock.nsecsElapsed()) / 1e6);
     }
     FirstPaint spy(main);
-    if (!slide) {
+    if (timed == Timed::FirstPaint) {
         app.installEventFilter(&spy);
+    } else if (timed == Timed::FirstOffers) {
+        QTimer::singleShot(200, [main] { timeFirstOffers(*main); });
     } else {
         QTimer::singleShot(200, [main] {
             QElapsedTimer slideClock;
@@ -163,7 +189,7 @@ int runLexorant(QApplication& app, const char* programDir, bool slide, double af
 int main(int argc, char** argv) {
     g_clock.start();
     if (argc < 2) {
-        std::fprintf(stderr, "usage: startup_bench lexorant|slide PROGRAM_DIR | bare | text | design\n");
+        std::fprintf(stderr, "usage: startup_bench lexorant|slide|offers PROGRAM_DIR | bare | text | design\n");
         return 2;
     }
     const char* launched = std::getenv(LaunchedAt);
@@ -187,5 +213,8 @@ int main(int argc, char** argv) {
     if (reference) {
         return runReference(argv[1]);
     }
-    return runLexorant(app, argv[2], std::strcmp(argv[1], "slide") == 0, afterApplication);
+    const Timed timed = std::strcmp(argv[1], "slide") == 0    ? Timed::Slide
+                        : std::strcmp(argv[1], "offers") == 0 ? Timed::FirstOffers
+                                                              : Timed::FirstPaint;
+    return runLexorant(app, argv[2], timed, afterApplication);
 }
