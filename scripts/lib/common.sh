@@ -5,7 +5,7 @@ ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 # Everything to build, run and test the program on a fresh Debian 12.
 PACKAGES=(
     build-essential cmake pkg-config
-    qt6-base-dev qt6-qpa-plugins libgl-dev libsqlite3-dev mdbtools-dev libseccomp-dev libxcb1-dev libxcb-shape0-dev libfontconfig-dev
+    qt6-base-dev qt6-qpa-plugins libgl-dev libsqlite3-dev mdbtools-dev libseccomp-dev libxcb1-dev libxcb-shape0-dev libxcb-damage0-dev libfontconfig-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev clang-format clang-tidy
     xvfb xauth x11-utils xdotool xclip imagemagick openbox sqlite3
@@ -19,10 +19,11 @@ as_root() {
     if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi
 }
 
+# install_missing_packages [PACKAGE...]: the project's packages, and the given ones, that are not yet installed.
 install_missing_packages() {
     local missing=()
     local p
-    for p in "${PACKAGES[@]}"; do
+    for p in "${PACKAGES[@]}" "$@"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
     done
     if [ ${#missing[@]} -gt 0 ]; then
