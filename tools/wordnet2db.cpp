@@ -1,9 +1,12 @@
 // Builds the word database db2.mdb (an SQLite file with the table Table3: Name, Meaning) from WordNet 3.0's
 // dictionary files, or from a small tab-separated word list when WordNet is not installed. From WordNet, each sense is
-// a line: its number, its part of speech, its gloss, and the other words of its synset as synonyms.
+// a line: its number, its part of speech, its gloss, and its synonyms, opposites and what it is a kind of; the parts of
+// speech the word is used as most come first.
 //
 //   wordnet2db --wordnet /usr/share/wordnet OUT.mdb
 //   wordnet2db --words LIST.tsv OUT.mdb        (word TAB meaning, "\n" in a meaning for a line break)
+
+#include "tools/wordnet/WordNetEntry.h"
 
 #include <sqlite3.h>
 
@@ -27,6 +30,9 @@ struct Entry {
     std::string word;
     std::vector<std::string> senses;
     long uses = 0; // how often WordNet's sense-tagged texts use the word, in any sense
+    // From WordNet: the senses per part of speech (noun, verb, adjective, adverb), and the uses of each.
+    std::array<std::vector<std::string>, 4> byPart;
+    std::array<long, 4> partUses{};
 };
 
 // An inflected form and the word it comes from ("geese", "goose").
@@ -50,59 +56,6 @@ std::string readFile(const std::filesystem::path& path) {
     std::ostringstream out;
     out << in.rdbuf();
     return out.str();
-}
-
-// One synset line of a data file: its words (with their case) and its gloss.
-struct Synset {
-    std::vector<std::string> words;
-    std::string gloss;
-};
-
-Synset synsetAt(const std::string& data, std::size_t offset) {
-    const std::size_t end = data.find('\n', offset);
-    const std::string line = data.substr(offset, end == std::string::npos ? std::string::npos : end - offset);
-    Synset synset;
-    std::istringstream fields(line);
-    std::string token;
-    std::string wordCount;
-    fields >> token >> token >> token >> wordCount; // offset, lexicographer file, type, word count (hex)
-    const unsigned long count = std::stoul(wordCount, nullptr, 16);
-    for (unsigned long i = 0; i < count; ++i) {
-        std::string word;
-        fields >> word >> token; // word, lexical id
-        // Adjective markers such as "(a)" or "(ip)" are not part of the word.
-        if (const std::size_t paren = word.find('('); paren != std::string::npos) {
-            word.erase(paren);
-        }
-        synset.words.push_back(word);
-    }
-    if (const std::size_t bar = line.find(" | "); bar != std::string::npos) {
-        synset.gloss = line.substr(bar + 3);
-        while (!synset.gloss.empty() && std::isspace(static_cast<unsigned char>(synset.gloss.back())) != 0) {
-            synset.gloss.pop_back();
-        }
-    }
-    return synset;
-}
-
-// The other words of a sense's synset, in WordNet's order, as the end of its line: " Synonyms: let up, slack off."
-// Nothing when the synset has no other word.
-std::string synonymsOf(const Synset& synset, const std::string& lemma) {
-    std::vector<std::string> others;
-    for (const std::string& w : synset.words) {
-        const std::string word = spaced(w);
-        if (lower(w) != lemma && std::find(others.begin(), others.end(), word) == others.end()) {
-            others.push_back(word);
-        }
-    }
-    if (others.empty()) {
-        return {};
-    }
-    std::string text = " Synonyms: ";
-    for (std::size_t i = 0; i < others.size(); ++i) {
-        text += (i > 0 ? ", " : "") + others[i];
-    }
-    return text + ".";
 }
 
 // WordNet's rules for detaching a regular ending, per part of speech, as its own tools apply them: a form that ends
@@ -163,10 +116,12 @@ void addBaseForms(const std::filesystem::path& dir, const std::string& part,
     }
 }
 
+constexpr std::array<char, 4> PartLetters{'n', 'v', 'a', 'r'};
+
 // One line of an index file: its lemma's senses in this part of speech, added to the lemma's entry. Returns the
 // lemma (lower case, with spaces), or nothing for a line of the licence header.
-std::optional<std::string> readIndexLine(const std::string& line, const std::string& data, const char* partName,
-                                         std::map<std::string, Entry>& byLemma) {
+std::optional<std::string> readIndexLine(const std::string& line, std::size_t part, const char* partName,
+                                         const wordnet::SynsetAt& synsetAt, std::map<std::string, Entry>& byLemma) {
     if (line.empty() || line[0] == ' ') {
         return std::nullopt;
     }
@@ -185,7 +140,7 @@ std::optional<std::string> readIndexLine(const std::string& line, const std::str
     for (int i = 0; i < synsetCount; ++i) {
         std::string offset;
         fields >> offset;
-        const Synset synset = synsetAt(data, std::stoul(offset));
+        const wordnet::Synset synset = synsetAt(PartLetters[part], std::stoul(offset));
         if (entry.word.empty()) {
             entry.word = spaced(lemma);
             for (const std::string& w : synset.words) {
@@ -195,12 +150,13 @@ std::optional<std::string> readIndexLine(const std::string& line, const std::str
                 }
             }
         }
-        entry.senses.push_back(std::string("(") + partName + ") " + synset.gloss + synonymsOf(synset, lemma));
+        entry.byPart[part].push_back(wordnet::senseLine(partName, synset, spaced(lemma), entry.word, synsetAt));
     }
     return spaced(lemma);
 }
 
-// The counts of WordNet's sense-tagged texts (cntlist.rev: "sense_key sense_number count"), added up per lemma.
+// The counts of WordNet's sense-tagged texts (cntlist.rev: "sense_key sense_number count"), added up per lemma and
+// per part of speech (the digit after the key's "%": 1 noun, 2 verb, 3 adjective, 4 adverb, 5 adjective satellite).
 void addUses(const std::filesystem::path& dir, std::map<std::string, Entry>& byLemma) {
     if (!std::filesystem::exists(dir / "cntlist.rev")) {
         return;
@@ -210,8 +166,13 @@ void addUses(const std::filesystem::path& dir, std::map<std::string, Entry>& byL
     std::string number;
     long count = 0;
     while (counts >> key >> number >> count) {
-        if (const auto it = byLemma.find(spaced(key.substr(0, key.find('%')))); it != byLemma.end()) {
+        const std::size_t percent = key.find('%');
+        if (const auto it = byLemma.find(spaced(key.substr(0, percent))); it != byLemma.end()) {
             it->second.uses += count;
+            const int type = percent + 1 < key.size() ? key[percent + 1] - '0' : 0;
+            if (type >= 1 && type <= 5) {
+                it->second.partUses[static_cast<std::size_t>(type == 5 ? 3 : type) - 1] += count;
+            }
         }
     }
 }
@@ -221,12 +182,26 @@ std::vector<Entry> readWordNet(const std::filesystem::path& dir, std::vector<Bas
         {{"noun", "noun"}, {"verb", "verb"}, {"adj", "adjective"}, {"adv", "adverb"}}};
     std::map<std::string, Entry> byLemma;                               // keyed by the lower-case lemma with spaces
     std::map<std::string, std::map<std::string, std::string>> lemmasOf; // per part: lemma -> the word as stored
-    for (const auto& [file, name] : parts) {
-        const std::string data = readFile(dir / (std::string("data.") + file));
+    std::array<std::string, 4> data;
+    for (std::size_t part = 0; part < parts.size(); ++part) {
+        data[part] = readFile(dir / (std::string("data.") + parts[part].first));
+    }
+    const wordnet::SynsetAt synsetAt = [&data](char letter, unsigned long offset) {
+        const std::size_t part = letter == 'v' ? 1 : letter == 'a' || letter == 's' ? 2 : letter == 'r' ? 3 : 0;
+        const std::string& text = data[part];
+        if (offset >= text.size()) {
+            return wordnet::Synset{};
+        }
+        const std::size_t end = text.find('\n', offset);
+        return wordnet::parseSynset(
+            std::string_view(text).substr(offset, end == std::string::npos ? end : end - offset));
+    };
+    for (std::size_t part = 0; part < parts.size(); ++part) {
+        const auto& [file, name] = parts[part];
         std::istringstream index(readFile(dir / (std::string("index.") + file)));
         std::string line;
         while (std::getline(index, line)) {
-            if (const auto lemma = readIndexLine(line, data, name, byLemma)) {
+            if (const auto lemma = readIndexLine(line, part, name, synsetAt, byLemma)) {
                 lemmasOf[file][*lemma];
             }
         }
@@ -245,6 +220,11 @@ std::vector<Entry> readWordNet(const std::filesystem::path& dir, std::vector<Bas
     std::vector<Entry> entries;
     entries.reserve(byLemma.size());
     for (auto& [key, entry] : byLemma) {
+        for (const std::size_t part : wordnet::partOrder(entry.partUses)) {
+            for (std::string& sense : entry.byPart[part]) {
+                entry.senses.push_back(std::move(sense));
+            }
+        }
         entries.push_back(std::move(entry));
     }
     return entries;
@@ -262,7 +242,8 @@ std::vector<Entry> readWordList(const std::filesystem::path& path) {
         if (tab == std::string::npos) {
             continue;
         }
-        Entry entry{line.substr(0, tab), {}};
+        Entry entry;
+        entry.word = line.substr(0, tab);
         std::string meaning = line.substr(tab + 1);
         for (std::size_t at = 0;;) {
             const std::size_t brk = meaning.find("\\n", at);
