@@ -20,8 +20,10 @@
 #include "trays/fLeftTray.h"
 #include "trays/fRightTray.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QShortcut>
 #include <QUrl>
@@ -141,6 +143,32 @@ void fMain::wireKeys() {
         key(previous, [this] { CmdPrev_Click(); });
     }
     key(QKeySequence(Qt::CTRL | Qt::Key_F), [this] { FindKey(); });
+    // Back and forward through the words found, over any of the program's windows, with the keys or the mouse's
+    // own back and forward buttons.
+    const auto everywhere = [this](const QKeySequence& sequence, void (trays::fBottomTray::*step)()) {
+        auto* shortcut = new QShortcut(sequence, this);
+        shortcut->setContext(Qt::ApplicationShortcut);
+        connect(shortcut, &QShortcut::activated, this,
+                [step] { guarded([step] { (platform::instance<trays::fBottomTray>().*step)(); }); });
+    };
+    everywhere(QKeySequence(Qt::ALT | Qt::Key_Left), &trays::fBottomTray::HistoryBack);
+    everywhere(QKeySequence(Qt::ALT | Qt::Key_Right), &trays::fBottomTray::HistoryForward);
+    qApp->installEventFilter(&m_historyButtons);
+}
+
+bool HistoryButtons::eventFilter(QObject* /*watched*/, QEvent* event) {
+    if (event->type() != QEvent::MouseButtonPress) {
+        return false;
+    }
+    const Qt::MouseButton button = static_cast<QMouseEvent*>(event)->button();
+    if (button != Qt::BackButton && button != Qt::ForwardButton) {
+        return false;
+    }
+    platform::program::guarded([button] {
+        auto& find = platform::instance<trays::fBottomTray>();
+        button == Qt::BackButton ? find.HistoryBack() : find.HistoryForward();
+    });
+    return true;
 }
 
 void fMain::FindKey() {

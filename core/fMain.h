@@ -19,6 +19,12 @@ namespace core {
 // highlighted one.
 using ArrowArray = std::array<platform::ImageControl*, 3>;
 
+// The mouse's back and forward buttons over any of the program's windows step through the words found.
+class HistoryButtons : public QObject {
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};
+
 // The main window: the start-up window, whose load routine is the program's whole start-up sequence. It keeps
 // the tray state (the three flags and three stops).
 class fMain : public platform::Form, public trays::TrayState {
@@ -79,6 +85,7 @@ private:
 
     skin::Controls m_controls;
     trays::Slider m_slider;
+    HistoryButtons m_historyButtons;
 };
 
 } // namespace core

@@ -60,6 +60,7 @@ void fBottomTray::Command1_Click() {
         platform::MsgBox(QStringLiteral("Data Not Found  Please Check your Dictiorary"), platform::vbExclamation);
     } else {
         platform::MsgBox(QStringLiteral("DATA FOUND"), platform::vbInformation);
+        m_history.visit(rstInfo->Fields(0).Text());
     }
     ShowFoundRecord();
     // The keyboard back in the box, the text selected for the next word; after a miss, the offers for it again.
@@ -68,6 +69,30 @@ void fBottomTray::Command1_Click() {
     Text3->selectAll();
     if (!found) {
         ShowOffers(Text3->text());
+    }
+}
+
+void fBottomTray::HistoryBack() {
+    ShowFromHistory(m_history.back());
+}
+
+void fBottomTray::HistoryForward() {
+    ShowFromHistory(m_history.forward());
+}
+
+void fBottomTray::ShowFromHistory(const std::optional<std::string>& word) {
+    if (!word || !rstInfo) {
+        return;
+    }
+    std::string literal = *word;
+    for (std::size_t at = literal.find('\''); at != std::string::npos; at = literal.find('\'', at + 2)) {
+        literal.insert(at, 1, '\'');
+    }
+    rstInfo->MoveFirst();
+    rstInfo->FindFirst("Name = '" + literal + "'");
+    if (!rstInfo->NoMatch()) {
+        Text3->setText(QString::fromStdString(*word));
+        ShowFoundRecord();
     }
 }
 

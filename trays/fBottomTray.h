@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/module/History.h"
 #include "core/store/Database.h"
 #include "trays/OfferSupply.h"
 #include "trays/SuggestionList.h"
@@ -8,6 +9,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <memory>
+#include <optional>
+#include <string>
 
 namespace trays {
 
@@ -34,12 +37,19 @@ public:
     // Starts building the offers (once), so that they are ready by the time the user types.
     void PrepareOffers();
 
+    // Back and forward through the words found, each shown in the trays as a find shows it, without a box.
+    void HistoryBack();
+    void HistoryForward();
+
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
     void ShowFoundRecord();
     void ShowOffers(const QString& typed);
+    void ShowFromHistory(const std::optional<std::string>& word);
+
+    core::History m_history;
 };
 
 } // namespace trays

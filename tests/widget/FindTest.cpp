@@ -1,8 +1,10 @@
 // Finding from the keyboard and from suggestions: keys on the main window, the list under the find box, base forms.
 #include "tests/widget/ProgramFixture.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
@@ -201,4 +203,39 @@ TEST(SuggestionKeys, DownAndUpMoveThroughTheListAndStopAtItsEnds) {
         QTest::keyClick(&box, Qt::Key_Return);
         EXPECT_EQ(chosen, QString::fromUtf8(c.chosen)) << c.keys.size() << " keys";
     }
+}
+
+// Back and forward step through the words found, as a browser does, showing each without a box; a new find after
+// stepping back drops the words ahead; a miss is not a word found. The mouse's own buttons do the same.
+TEST_F(Words, BackAndForwardStepThroughTheWordsFound) {
+    start();
+    fBottomTray& find = instance<fBottomTray>();
+    const auto findWord = [&find](const char* text) {
+        find.Text3->setText(QString::fromUtf8(text));
+        find.Command1_Click();
+    };
+    for (const char* text : {"abate", "ZEAL", "nothing such", "o'clock"}) {
+        findWord(text);
+    }
+    const auto boxes = m_seams.boxes.size();
+    const struct {
+        void (fBottomTray::*step)();
+        const char* shown;
+    } steps[] = {{&fBottomTray::HistoryBack, "zeal"},       {&fBottomTray::HistoryBack, "abate"},
+                 {&fBottomTray::HistoryBack, "abate"},      {&fBottomTray::HistoryForward, "zeal"},
+                 {&fBottomTray::HistoryForward, "o'clock"}, {&fBottomTray::HistoryForward, "o'clock"},
+                 {&fBottomTray::HistoryBack, "zeal"}};
+    for (const auto& s : steps) {
+        (find.*s.step)();
+        EXPECT_EQ(word(), QString::fromUtf8(s.shown));
+    }
+    EXPECT_EQ(m_seams.boxes.size(), boxes);
+
+    findWord("\xC3\x89mile"); // after "zeal": "o'clock" ahead is dropped
+    find.HistoryForward();
+    EXPECT_EQ(word(), QString::fromUtf8("\xC3\x89mile"));
+    QMouseEvent back(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::BackButton, Qt::BackButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(find.Text3, &back);
+    EXPECT_EQ(word(), "zeal");
 }
