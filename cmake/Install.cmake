@@ -16,15 +16,15 @@ install(CODE "
   message(STATUS \"Installing: \$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/lexorant -> ../${LEXORANT_INSTALL_DIR}/lexorant\")
 ")
 
-install(FILES ${CMAKE_SOURCE_DIR}/data/desktop/${LEXORANT_APP_ID}.desktop
+install(FILES ${PROJECT_SOURCE_DIR}/data/desktop/${LEXORANT_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${CMAKE_SOURCE_DIR}/data/desktop/${LEXORANT_APP_ID}.metainfo.xml
+install(FILES ${PROJECT_SOURCE_DIR}/data/desktop/${LEXORANT_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 foreach(size 16 32 48)
   install(FILES ${CMAKE_BINARY_DIR}/icons/${size}x${size}.png
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps RENAME ${LEXORANT_APP_ID}.png)
 endforeach()
-install(FILES ${CMAKE_SOURCE_DIR}/data/lexorant.svg
+install(FILES ${PROJECT_SOURCE_DIR}/data/lexorant.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps RENAME ${LEXORANT_APP_ID}.svg)
 
 # A Debian package: `cpack -G DEB` in a build directory (scripts/package).

@@ -5,7 +5,10 @@ option(LEXORANT_WERROR "Treat compiler warnings as errors" OFF)
 # The warnings alone, for a program that must run without the sanitizers' run-time.
 add_library(lexorant_warnings INTERFACE)
 target_compile_features(lexorant_warnings INTERFACE cxx_std_20)
-target_compile_options(lexorant_warnings INTERFACE -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wno-sign-conversion)
+target_compile_options(lexorant_warnings INTERFACE -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wno-sign-conversion
+                                                   -Wold-style-cast -Wnon-virtual-dtor)
+# Text is never converted to or from a byte string without saying which encoding.
+target_compile_definitions(lexorant_warnings INTERFACE QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII)
 if(LEXORANT_WERROR)
   target_compile_options(lexorant_warnings INTERFACE -Werror)
 endif()

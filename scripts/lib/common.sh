@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Shared by the project's scripts: the Debian packages Lexorant needs, installed when missing, and the build.
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
@@ -10,7 +11,7 @@ PACKAGES=(
     clang libclang-rt-14-dev clang-format clang-tidy
     xvfb xauth x11-utils xdotool xclip imagemagick openbox sqlite3
     dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0
-    desktop-file-utils appstream dpkg-dev
+    desktop-file-utils appstream dpkg-dev shellcheck
     wordnet-base fonts-liberation2 fonts-dejavu-core
     aspell aspell-en hunspell hunspell-en-us
 )
@@ -20,6 +21,7 @@ as_root() {
 }
 
 # install_missing_packages [PACKAGE...]: the project's packages, and the given ones, that are not yet installed.
+# shellcheck disable=SC2120 # the extra packages are optional
 install_missing_packages() {
     local missing=()
     local p
@@ -37,8 +39,9 @@ install_missing_packages() {
 build() {
     local preset=$1
     shift
-    cd "$ROOT"
-    [ -f "build/$preset/CMakeCache.txt" ] || cmake --preset "$preset" >/dev/null
+    cd "$ROOT" || return 1
+    # Configured once, and again when the presets have changed since (the build itself follows CMakeLists.txt).
+    [ "build/$preset/CMakeCache.txt" -nt CMakePresets.json ] || cmake --preset "$preset" >/dev/null
     local targets=()
     local t
     for t in "$@"; do targets+=(--target "$t"); done

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Helpers for driving the program under Xvfb: a private display, waiting on conditions, sampling pixels.
 # Sourced by scripts/run and the end-to-end tests; needs Xvfb, xdotool, xwininfo and ImageMagick's import.
 
@@ -15,7 +16,8 @@ start_xvfb() {
     XVFB_PID=$!
     trap 'stop_all' EXIT
     wait_for "Xvfb to choose a display" test -s "$number_file" || fail "Xvfb did not start"
-    export DISPLAY=":$(head -n 1 "$number_file")"
+    DISPLAY=":$(head -n 1 "$number_file")"
+    export DISPLAY
     rm -f "$number_file"
     wait_for "the X server" xdpyinfo >/dev/null 2>&1 || fail "the X server on $DISPLAY does not answer"
 }

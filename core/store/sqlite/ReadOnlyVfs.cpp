@@ -41,7 +41,7 @@ struct File {
     sqlite3_file* real;
     std::string* path;
     bool shmOpen;
-    bool guarded; // a file beside the database, which is only ever read
+    bool neverWritten; // a file beside the database, which is only ever read
     bool absent;  // a WAL file that does not exist: read as an empty one, never created
 };
 
@@ -67,17 +67,17 @@ int fileRead(sqlite3_file* file, void* buffer, int amount, sqlite3_int64 offset)
     }
     return real(file)->pMethods->xRead(real(file), buffer, amount, offset);
 }
-bool guarded(sqlite3_file* file) {
-    return reinterpret_cast<File*>(file)->guarded;
+bool neverWritten(sqlite3_file* file) {
+    return reinterpret_cast<File*>(file)->neverWritten;
 }
 int fileWrite(sqlite3_file* file, const void* data, int amount, sqlite3_int64 offset) {
-    return guarded(file) ? SQLITE_READONLY : real(file)->pMethods->xWrite(real(file), data, amount, offset);
+    return neverWritten(file) ? SQLITE_READONLY : real(file)->pMethods->xWrite(real(file), data, amount, offset);
 }
 int fileTruncate(sqlite3_file* file, sqlite3_int64 size) {
-    return guarded(file) ? SQLITE_READONLY : real(file)->pMethods->xTruncate(real(file), size);
+    return neverWritten(file) ? SQLITE_READONLY : real(file)->pMethods->xTruncate(real(file), size);
 }
 int fileSync(sqlite3_file* file, int flags) {
-    return guarded(file) ? SQLITE_OK : real(file)->pMethods->xSync(real(file), flags);
+    return neverWritten(file) ? SQLITE_OK : real(file)->pMethods->xSync(real(file), flags);
 }
 int fileSize(sqlite3_file* file, sqlite3_int64* size) {
     if (absent(file)) {
@@ -191,13 +191,13 @@ int vfsOpen(sqlite3_vfs* /*vfs*/, sqlite3_filename name, sqlite3_file* file, int
     f->real = reinterpret_cast<sqlite3_file*>(reinterpret_cast<char*>(file) + sizeof(File));
     f->path = nullptr;
     f->shmOpen = false;
-    f->guarded = false;
+    f->neverWritten = false;
     f->absent = false;
     // The database and its WAL are read as they are and never created; the engine's own temporary files (which
     // have no name beside the database) are left as the base file system makes them.
     constexpr int besideTheDatabase = SQLITE_OPEN_MAIN_DB | SQLITE_OPEN_WAL | SQLITE_OPEN_MAIN_JOURNAL;
-    f->guarded = (flags & besideTheDatabase) != 0;
-    if (f->guarded) {
+    f->neverWritten = (flags & besideTheDatabase) != 0;
+    if (f->neverWritten) {
         flags =
             (flags & ~(SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_DELETEONCLOSE)) | SQLITE_OPEN_READONLY;
     }
