@@ -17,8 +17,8 @@ for part in noun adj adv; do : >"$dir/data.$part"; : >"$dir/index.$part"; : >"$d
 printf 'abated abate\nran run\n' >"$dir/verb.exc"
 "$wordnet2db" --wordnet "$dir" "$dir/db2.mdb" >/dev/null
 got=$(sqlite3 "$dir/db2.mdb" "SELECT Name || ': ' || Meaning FROM Table3 ORDER BY rowid")
-expected='abate: 1. (verb) become less in amount or intensity; "The storm abated" Synonyms: let up, slack off, slack, die away.
-prod: 1. (verb) urge on'
+expected='abate: 1. (verb) become less in amount or intensity; "The storm abated". Synonyms: let up, slack off, slack, die away.
+prod: 1. (verb) urge on.'
 [ "$got" = "$expected" ] || { echo "FAIL: got"; echo "$got"; exit 1; }
 # Inflected forms and their base words: from the exception list, and by the verb rules run backwards.
 forms=$(sqlite3 "$dir/db2.mdb" "SELECT Form || '>' || Base FROM BaseForms ORDER BY Form, Base" | tr '\n' ' ')
