@@ -89,7 +89,6 @@ fMain::fMain()
 // Binds the arrow arrays and their handlers: a click on member 0 slides its tray (the index is not used); the
 // pointer over it lights it and puts its partner back to normal.
 void fMain::bindArrows() {
-    using platform::program::guarded;
     for (const ArrowButton& row : ArrowButtons) {
         ArrowArray& arrow = this->*row.arrow;
         for (int index = 0; index < 3; ++index) {
@@ -99,7 +98,7 @@ void fMain::bindArrows() {
     for (const ArrowButton& row : ArrowButtons) {
         ArrowArray& arrow = this->*row.arrow;
         ArrowArray& partner = this->*row.partner;
-        arrow[0]->onClick = [this, click = row.click] { guarded([this, click] { (m_slider.*click)(); }); };
+        arrow[0]->onClick = [this, click = row.click] { (m_slider.*click)(); };
         arrow[0]->onMouseMove = [&arrow, &partner] {
             arrow[0]->setPicture(arrow[2]->picture());
             partner[0]->setPicture(partner[1]->picture());
@@ -108,16 +107,16 @@ void fMain::bindArrows() {
 }
 
 void fMain::wireHandlers() {
-    using platform::program::guarded;
-    btnClose->onClick = [this] { guarded([this] { btnClose_Click(); }); };
-    connect(cmdAbout, &QPushButton::clicked, this, [this] { guarded([this] { cmdAbout_Click(); }); });
-    Label7->onClick = [this] { guarded([this] { Label7_Click(); }); };
-    connect(cmdNext, &QPushButton::clicked, this, [this] { guarded([this] { cmdNext_Click(); }); });
-    connect(CmdPrev, &QPushButton::clicked, this, [this] { guarded([this] { CmdPrev_Click(); }); });
-    Image2->onMouseMove = [this] { guarded([this] { Image2_MouseMove(); }); };
-    Image2->onMouseDown = [this](Qt::MouseButton button) { guarded([this, button] { Image2_MouseDown(button); }); };
+    using platform::program::onSignal;
+    btnClose->onClick = [this] { btnClose_Click(); };
+    onSignal(cmdAbout, &QPushButton::clicked, this, [this] { cmdAbout_Click(); });
+    Label7->onClick = [this] { Label7_Click(); };
+    onSignal(cmdNext, &QPushButton::clicked, this, [this] { cmdNext_Click(); });
+    onSignal(CmdPrev, &QPushButton::clicked, this, [this] { CmdPrev_Click(); });
+    Image2->onMouseMove = [this] { Image2_MouseMove(); };
+    Image2->onMouseDown = [this](Qt::MouseButton button) { Image2_MouseDown(button); };
     // These pass pointer movement on to the window's own handler.
-    const auto reset = [this] { guarded([this] { Form_MouseMove(); }); };
+    const auto reset = [this] { Form_MouseMove(); };
     btnClose->onMouseMove = reset;
     for (platform::LabelControl* label : {Label3, Label4, Label5, Label7}) {
         label->onMouseMove = reset;
@@ -131,10 +130,10 @@ void fMain::wireHandlers() {
 // The keyboard does what the pointer does: Right and Page Down step on as the next button does, Left and Page Up
 // back as the previous button does, Ctrl+F goes to the find box.
 void fMain::wireKeys() {
-    using platform::program::guarded;
+    using platform::program::onSignal;
     const auto key = [this](const QKeySequence& sequence, const std::function<void()>& handler) {
         auto* shortcut = new QShortcut(sequence, this);
-        connect(shortcut, &QShortcut::activated, this, [handler] { guarded(handler); });
+        onSignal(shortcut, &QShortcut::activated, this, handler);
     };
     for (const QKeySequence& next : {QKeySequence(Qt::Key_Right), QKeySequence(Qt::Key_PageDown)}) {
         key(next, [this] { cmdNext_Click(); });
@@ -148,8 +147,7 @@ void fMain::wireKeys() {
     const auto everywhere = [this](const QKeySequence& sequence, void (trays::fBottomTray::*step)()) {
         auto* shortcut = new QShortcut(sequence, this);
         shortcut->setContext(Qt::ApplicationShortcut);
-        connect(shortcut, &QShortcut::activated, this,
-                [step] { guarded([step] { (platform::instance<trays::fBottomTray>().*step)(); }); });
+        onSignal(shortcut, &QShortcut::activated, this, [step] { (platform::instance<trays::fBottomTray>().*step)(); });
     };
     everywhere(QKeySequence(Qt::ALT | Qt::Key_Left), &trays::fBottomTray::HistoryBack);
     everywhere(QKeySequence(Qt::ALT | Qt::Key_Right), &trays::fBottomTray::HistoryForward);

@@ -34,10 +34,9 @@ fBottomTray::fBottomTray() : TrayForm(skin::findTrayDesign()) {
             ShowOffers(Text3->text());
         }
     });
-    connect(Text3, &QLineEdit::textEdited, this,
-            [this](const QString& typed) { platform::program::guarded([this, typed] { Text3_Edited(typed); }); });
-    connect(Command1, &QPushButton::clicked, this,
-            [this] { platform::program::guarded([this] { Command1_Click(); }); });
+    using platform::program::onSignal;
+    onSignal(Text3, &QLineEdit::textEdited, this, [this](const QString& typed) { Text3_Edited(typed); });
+    onSignal(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
 }
 
 void fBottomTray::Form_Load() {

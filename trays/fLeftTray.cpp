@@ -16,7 +16,7 @@ namespace trays {
 fLeftTray::fLeftTray() : TrayForm(skin::wordTrayDesign()) {
     m_controls.bind(*this, skin::bind("List1", &fLeftTray::List1), skin::bind("Text1", &fLeftTray::Text1),
                     skin::bind("Timer1", &fLeftTray::Timer1));
-    connect(List1, &QListView::clicked, this, [this] { platform::program::guarded([this] { List1_Click(); }); });
+    platform::program::onSignal(List1, &QListView::clicked, this, [this] { List1_Click(); });
 }
 
 void fLeftTray::Form_Load() {

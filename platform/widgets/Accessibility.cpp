@@ -3,6 +3,8 @@
 #include "platform/widgets/ImageControl.h"
 #include "platform/widgets/LabelControl.h"
 
+#include "platform/widgets/Program.h"
+
 #include <QAccessibleWidget>
 #include <functional>
 
@@ -39,7 +41,7 @@ public:
     void doAction(const QString& name) override {
         if (name == pressAction() && pressable()) {
             const std::function<void()> click = *m_onClick; // the handler may unload the window that holds it
-            click();
+            program::guarded(click);
             return;
         }
         QAccessibleWidget::doAction(name);

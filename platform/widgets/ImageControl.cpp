@@ -1,5 +1,7 @@
 #include "platform/widgets/ImageControl.h"
 
+#include "platform/widgets/Program.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -26,7 +28,7 @@ void ImageControl::mousePressEvent(QMouseEvent* event) {
     m_pressed = event->button() == Qt::LeftButton;
     m_pressedAt = event->globalPosition().toPoint();
     if (onMouseDown) {
-        onMouseDown(event->button());
+        program::guarded([this, button = event->button()] { onMouseDown(button); });
     }
 }
 
@@ -34,16 +36,17 @@ void ImageControl::mouseReleaseEvent(QMouseEvent* event) {
     const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     m_pressed = false;
     if (onMouseUp) {
-        onMouseUp(event->button());
+        program::guarded([this, button = event->button()] { onMouseUp(button); });
     }
     if (click && onClick) {
-        onClick();
+        const std::function<void()> click = onClick; // the handler may unload the window that holds it
+        program::guarded(click);
     }
 }
 
 void ImageControl::mouseMoveEvent(QMouseEvent* /*event*/) {
     if (onMouseMove) {
-        onMouseMove();
+        program::guarded(onMouseMove);
     }
 }
 

@@ -1,5 +1,7 @@
 #include "platform/widgets/LabelControl.h"
 
+#include "platform/widgets/Program.h"
+
 #include <QMouseEvent>
 
 namespace platform {
@@ -38,7 +40,7 @@ QColor LabelControl::foreColour() const {
 void LabelControl::mousePressEvent(QMouseEvent* event) {
     m_pressed = event->button();
     if (onMouseDown) {
-        onMouseDown(event->button());
+        program::guarded([this, button = event->button()] { onMouseDown(button); });
     }
 }
 
@@ -47,16 +49,17 @@ void LabelControl::mouseReleaseEvent(QMouseEvent* event) {
     const bool click = event->button() == m_pressed && rect().contains(event->position().toPoint());
     m_pressed = Qt::NoButton;
     if (onMouseUp) {
-        onMouseUp(event->button());
+        program::guarded([this, button = event->button()] { onMouseUp(button); });
     }
     if (click && event->button() == Qt::LeftButton && onClick) {
-        onClick();
+        const std::function<void()> click = onClick; // the handler may unload the window that holds it
+        program::guarded(click);
     }
 }
 
 void LabelControl::mouseMoveEvent(QMouseEvent* /*event*/) {
     if (onMouseMove) {
-        onMouseMove();
+        program::guarded(onMouseMove);
     }
 }
 

@@ -2,8 +2,10 @@
 
 #include "platform/headless/RuntimeError.h"
 
+#include <QObject>
 #include <QString>
 #include <functional>
+#include <type_traits>
 #include <vector>
 
 namespace platform {
@@ -37,6 +39,21 @@ YieldHandler setYieldHandler(YieldHandler handler);
 
 // Runs an event handler; an error that leaves it is reported and ends the program.
 void guarded(const std::function<void()>& handler);
+
+// Connects a signal to an event handler that runs guarded, as every control's own handlers do. The handler takes
+// the signal's arguments, or none.
+template <typename Sender, typename Signal, typename Handler>
+QMetaObject::Connection onSignal(Sender* sender, Signal signal, const QObject* context, Handler handler) {
+    return QObject::connect(sender, signal, context, [handler](const auto&... arguments) {
+        guarded([&] {
+            if constexpr (std::is_invocable_v<Handler, decltype(arguments)...>) {
+                handler(arguments...);
+            } else {
+                handler();
+            }
+        });
+    });
+}
 
 // The executable's name without its extension, the source of errors that the program raises again.
 QString executableName();
