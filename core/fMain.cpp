@@ -2,6 +2,7 @@
 
 #include "about/Contact.h"
 #include "about/frmAbout.h"
+#include "core/module/WordView.h"
 #include "core/module/modSlider.h"
 #include "gradient/MetalShading.h"
 #include "platform/headless/Conversions.h"
@@ -97,12 +98,8 @@ void fMain::bindArrows() {
     }
     for (const ArrowButton& row : ArrowButtons) {
         ArrowArray& arrow = this->*row.arrow;
-        ArrowArray& partner = this->*row.partner;
         arrow[0]->onClick = [this, click = row.click] { (m_slider.*click)(); };
-        arrow[0]->onMouseMove = [&arrow, &partner] {
-            arrow[0]->setPicture(arrow[2]->picture());
-            partner[0]->setPicture(partner[1]->picture());
-        };
+        m_hover.bind(arrow, this->*row.partner);
     }
 }
 
@@ -199,11 +196,8 @@ void fMain::Form_Load() {
     // Parking the trays loads them, each tray's load routine running here.
     m_slider.ParkTrays();
     ShadeSurface();
-    // The main window's own view, on the first word: the database beside the executable as the platform reports
-    // its directory.
-    db = DBEngine::instance().OpenDatabase(modSlider::databasePathFrom(reported).toStdString());
-    rstInfo = db->OpenRecordset("Select * From Table3", dbOpenDynaset);
-    rstInfo->MoveFirst();
+    // The main window's own view, on the first word, as every window opens its own.
+    OpenWordView(db, rstInfo);
 }
 
 // Paints the metal shading into the persistent image, where it stays for every later repaint.
@@ -248,10 +242,7 @@ void fMain::ShowRecord() {
 }
 
 void fMain::Form_MouseMove() {
-    for (const ArrowButton& row : ArrowButtons) {
-        const ArrowArray& arrow = this->*row.arrow;
-        arrow[0]->setPicture(arrow[1]->picture());
-    }
+    m_hover.reset();
 }
 
 void fMain::Image2_MouseMove() {

@@ -4,6 +4,7 @@
 #include "platform/widgets/Form.h"
 #include "platform/widgets/ImageControl.h"
 #include "platform/widgets/LabelControl.h"
+#include "skin/ArrowHover.h"
 #include "skin/FormBuilder.h"
 #include "trays/sliding/Sliding.h"
 #include "trays/sliding/TrayState.h"
@@ -17,7 +18,7 @@ namespace core {
 
 // An arrow button: three picture controls of one name; member 0 is shown, 1 holds the normal picture and 2 the
 // highlighted one.
-using ArrowArray = std::array<platform::ImageControl*, 3>;
+using ArrowArray = skin::ArrowHover::Arrow;
 
 // The mouse's back and forward buttons over any of the program's windows step through the words found.
 class HistoryButtons : public QObject {
@@ -85,6 +86,7 @@ private:
 
     skin::Controls m_controls;
     trays::Slider m_slider;
+    skin::ArrowHover m_hover;
     HistoryButtons m_historyButtons;
 };
 
