@@ -42,7 +42,7 @@ struct File {
     std::string* path;
     bool shmOpen;
     bool neverWritten; // a file beside the database, which is only ever read
-    bool absent;  // a WAL file that does not exist: read as an empty one, never created
+    bool absent;       // a WAL file that does not exist: read as an empty one, never created
 };
 
 bool absent(sqlite3_file* file) {
