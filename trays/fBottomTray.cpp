@@ -71,6 +71,11 @@ void fBottomTray::Command1_Click() {
     }
 }
 
+void fBottomTray::LookUpWord(const QString& word) {
+    Text3->setText(word);
+    Command1->click();
+}
+
 void fBottomTray::HistoryBack() {
     ShowFromHistory(m_history.back());
 }

@@ -37,6 +37,9 @@ public:
     // Starts building the offers (once), so that they are ready by the time the user types.
     void PrepareOffers();
 
+    // A word seen in the word or meaning box, put in the find box and found as "&FindFast" finds it.
+    void LookUpWord(const QString& word);
+
     // Back and forward through the words found, each shown in the trays as a find shows it, without a box.
     void HistoryBack();
     void HistoryForward();

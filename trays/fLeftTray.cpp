@@ -6,10 +6,13 @@
 #include "platform/headless/Conversions.h"
 #include "platform/headless/SystemColors.h"
 #include "platform/widgets/Program.h"
+#include "platform/widgets/SingleInstance.h"
 #include "platform/widgets/TextBox.h"
 #include "skin/Design.h"
+#include "trays/LookUp.h"
 #include "trays/RoundedBox.h"
 #include "trays/TrayWindow.h"
+#include "trays/fBottomTray.h"
 
 namespace trays {
 
@@ -17,6 +20,7 @@ fLeftTray::fLeftTray() : TrayForm(skin::wordTrayDesign()) {
     m_controls.bind(*this, skin::bind("List1", &fLeftTray::List1), skin::bind("Text1", &fLeftTray::Text1),
                     skin::bind("Timer1", &fLeftTray::Timer1));
     platform::program::onSignal(List1, &QListView::clicked, this, [this] { List1_Click(); });
+    new LookUp(*Text1, [](const QString& word) { platform::instance<fBottomTray>().LookUpWord(word); });
 }
 
 void fLeftTray::Form_Load() {

@@ -4,13 +4,17 @@
 #include "gradient/MetalShading.h"
 #include "platform/headless/Conversions.h"
 #include "platform/headless/SystemColors.h"
+#include "platform/widgets/SingleInstance.h"
 #include "skin/Design.h"
+#include "trays/LookUp.h"
 #include "trays/TrayWindow.h"
+#include "trays/fBottomTray.h"
 
 namespace trays {
 
 fRightTray::fRightTray() : TrayForm(skin::meaningTrayDesign()) {
     m_controls.bind(*this, skin::bind("Text2", &fRightTray::Text2), skin::bind("Label1", &fRightTray::Label1));
+    new LookUp(*Text2, [](const QString& word) { platform::instance<fBottomTray>().LookUpWord(word); });
 }
 
 void fRightTray::Form_Load() {

@@ -1,11 +1,14 @@
 // Finding from the keyboard and from suggestions: keys on the main window, the list under the find box, base forms.
 #include "tests/widget/ProgramFixture.h"
+#include "trays/LookUp.h"
+#include "trays/fRightTray.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QTest>
+#include <QTextCursor>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
@@ -237,5 +240,43 @@ TEST_F(Words, BackAndForwardStepThroughTheWordsFound) {
     QMouseEvent back(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::BackButton, Qt::BackButton,
                      Qt::NoModifier);
     QApplication::sendEvent(find.Text3, &back);
+    EXPECT_EQ(word(), "zeal");
+}
+
+// A word seen in the meaning box is looked up with Ctrl+click, or from the context menu: the word under the
+// pointer with the apostrophes and hyphens inside it, or the selected text.
+TEST_F(Words, AWordInTheMeaningBoxIsLookedUp) {
+    start();
+    auto& meaning = *instance<trays::fRightTray>().Text2;
+    meaning.setPlainText(QStringLiteral("ask 'o'clock' or well- known zeal, then"));
+    const trays::LookUp* lookUp = nullptr;
+    for (QObject* child : meaning.children()) {
+        lookUp = lookUp != nullptr ? lookUp : dynamic_cast<const trays::LookUp*>(child);
+    }
+    ASSERT_NE(lookUp, nullptr);
+    const auto pointAt = [&meaning](int position) {
+        QTextCursor cursor(meaning.document());
+        cursor.setPosition(position);
+        return meaning.cursorRect(cursor).center() + QPoint(2, 0);
+    };
+    const QString text = meaning.toPlainText();
+    const struct {
+        const char* at;
+        const char* word;
+    } cases[] = {{"o'clock", "o'clock"}, {"well-", "well"}, {"zeal", "zeal"}, {"then", "then"}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(lookUp->wordAt(pointAt(static_cast<int>(text.indexOf(QString::fromUtf8(c.at))))), c.word) << c.at;
+    }
+    QTextCursor selection(meaning.document());
+    selection.setPosition(static_cast<int>(text.indexOf("known")));
+    selection.setPosition(static_cast<int>(text.indexOf("known")) + 5, QTextCursor::KeepAnchor);
+    meaning.setTextCursor(selection);
+    EXPECT_EQ(lookUp->wordAt(pointAt(0)), "known");
+    meaning.setTextCursor(QTextCursor(meaning.document()));
+    const QPointF zeal = pointAt(static_cast<int>(text.indexOf("zeal")));
+    QMouseEvent click(QEvent::MouseButtonRelease, zeal, meaning.viewport()->mapToGlobal(zeal), Qt::LeftButton,
+                      Qt::NoButton, Qt::ControlModifier);
+    QApplication::sendEvent(meaning.viewport(), &click);
+    EXPECT_EQ(prompts(), QStringList{"DATA FOUND"});
     EXPECT_EQ(word(), "zeal");
 }
