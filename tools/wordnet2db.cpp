@@ -177,16 +177,9 @@ void addUses(const std::filesystem::path& dir, std::map<std::string, Entry>& byL
     }
 }
 
-std::vector<Entry> readWordNet(const std::filesystem::path& dir, std::vector<BaseForm>& baseForms) {
-    const std::array<std::pair<const char*, const char*>, 4> parts{
-        {{"noun", "noun"}, {"verb", "verb"}, {"adj", "adjective"}, {"adv", "adverb"}}};
-    std::map<std::string, Entry> byLemma;                               // keyed by the lower-case lemma with spaces
-    std::map<std::string, std::map<std::string, std::string>> lemmasOf; // per part: lemma -> the word as stored
-    std::array<std::string, 4> data;
-    for (std::size_t part = 0; part < parts.size(); ++part) {
-        data[part] = readFile(dir / (std::string("data.") + parts[part].first));
-    }
-    const wordnet::SynsetAt synsetAt = [&data](char letter, unsigned long offset) {
+// The synsets of the four data files, by part-of-speech letter and offset.
+wordnet::SynsetAt synsetsOf(const std::array<std::string, 4>& data) {
+    return [&data](char letter, unsigned long offset) {
         const std::size_t part = letter == 'v' ? 1 : letter == 'a' || letter == 's' ? 2 : letter == 'r' ? 3 : 0;
         const std::string& text = data[part];
         if (offset >= text.size()) {
@@ -196,6 +189,33 @@ std::vector<Entry> readWordNet(const std::filesystem::path& dir, std::vector<Bas
         return wordnet::parseSynset(
             std::string_view(text).substr(offset, end == std::string::npos ? end : end - offset));
     };
+}
+
+// The entries in order, each with its senses part of speech by part of speech, the most used part first.
+std::vector<Entry> inPartOrder(std::map<std::string, Entry>& byLemma) {
+    std::vector<Entry> entries;
+    entries.reserve(byLemma.size());
+    for (auto& [key, entry] : byLemma) {
+        for (const std::size_t part : wordnet::partOrder(entry.partUses)) {
+            for (std::string& sense : entry.byPart[part]) {
+                entry.senses.push_back(std::move(sense));
+            }
+        }
+        entries.push_back(std::move(entry));
+    }
+    return entries;
+}
+
+std::vector<Entry> readWordNet(const std::filesystem::path& dir, std::vector<BaseForm>& baseForms) {
+    const std::array<std::pair<const char*, const char*>, 4> parts{
+        {{"noun", "noun"}, {"verb", "verb"}, {"adj", "adjective"}, {"adv", "adverb"}}};
+    std::map<std::string, Entry> byLemma;                               // keyed by the lower-case lemma with spaces
+    std::map<std::string, std::map<std::string, std::string>> lemmasOf; // per part: lemma -> the word as stored
+    std::array<std::string, 4> data;
+    for (std::size_t part = 0; part < parts.size(); ++part) {
+        data[part] = readFile(dir / (std::string("data.") + parts[part].first));
+    }
+    const wordnet::SynsetAt synsetAt = synsetsOf(data);
     for (std::size_t part = 0; part < parts.size(); ++part) {
         const auto& [file, name] = parts[part];
         std::istringstream index(readFile(dir / (std::string("index.") + file)));
@@ -217,17 +237,7 @@ std::vector<Entry> readWordNet(const std::filesystem::path& dir, std::vector<Bas
     std::sort(baseForms.begin(), baseForms.end());
     baseForms.erase(std::unique(baseForms.begin(), baseForms.end()), baseForms.end());
     addUses(dir, byLemma);
-    std::vector<Entry> entries;
-    entries.reserve(byLemma.size());
-    for (auto& [key, entry] : byLemma) {
-        for (const std::size_t part : wordnet::partOrder(entry.partUses)) {
-            for (std::string& sense : entry.byPart[part]) {
-                entry.senses.push_back(std::move(sense));
-            }
-        }
-        entries.push_back(std::move(entry));
-    }
-    return entries;
+    return inPartOrder(byLemma);
 }
 
 std::vector<Entry> readWordList(const std::filesystem::path& path) {

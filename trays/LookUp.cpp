@@ -31,7 +31,7 @@ LookUp::LookUp(QPlainTextEdit& box, std::function<void(const QString&)> lookUp)
 }
 
 QString LookUp::wordAt(const QPoint& point) const {
-    const QString selected = m_box.textCursor().selectedText().simplified();
+    QString selected = m_box.textCursor().selectedText().simplified();
     if (!selected.isEmpty()) {
         return selected;
     }
@@ -59,7 +59,7 @@ void LookUp::showMenu(const QPoint& point) {
     const std::unique_ptr<QMenu> menu(m_box.createStandardContextMenu(point));
     const QString word = wordAt(point);
     if (!word.isEmpty()) {
-        QAction* lookUp = new QAction(QStringLiteral("Look up \u201C%1\u201D").arg(word), menu.get());
+        auto* lookUp = new QAction(QStringLiteral("Look up \u201C%1\u201D").arg(word), menu.get());
         connect(lookUp, &QAction::triggered, this,
                 [this, word] { platform::program::guarded([&] { m_lookUp(word); }); });
         menu->insertAction(menu->actions().value(0), lookUp);

@@ -39,8 +39,8 @@ void ImageControl::mouseReleaseEvent(QMouseEvent* event) {
         program::guarded([this, button = event->button()] { onMouseUp(button); });
     }
     if (click && onClick) {
-        const std::function<void()> click = onClick; // the handler may unload the window that holds it
-        program::guarded(click);
+        const std::function<void()> handler = onClick; // the handler may unload the window that holds it
+        program::guarded(handler);
     }
 }
 

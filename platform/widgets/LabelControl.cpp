@@ -52,8 +52,8 @@ void LabelControl::mouseReleaseEvent(QMouseEvent* event) {
         program::guarded([this, button = event->button()] { onMouseUp(button); });
     }
     if (click && event->button() == Qt::LeftButton && onClick) {
-        const std::function<void()> click = onClick; // the handler may unload the window that holds it
-        program::guarded(click);
+        const std::function<void()> handler = onClick; // the handler may unload the window that holds it
+        program::guarded(handler);
     }
 }
 

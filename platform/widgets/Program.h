@@ -41,18 +41,15 @@ YieldHandler setYieldHandler(YieldHandler handler);
 void guarded(const std::function<void()>& handler);
 
 // Connects a signal to an event handler that runs guarded, as every control's own handlers do. The handler takes
-// the signal's arguments, or none.
+// nothing, or the signal's one argument.
 template <typename Sender, typename Signal, typename Handler>
 QMetaObject::Connection onSignal(Sender* sender, Signal signal, const QObject* context, Handler handler) {
-    return QObject::connect(sender, signal, context, [handler](const auto&... arguments) {
-        guarded([&] {
-            if constexpr (std::is_invocable_v<Handler, decltype(arguments)...>) {
-                handler(arguments...);
-            } else {
-                handler();
-            }
-        });
-    });
+    if constexpr (std::is_invocable_v<Handler>) {
+        return QObject::connect(sender, signal, context, [handler] { guarded(handler); });
+    } else {
+        return QObject::connect(sender, signal, context,
+                                [handler](const auto& argument) -> void { guarded([&] { handler(argument); }); });
+    }
 }
 
 // The executable's name without its extension, the source of errors that the program raises again.
