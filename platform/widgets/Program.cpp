@@ -86,7 +86,21 @@ void reportUnhandled(const RuntimeError& error) {
     end(1);
 }
 
+namespace {
+thread_local int g_guards = 0;
+} // namespace
+
+bool insideGuard() {
+    return g_guards > 0;
+}
+
 void guarded(const std::function<void()>& handler) {
+    struct Depth {
+        Depth() { ++g_guards; }
+        ~Depth() { --g_guards; }
+        Depth(const Depth&) = delete;
+        Depth& operator=(const Depth&) = delete;
+    } const depth;
     try {
         handler();
     } catch (const RuntimeError& error) {

@@ -39,6 +39,8 @@ YieldHandler setYieldHandler(YieldHandler handler);
 
 // Runs an event handler; an error that leaves it is reported and ends the program.
 void guarded(const std::function<void()>& handler);
+// Whether an event handler is running under that error handling now.
+bool insideGuard();
 
 // Connects a signal to an event handler that runs guarded, as every control's own handlers do. The handler takes
 // nothing, or the signal's one argument.

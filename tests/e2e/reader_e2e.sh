@@ -22,11 +22,14 @@ grep -q "socket:" <<<"$fds" && fail "the reader holds a socket: $fds"
     fail "the reader holds more than its file, its stream and the standard files: $fds"
 grep -qx "Seccomp:[[:space:]]*2" "/proc/$reader/status" || fail "the reader is not confined: $(grep Seccomp "/proc/$reader/status")"
 
-# A reader that stops answering while the find tray waits for every word (its offers need them): the engine's
-# error, then the program ends.
+# A reader that stops answering while a find waits for the last word: the engine's error, then the program ends.
 kill -STOP "$reader"
-asked=$(date +%s)
 xdotool mousemove $((X + 16)) $((Y + 205)) click 1
+wait_for "the find tray down" tray_at $((X + 10)) $((Y + 204)) || fail "the find tray did not slide down"
+xdotool mousemove $((X + 10 + 140)) $((Y + 204 + 60)) click 1
+xdotool type "word_150000"
+asked=$(date +%s)
+xdotool key alt+f
 E2E_TIMEOUT=20 wait_for "the error box" box_up || fail "no box while the reader is stopped"
 waited=$(($(date +%s) - asked))
 [ "$waited" -le 15 ] || fail "the box came after $waited s"
