@@ -7,8 +7,7 @@
 //   wordnet2db --words LIST.tsv OUT.mdb        (word TAB meaning, "\n" in a meaning for a line break)
 
 #include "tools/wordnet/WordNetEntry.h"
-
-#include <sqlite3.h>
+#include "tools/wordtable/WordTableWriter.h"
 
 #include <algorithm>
 #include <array>
@@ -270,83 +269,58 @@ std::vector<Entry> readWordList(const std::filesystem::path& path) {
     return entries;
 }
 
-void check(int rc, sqlite3* db, const char* what) {
-    if (rc != SQLITE_OK && rc != SQLITE_DONE) {
-        throw std::runtime_error(std::string(what) + ": " + sqlite3_errmsg(db));
-    }
-}
-
 // The second table: inflected forms and their base words, for the find's suggestions.
-void writeBaseForms(sqlite3* db, const std::vector<BaseForm>& forms) {
-    check(sqlite3_exec(db, "CREATE TABLE BaseForms (Form TEXT COLLATE NOCASE, Base TEXT);", nullptr, nullptr, nullptr),
-          db, "create base forms");
-    sqlite3_stmt* insert = nullptr;
-    check(sqlite3_prepare_v2(db, "INSERT INTO BaseForms (Form, Base) VALUES (?1, ?2)", -1, &insert, nullptr), db,
-          "prepare base forms");
+void writeBaseForms(wordtable::WordTableWriter& db, const std::vector<BaseForm>& forms) {
+    db.exec("CREATE TABLE BaseForms (Form TEXT COLLATE NOCASE, Base TEXT);");
+    std::vector<wordtable::Row> rows;
+    rows.reserve(forms.size());
     for (const auto& [form, base] : forms) {
-        sqlite3_bind_text(insert, 1, form.c_str(), -1, SQLITE_TRANSIENT);
-        sqlite3_bind_text(insert, 2, base.c_str(), -1, SQLITE_TRANSIENT);
-        check(sqlite3_step(insert), db, "insert base form");
-        sqlite3_reset(insert);
+        rows.push_back({form, base});
     }
-    sqlite3_finalize(insert);
-    check(sqlite3_exec(db, "CREATE INDEX BaseFormsByForm ON BaseForms (Form);", nullptr, nullptr, nullptr), db,
-          "index base forms");
+    db.insert("BaseForms", rows);
+    db.exec("CREATE INDEX BaseFormsByForm ON BaseForms (Form);");
 }
 
 // The third table: how common each word is, to rank the find's spelling offers: its uses in WordNet's tagged texts
 // and one for each of its senses.
-void writeWordUse(sqlite3* db, const std::vector<Entry>& entries) {
-    check(sqlite3_exec(db, "CREATE TABLE WordUse (Word TEXT, Count INTEGER);", nullptr, nullptr, nullptr), db,
-          "create word use");
-    sqlite3_stmt* insert = nullptr;
-    check(sqlite3_prepare_v2(db, "INSERT INTO WordUse (Word, Count) VALUES (?1, ?2)", -1, &insert, nullptr), db,
-          "prepare word use");
+void writeWordUse(wordtable::WordTableWriter& db, const std::vector<Entry>& entries) {
+    db.exec("CREATE TABLE WordUse (Word TEXT, Count INTEGER);");
+    std::vector<wordtable::Row> rows;
+    rows.reserve(entries.size());
     for (const Entry& entry : entries) {
-        sqlite3_bind_text(insert, 1, entry.word.c_str(), -1, SQLITE_TRANSIENT);
-        sqlite3_bind_int64(insert, 2, entry.uses + static_cast<long>(entry.senses.size()));
-        check(sqlite3_step(insert), db, "insert word use");
-        sqlite3_reset(insert);
+        rows.push_back({entry.word, std::int64_t{entry.uses + static_cast<long>(entry.senses.size())}});
     }
-    sqlite3_finalize(insert);
+    db.insert("WordUse", rows);
 }
 
 void writeDatabase(const std::vector<Entry>& entries, bool numbered, const std::vector<BaseForm>& baseForms,
                    const std::filesystem::path& out) {
     const std::filesystem::path temporary = out.string() + ".tmp";
     std::filesystem::remove(temporary);
-    sqlite3* db = nullptr;
-    if (sqlite3_open(temporary.c_str(), &db) != SQLITE_OK) {
-        throw std::runtime_error("cannot create " + temporary.string());
-    }
-    check(sqlite3_exec(db, "PRAGMA journal_mode=OFF; BEGIN; CREATE TABLE Table3 (Name TEXT, Meaning TEXT);", nullptr,
-                       nullptr, nullptr),
-          db, "create");
-    sqlite3_stmt* insert = nullptr;
-    check(sqlite3_prepare_v2(db, "INSERT INTO Table3 (Name, Meaning) VALUES (?1, ?2)", -1, &insert, nullptr), db,
-          "prepare");
-    for (const Entry& entry : entries) {
-        std::string meaning;
-        for (std::size_t i = 0; i < entry.senses.size(); ++i) {
-            if (i > 0) {
-                meaning += "\r\n"; // the meaning box shows each sense on a line of its own
+    {
+        wordtable::WordTableWriter db(temporary);
+        db.exec("PRAGMA journal_mode=OFF; BEGIN; CREATE TABLE Table3 (Name TEXT, Meaning TEXT);");
+        std::vector<wordtable::Row> rows;
+        rows.reserve(entries.size());
+        for (const Entry& entry : entries) {
+            std::string meaning;
+            for (std::size_t i = 0; i < entry.senses.size(); ++i) {
+                if (i > 0) {
+                    meaning += "\r\n"; // the meaning box shows each sense on a line of its own
+                }
+                meaning += numbered ? std::to_string(i + 1) + ". " + entry.senses[i] : entry.senses[i];
             }
-            meaning += numbered ? std::to_string(i + 1) + ". " + entry.senses[i] : entry.senses[i];
+            rows.push_back({entry.word, std::move(meaning)});
         }
-        sqlite3_bind_text(insert, 1, entry.word.c_str(), -1, SQLITE_TRANSIENT);
-        sqlite3_bind_text(insert, 2, meaning.c_str(), -1, SQLITE_TRANSIENT);
-        check(sqlite3_step(insert), db, "insert");
-        sqlite3_reset(insert);
+        db.insert("Table3", rows);
+        if (!baseForms.empty()) {
+            writeBaseForms(db, baseForms);
+        }
+        if (numbered) {
+            writeWordUse(db, entries);
+        }
+        db.exec("COMMIT; PRAGMA journal_mode=DELETE;");
     }
-    sqlite3_finalize(insert);
-    if (!baseForms.empty()) {
-        writeBaseForms(db, baseForms);
-    }
-    if (numbered) {
-        writeWordUse(db, entries);
-    }
-    check(sqlite3_exec(db, "COMMIT; PRAGMA journal_mode=DELETE;", nullptr, nullptr, nullptr), db, "commit");
-    sqlite3_close(db);
     std::filesystem::rename(temporary, out);
 }
 

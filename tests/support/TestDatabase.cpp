@@ -1,5 +1,7 @@
 #include "tests/support/TestDatabase.h"
 
+#include "tools/wordtable/WordTableWriter.h"
+
 #include <fstream>
 #include <random>
 #include <sqlite3.h>
@@ -21,54 +23,35 @@ TempDir::~TempDir() {
     std::filesystem::remove_all(m_path, ec);
 }
 
+namespace {
+std::vector<wordtable::Row> tableRows(const std::vector<Row>& rows) {
+    std::vector<wordtable::Row> out;
+    out.reserve(rows.size());
+    for (const Row& row : rows) {
+        out.push_back({wordtable::textOrNull(row.first), wordtable::textOrNull(row.second)});
+    }
+    return out;
+}
+} // namespace
+
 void writeWordDatabase(const std::filesystem::path& file, const std::vector<Row>& rows, const std::string& table) {
     std::filesystem::remove(file);
-    sqlite3* db = nullptr;
-    if (sqlite3_open(file.c_str(), &db) != SQLITE_OK) {
-        throw std::runtime_error("cannot create test database");
-    }
-    const std::string create = "BEGIN; CREATE TABLE \"" + table + "\" (Name TEXT, Meaning TEXT);";
-    sqlite3_exec(db, create.c_str(), nullptr, nullptr, nullptr);
-    sqlite3_stmt* insert = nullptr;
-    const std::string sql = "INSERT INTO \"" + table + "\" VALUES (?1, ?2)";
-    sqlite3_prepare_v2(db, sql.c_str(), -1, &insert, nullptr);
-    for (const Row& row : rows) {
-        for (int i = 0; i < 2; ++i) {
-            const auto& value = i == 0 ? row.first : row.second;
-            if (value) {
-                sqlite3_bind_text(insert, i + 1, value->c_str(), -1, SQLITE_TRANSIENT);
-            } else {
-                sqlite3_bind_null(insert, i + 1);
-            }
-        }
-        sqlite3_step(insert);
-        sqlite3_reset(insert);
-    }
-    sqlite3_finalize(insert);
-    sqlite3_exec(db, "COMMIT;", nullptr, nullptr, nullptr);
-    sqlite3_close(db);
+    wordtable::WordTableWriter db(file);
+    db.exec("BEGIN; CREATE TABLE " + wordtable::quotedName(table) + " (Name TEXT, Meaning TEXT);");
+    db.insert(table, tableRows(rows));
+    db.exec("COMMIT;");
 }
 
 void appendInWalMode(const std::filesystem::path& file, const std::vector<Row>& rows, bool leaveInWal) {
-    sqlite3* db = nullptr;
-    if (sqlite3_open(file.c_str(), &db) != SQLITE_OK) {
-        throw std::runtime_error("cannot open test database");
+    {
+        wordtable::WordTableWriter db(file);
+        db.exec("PRAGMA journal_mode=WAL; PRAGMA wal_autocheckpoint=0; BEGIN;");
+        db.insert("Table3", tableRows(rows));
+        db.exec("COMMIT;");
+        if (leaveInWal && sqlite3_db_config(db.handle(), SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr) != SQLITE_OK) {
+            throw std::runtime_error("cannot leave the test database in WAL mode");
+        }
     }
-    sqlite3_exec(db, "PRAGMA journal_mode=WAL; PRAGMA wal_autocheckpoint=0; BEGIN;", nullptr, nullptr, nullptr);
-    sqlite3_stmt* insert = nullptr;
-    sqlite3_prepare_v2(db, "INSERT INTO Table3 VALUES (?1, ?2)", -1, &insert, nullptr);
-    for (const Row& row : rows) {
-        sqlite3_bind_text(insert, 1, row.first ? row.first->c_str() : nullptr, -1, SQLITE_TRANSIENT);
-        sqlite3_bind_text(insert, 2, row.second ? row.second->c_str() : nullptr, -1, SQLITE_TRANSIENT);
-        sqlite3_step(insert);
-        sqlite3_reset(insert);
-    }
-    sqlite3_finalize(insert);
-    sqlite3_exec(db, "COMMIT;", nullptr, nullptr, nullptr);
-    if (leaveInWal) {
-        sqlite3_db_config(db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
-    }
-    sqlite3_close(db);
     std::filesystem::remove(file.string() + "-shm");
 }
 
