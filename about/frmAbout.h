@@ -27,15 +27,15 @@ public:
 
     void addGraphic(const platform::GraphicItem& item) override { m_graphics.push_back(item); }
 
-    platform::ImageControl* imgIcon;
-    platform::LabelControl* lblTitle;
-    platform::LabelControl* lblCopyright;
-    platform::LabelControl* lblDistribute;
-    platform::LabelControl* lblInfo;
-    platform::LabelControl* lblWww;
-    platform::LabelControl* lblComments;
-    platform::LabelControl* lblSmtp;
-    QPushButton* cmdOK;
+    platform::ImageControl* imgIcon = nullptr;
+    platform::LabelControl* lblTitle = nullptr;
+    platform::LabelControl* lblCopyright = nullptr;
+    platform::LabelControl* lblDistribute = nullptr;
+    platform::LabelControl* lblInfo = nullptr;
+    platform::LabelControl* lblWww = nullptr;
+    platform::LabelControl* lblComments = nullptr;
+    platform::LabelControl* lblSmtp = nullptr;
+    QPushButton* cmdOK = nullptr;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

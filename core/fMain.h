@@ -36,24 +36,24 @@ public:
     std::unique_ptr<Database> db;
     std::unique_ptr<Recordset> rstInfo;
 
-    QPushButton* cmdAbout;
-    QPushButton* CmdPrev;
-    QPushButton* cmdNext;
-    platform::LabelControl* Label1;
-    platform::LabelControl* Label2;
-    platform::LabelControl* Label3;
-    platform::LabelControl* Label4;
-    platform::LabelControl* Label5;
-    platform::LabelControl* Label7;
-    platform::LabelControl* Label8;
+    QPushButton* cmdAbout = nullptr;
+    QPushButton* CmdPrev = nullptr;
+    QPushButton* cmdNext = nullptr;
+    platform::LabelControl* Label1 = nullptr;
+    platform::LabelControl* Label2 = nullptr;
+    platform::LabelControl* Label3 = nullptr;
+    platform::LabelControl* Label4 = nullptr;
+    platform::LabelControl* Label5 = nullptr;
+    platform::LabelControl* Label7 = nullptr;
+    platform::LabelControl* Label8 = nullptr;
     ArrowArray btnToolsOut{};
     ArrowArray btnToolsIn{};
     ArrowArray btnRightOut{};
     ArrowArray btnRightIn{};
     ArrowArray btnBottomDown{};
     ArrowArray btnBottomUp{};
-    platform::ImageControl* Image2;
-    platform::ImageControl* btnClose;
+    platform::ImageControl* Image2 = nullptr;
+    platform::ImageControl* btnClose = nullptr;
 
     void Form_Load() override;
     void btnClose_Click();

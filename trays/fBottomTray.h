@@ -25,8 +25,8 @@ public:
     std::unique_ptr<core::Database> db;
     std::unique_ptr<core::Recordset> rstInfo;
 
-    QLineEdit* Text3;
-    QPushButton* Command1;
+    QLineEdit* Text3 = nullptr;
+    QPushButton* Command1 = nullptr;
 
     // The offers under the find box as the user types: the words the text stands for (spaces, hyphens, accents
     // forgiven), base words of an inflected form or phrase, the words nearest a misspelling, then words that begin

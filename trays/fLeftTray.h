@@ -22,9 +22,9 @@ public:
     std::unique_ptr<core::Database> db;
     std::unique_ptr<core::Recordset> rstInfo;
 
-    QListView* List1;
-    QPlainTextEdit* Text1;
-    QTimer* Timer1;
+    QListView* List1 = nullptr;
+    QPlainTextEdit* Text1 = nullptr;
+    QTimer* Timer1 = nullptr;
 
 private:
     WordListModel* m_words = nullptr;

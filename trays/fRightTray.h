@@ -14,8 +14,8 @@ public:
 
     void Form_Load() override;
 
-    QPlainTextEdit* Text2;
-    platform::LabelControl* Label1;
+    QPlainTextEdit* Text2 = nullptr;
+    platform::LabelControl* Label1 = nullptr;
 };
 
 } // namespace trays

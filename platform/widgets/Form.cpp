@@ -7,7 +7,9 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QPointer>
 #include <QRegion>
+#include <map>
 #include <vector>
 
 namespace platform {
@@ -66,7 +68,6 @@ namespace {
 class LargeOutline : public QObject {
 public:
     LargeOutline(QWidget& window, QRegion outline) : QObject(&window), m_window(window), m_outline(std::move(outline)) {
-        setObjectName(QStringLiteral("LargeOutline"));
         window.installEventFilter(this);
         shapeInParts(m_window, m_outline);
     }
@@ -93,10 +94,14 @@ private:
     QRegion m_outline;
 };
 
+// The outline helper of a control that has one; a helper goes with its control, and its pointer turns null then.
+QPointer<LargeOutline>& largeOutlineOf(const QWidget& control) {
+    static std::map<const QWidget*, QPointer<LargeOutline>> helpers;
+    return helpers[&control];
+}
+
 void forgetLargeOutline(QWidget& control) {
-    // Found by name: the class has no meta-object of its own for findChild to tell it by.
-    delete dynamic_cast<LargeOutline*>(
-        control.findChild<QObject*>(QStringLiteral("LargeOutline"), Qt::FindDirectChildrenOnly));
+    delete largeOutlineOf(control).data();
 }
 } // namespace
 
@@ -124,7 +129,7 @@ void SetWindowRgn(QWidget& control, const RegionHandle& region) {
     } else if (control.isWindow() && mask.rectCount() > MaxShapeRectanglesPerRequest &&
                QGuiApplication::platformName() == QLatin1String("xcb")) {
         control.setMask(LargeOutline::firstPart(mask));
-        new LargeOutline(control, mask);
+        largeOutlineOf(control) = new LargeOutline(control, mask);
     } else {
         control.setMask(mask);
     }
