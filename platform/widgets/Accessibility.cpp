@@ -4,8 +4,11 @@
 #include "platform/widgets/LabelControl.h"
 
 #include "platform/widgets/Program.h"
+#include "platform/widgets/TextBox.h"
 
 #include <QAccessibleWidget>
+#include <QPlainTextEdit>
+#include <QTextCursor>
 #include <functional>
 
 namespace platform {
@@ -55,12 +58,110 @@ private:
     QAccessible::Role m_otherwise;
 };
 
+// A text box read through its text interface gives exactly the text that was set: neither the rows that long lines
+// are shown in nor the line breaks as the box keeps them. Offsets are the set text's; the box's own are mapped.
+class StoredTextBox : public QAccessibleWidget, public QAccessibleTextInterface {
+public:
+    explicit StoredTextBox(QPlainTextEdit* box) : QAccessibleWidget(box, QAccessible::EditableText) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::TextInterface ? static_cast<QAccessibleTextInterface*>(this)
+                                                  : QAccessibleWidget::interface_cast(type);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.readOnly = box()->isReadOnly();
+        s.multiLine = true;
+        return s;
+    }
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Value ? Text(*box()) : QAccessibleWidget::text(t);
+    }
+
+    QString text(int startOffset, int endOffset) const override {
+        return Text(*box()).mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return static_cast<int>(Text(*box()).size()); }
+    int cursorPosition() const override { return toStored(box()->textCursor().position()); }
+    void setCursorPosition(int position) override {
+        QTextCursor cursor = box()->textCursor();
+        cursor.setPosition(toShown(position));
+        box()->setTextCursor(cursor);
+    }
+    int selectionCount() const override { return box()->textCursor().hasSelection() ? 1 : 0; }
+    void selection(int selectionIndex, int* startOffset, int* endOffset) const override {
+        const QTextCursor cursor = box()->textCursor();
+        *startOffset = selectionIndex == 0 ? toStored(cursor.selectionStart()) : 0;
+        *endOffset = selectionIndex == 0 ? toStored(cursor.selectionEnd()) : 0;
+    }
+    void addSelection(int startOffset, int endOffset) override { setSelection(0, startOffset, endOffset); }
+    void removeSelection(int /*selectionIndex*/) override {
+        QTextCursor cursor = box()->textCursor();
+        cursor.clearSelection();
+        box()->setTextCursor(cursor);
+    }
+    void setSelection(int /*selectionIndex*/, int startOffset, int endOffset) override {
+        QTextCursor cursor = box()->textCursor();
+        cursor.setPosition(toShown(startOffset));
+        cursor.setPosition(toShown(endOffset), QTextCursor::KeepAnchor);
+        box()->setTextCursor(cursor);
+    }
+    QRect characterRect(int offset) const override {
+        QTextCursor cursor(box()->document());
+        cursor.setPosition(toShown(offset));
+        const QRect r = box()->cursorRect(cursor);
+        return {box()->viewport()->mapToGlobal(r.topLeft()), r.size()};
+    }
+    int offsetAtPoint(const QPoint& point) const override {
+        return toStored(box()->cursorForPosition(box()->viewport()->mapFromGlobal(point)).position());
+    }
+    void scrollToSubstring(int startIndex, int /*endIndex*/) override {
+        QTextCursor cursor(box()->document());
+        cursor.setPosition(toShown(startIndex));
+        box()->setTextCursor(cursor);
+        box()->ensureCursorVisible();
+    }
+    QString attributes(int offset, int* startOffset, int* endOffset) const override {
+        *startOffset = offset;
+        *endOffset = offset;
+        return {};
+    }
+
+private:
+    QPlainTextEdit* box() const { return static_cast<QPlainTextEdit*>(widget()); }
+
+    // Walks the set text and the shown one side by side, to the given offset of one of them.
+    int walk(int target, bool fromShown) const {
+        const QString stored = Text(*box());
+        const QString shown = box()->toPlainText();
+        qsizetype i = 0;
+        qsizetype j = 0;
+        while ((fromShown ? j : i) < target && i < stored.size() && j < shown.size()) {
+            if (stored[i] == QLatin1Char('\r')) {
+                i += i + 1 < stored.size() && stored[i + 1] == QLatin1Char('\n') ? 2 : 1;
+                ++j;
+            } else if (shown[j] == QLatin1Char('\n') && stored[i] != QLatin1Char('\n')) {
+                ++j; // the row break of a piece of a long line
+            } else {
+                ++i;
+                ++j;
+            }
+        }
+        return static_cast<int>(fromShown ? i : j);
+    }
+    int toStored(int shown) const { return walk(shown, true); }
+    int toShown(int stored) const { return walk(stored, false); }
+};
+
 QAccessibleInterface* controlInterface(const QString& /*className*/, QObject* object) {
     if (auto* image = dynamic_cast<ImageControl*>(object)) {
         return new PressableControl(image, &image->onClick, QAccessible::Button, QAccessible::Graphic);
     }
     if (auto* label = dynamic_cast<LabelControl*>(object)) {
         return new PressableControl(label, &label->onClick, QAccessible::Link, QAccessible::StaticText);
+    }
+    if (auto* box = dynamic_cast<QPlainTextEdit*>(object)) {
+        return new StoredTextBox(box);
     }
     return nullptr;
 }

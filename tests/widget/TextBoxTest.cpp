@@ -1,4 +1,7 @@
 #include "platform/widgets/TextBox.h"
+#include "platform/widgets/Accessibility.h"
+
+#include <QAccessible>
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -75,4 +78,25 @@ TEST(TextBox, ShortTextShowsAsLinesAndTypingChangesWhatIsRead) {
     box.moveCursor(QTextCursor::End);
     QTest::keyClicks(&box, QStringLiteral("!"));
     EXPECT_EQ(Text(box), "to lessen\r\nto end!");
+}
+
+// An assistive tool reading the box through its text interface gets the text as it was set, whatever rows the box
+// shows it in; the caret's place is told in the same offsets.
+TEST(TextBox, AssistiveToolsReadTheTextAsSet) {
+    platform::installControlAccessibility();
+    QPlainTextEdit box;
+    box.show();
+    const QString line = QString(9000, QLatin1Char('x'));
+    for (const QString& text :
+         {line, QStringLiteral("1. first sense\r\n2. second sense"), line + QStringLiteral("\r\nend")}) {
+        platform::SetText(box, text);
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&box);
+        ASSERT_NE(accessible, nullptr);
+        QAccessibleTextInterface* reading = accessible->textInterface();
+        ASSERT_NE(reading, nullptr);
+        EXPECT_EQ(reading->characterCount(), text.size());
+        EXPECT_EQ(reading->text(0, reading->characterCount()), text);
+        reading->setCursorPosition(static_cast<int>(text.size()) - 1);
+        EXPECT_EQ(reading->cursorPosition(), text.size() - 1);
+    }
 }
