@@ -37,15 +37,8 @@ struct Entry {
 // An inflected form and the word it comes from ("geese", "goose").
 using BaseForm = std::pair<std::string, std::string>;
 
-std::string lower(std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return s;
-}
-
-std::string spaced(std::string s) {
-    std::replace(s.begin(), s.end(), '_', ' ');
-    return s;
-}
+using wordnet::lower;
+using wordnet::spaced;
 
 std::string readFile(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);

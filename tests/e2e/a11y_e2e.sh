@@ -3,19 +3,8 @@
 # control is found by the text it shows or, where it shows none, by its purpose, and pressed by its action.
 #   a11y_e2e.sh PROGRAM WORDNET2DB WORDLIST REGIONDIR
 set -u
-# A session bus of its own, which the accessibility bus hangs from.
-if [ -z "${A11Y_SESSION:-}" ]; then
-    A11Y_SESSION=1 exec dbus-run-session -- "$0" "$@" 2> >(grep -v 'Failed to set fd limit' >&2)
-fi
 . "$(dirname "$0")/lib.sh"
-atspi() { /usr/bin/python3 "$(dirname "$0")/atspi.py" "$@"; }
-before_program() {
-    /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
-    BUS_PID=$!
-    export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-}
-start_program "$@"
-trap 'kill "$BUS_PID" 2>/dev/null; stop_all' EXIT
+start_accessible_program "$@"
 wait_for "the accessibility tree" atspi has "push button" "Slide the word tray out" ||
     fail "the word tray's out arrow is not in the accessibility tree"
 

@@ -43,6 +43,22 @@ start_program() {
     wait_for "the shading" shaded || fail "the window is not shaded: $(pixel $((X + 156)) $((Y + 150)))"
 }
 
+# start_accessible_program ARGS: the program as start_program starts it, with an accessibility bus that hangs
+# from a session bus of the test's own (the script runs itself again inside one first); atspi reads the tree.
+start_accessible_program() {
+    if [ -z "${A11Y_SESSION:-}" ]; then
+        A11Y_SESSION=1 exec dbus-run-session -- "$0" "$@" 2> >(grep -v 'Failed to set fd limit' >&2)
+    fi
+    before_program() {
+        /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+        BUS_PID=$!
+        export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+    }
+    start_program "$@"
+    trap 'kill "$BUS_PID" 2>/dev/null; stop_all' EXIT
+}
+atspi() { /usr/bin/python3 "$here/atspi.py" "$@"; }
+
 # Windows titled "Lexorant" that are showing: the main window, and a message or about box when one is up.
 lexorant_windows() { xdotool search --onlyvisible --name '^Lexorant$' 2>/dev/null | wc -l; }
 box_up() { [ "$(lexorant_windows)" -ge 2 ]; }

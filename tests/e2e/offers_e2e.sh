@@ -4,18 +4,8 @@
 # long offer reads whole; after "Data Not Found" the offers are back under the box; a row is chosen by its action.
 #   offers_e2e.sh PROGRAM WORDNET2DB WORDLIST REGIONDIR   (E2E_DB_FILE: the bundled db2.mdb)
 set -u
-if [ -z "${A11Y_SESSION:-}" ]; then
-    A11Y_SESSION=1 exec dbus-run-session -- "$0" "$@" 2> >(grep -v 'Failed to set fd limit' >&2)
-fi
 . "$(dirname "$0")/lib.sh"
-atspi() { /usr/bin/python3 "$(dirname "$0")/atspi.py" "$@"; }
-before_program() {
-    /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
-    BUS_PID=$!
-    export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-}
-start_program "$@"
-trap 'kill "$BUS_PID" 2>/dev/null; stop_all' EXIT
+start_accessible_program "$@"
 wait_for "the accessibility tree" atspi has "push button" "Slide the word tray out" || fail "no accessibility tree"
 
 offers() { atspi items list "Suggestions" 2>/dev/null; }

@@ -93,13 +93,8 @@ TEST_F(Words, SuggestionsListWordsBeginningWithTheTextAndChoosingOneFindsIt) {
 
 // An inflected form that the dictionary knows leads to its base words first, marked; choosing one finds the base word.
 TEST_F(Words, BaseFormsComeFirstMarkedAndChoosingOneFindsTheBaseWord) {
-    sqlite3* raw = nullptr;
-    ASSERT_EQ(sqlite3_open((m_program.path() / "db2.mdb").c_str(), &raw), SQLITE_OK);
-    sqlite3_exec(raw,
-                 "CREATE TABLE BaseForms (Form TEXT COLLATE NOCASE, Base TEXT);"
-                 "INSERT INTO BaseForms VALUES ('zeals', 'zeal'), ('abated', 'abate'), ('ab', 'abate');",
-                 nullptr, nullptr, nullptr);
-    sqlite3_close(raw);
+    addToDatabase("CREATE TABLE BaseForms (Form TEXT COLLATE NOCASE, Base TEXT);"
+                  "INSERT INTO BaseForms VALUES ('zeals', 'zeal'), ('abated', 'abate'), ('ab', 'abate');");
     start();
     fBottomTray& find = instance<fBottomTray>();
     ASSERT_TRUE(offersReady());
@@ -150,13 +145,8 @@ TEST_F(Words, AfterAFindTheBoxHasTheKeyboardAndAMissShowsTheOffersAgain) {
 // Every offer is readable whole: the list grows to its longest row (no horizontal scroll bar), and an offer taken
 // by an assistive tool (which selects it) is chosen as a click chooses it.
 TEST_F(Words, LongOffersAreReadWholeAndSelectingOneChoosesIt) {
-    sqlite3* raw = nullptr;
-    ASSERT_EQ(sqlite3_open((m_program.path() / "db2.mdb").c_str(), &raw), SQLITE_OK);
-    sqlite3_exec(raw,
-                 "CREATE TABLE BaseForms (Form TEXT, Base TEXT);"
-                 "INSERT INTO BaseForms VALUES ('zealsandzealsandzealsandmorezeals', 'zeal');",
-                 nullptr, nullptr, nullptr);
-    sqlite3_close(raw);
+    addToDatabase("CREATE TABLE BaseForms (Form TEXT, Base TEXT);"
+                  "INSERT INTO BaseForms VALUES ('zealsandzealsandzealsandmorezeals', 'zeal');");
     start();
     fBottomTray& find = instance<fBottomTray>();
     ASSERT_TRUE(offersReady());
@@ -213,12 +203,8 @@ TEST(SuggestionKeys, DownAndUpMoveThroughTheListAndStopAtItsEnds) {
 TEST_F(Words, BackAndForwardStepThroughTheWordsFound) {
     start();
     fBottomTray& find = instance<fBottomTray>();
-    const auto findWord = [&find](const char* text) {
-        find.Text3->setText(QString::fromUtf8(text));
-        find.Command1_Click();
-    };
     for (const char* text : {"abate", "ZEAL", "nothing such", "o'clock"}) {
-        findWord(text);
+        Program::find(QString::fromUtf8(text));
     }
     const auto boxes = m_seams.boxes.size();
     const struct {
@@ -234,7 +220,7 @@ TEST_F(Words, BackAndForwardStepThroughTheWordsFound) {
     }
     EXPECT_EQ(m_seams.boxes.size(), boxes);
 
-    findWord("\xC3\x89mile"); // after "zeal": "o'clock" ahead is dropped
+    Program::find(QString::fromUtf8("\xC3\x89mile")); // after "zeal": "o'clock" ahead is dropped
     find.HistoryForward();
     EXPECT_EQ(word(), QString::fromUtf8("\xC3\x89mile"));
     QMouseEvent back(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::BackButton, Qt::BackButton,

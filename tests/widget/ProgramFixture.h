@@ -5,6 +5,7 @@
 #include "platform/widgets/TextBox.h"
 #include "tests/widget/WidgetTestSupport.h"
 #include "tests/widget/Windows.h"
+#include "tools/wordtable/WordTableWriter.h"
 #include "trays/SlidePace.h"
 #include "trays/fBottomTray.h"
 #include "trays/fLeftTray.h"
@@ -44,6 +45,8 @@ protected:
         }
         return out;
     }
+    // Runs SQL on the program's word database (more tables, say) before the program opens it.
+    void addToDatabase(const std::string& sql) { wordtable::WordTableWriter(m_program.path() / "db2.mdb").exec(sql); }
     void find(const QString& typed) {
         platform::instance<trays::fBottomTray>().Text3->setText(typed);
         platform::instance<trays::fBottomTray>().Command1_Click();

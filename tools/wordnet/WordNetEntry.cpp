@@ -7,10 +7,6 @@
 
 namespace wordnet {
 
-namespace {
-
-constexpr std::size_t MostRelated = 3;
-
 std::string lower(std::string s) {
     std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return s;
@@ -20,6 +16,10 @@ std::string spaced(std::string s) {
     std::replace(s.begin(), s.end(), '_', ' ');
     return s;
 }
+
+namespace {
+
+constexpr std::size_t MostRelated = 3;
 
 // ", "-separated, ending with a full stop: " Synonyms: let up, slack off."
 std::string listed(const char* label, const std::vector<std::string>& words) {

@@ -30,6 +30,10 @@ struct Synset {
 
 Synset parseSynset(std::string_view line);
 
+// A lemma's text in lower case (ASCII, as WordNet's index keeps it), and with spaces for WordNet's underscores.
+std::string lower(std::string s);
+std::string spaced(std::string s);
+
 // The synset at an offset of the data file of a part of speech.
 using SynsetAt = std::function<Synset(char part, unsigned long offset)>;
 
