@@ -27,8 +27,10 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QShortcut>
+#include <QTimer>
 #include <QUrl>
 #include <array>
+#include <utility>
 
 namespace core {
 
@@ -58,9 +60,9 @@ fMain::fMain()
       m_controls(skin::buildControls(*this, *this, skin::mainDesign())),
       m_slider(
           *this, [this]() -> platform::TopLevelWindow& { return *this; },
-          []() -> platform::TopLevelWindow& { return platform::instance<trays::fLeftTray>(); },
-          []() -> platform::TopLevelWindow& { return platform::instance<trays::fRightTray>(); },
-          []() -> platform::TopLevelWindow& { return platform::instance<trays::fBottomTray>(); },
+          []() -> platform::TopLevelWindow& { return platform::loadedInstance<trays::fLeftTray>(); },
+          []() -> platform::TopLevelWindow& { return platform::loadedInstance<trays::fRightTray>(); },
+          []() -> platform::TopLevelWindow& { return platform::loadedInstance<trays::fBottomTray>(); },
           trays::yieldSlideStep) {
     setWindowIcon(skin::applicationIcon());
     using skin::bind;
@@ -198,6 +200,7 @@ void fMain::Form_Load() {
     ShadeSurface();
     // The main window's own view, on the first word, as every window opens its own.
     OpenWordView(db, rstInfo);
+    m_buildTraysAfterPicture = true;
 }
 
 // Paints the metal shading into the persistent image, where it stays for every later repaint.
@@ -266,6 +269,15 @@ void fMain::Form_Paint() {
     }
     if (LeftTrayOut != trays::False) {
         instance<trays::fLeftTray>().Show();
+    }
+}
+
+void fMain::paintEvent(QPaintEvent* event) {
+    Form::paintEvent(event);
+    // The parked trays' controls are built once the first picture is up and the window has settled (taken the focus
+    // and drawn it), so that neither the picture nor the first slide-out waits for them.
+    if (std::exchange(m_buildTraysAfterPicture, false)) {
+        QTimer::singleShot(TrayBuildDelay, this, [] { platform::program::guarded(trays::BuildLoadedTrays); });
     }
 }
 

@@ -11,6 +11,7 @@
 
 #include <QPushButton>
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <memory>
 
@@ -31,6 +32,10 @@ protected:
 class fMain : public platform::Form, public trays::TrayState {
 public:
     fMain();
+
+    // How long after the first picture of a start-up the parked trays' controls are built: time enough for the
+    // window to take the focus and draw it.
+    static constexpr std::chrono::milliseconds TrayBuildDelay{50};
 
     // The main window's own view of the word store.
     std::unique_ptr<Database> db;
@@ -74,6 +79,7 @@ public:
 
 protected:
     void Form_Paint() override;
+    void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -88,6 +94,8 @@ private:
     trays::Slider m_slider;
     skin::ArrowHover m_hover;
     HistoryButtons m_historyButtons;
+    // Set when a load has parked the trays: their controls are built TrayBuildDelay after the next picture.
+    bool m_buildTraysAfterPicture = false;
 };
 
 } // namespace core

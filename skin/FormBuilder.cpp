@@ -214,10 +214,14 @@ void stackAndOrder(const std::vector<QWidget*>& frontToBack, std::vector<std::pa
 
 } // namespace
 
-Controls buildControls(QWidget& window, platform::GraphicsHost& graphics, const FormDesign& design) {
-    Controls controls;
+void dressWindow(QWidget& window, const FormDesign& design) {
     window.setWindowTitle(QString::fromUtf8(design.caption));
     window.setFont(fontOf(design.font));
+}
+
+Controls buildControls(QWidget& window, platform::GraphicsHost& graphics, const FormDesign& design) {
+    Controls controls;
+    dressWindow(window, design);
     std::vector<QWidget*> frontToBack;
     std::vector<std::pair<int, QWidget*>> tabOrder;
     for (const ControlSpec& c : design.controls) {

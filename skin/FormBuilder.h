@@ -49,8 +49,12 @@ private:
     QMap<QString, QObject*> m_controls;
 };
 
-// Builds every control of a design on a window: text boxes, list boxes and buttons as child windows above the
-// labels and pictures, shapes and lines drawn on the window's surface; stacking and tab order as designed.
+// The window's own caption and font, as designed.
+void dressWindow(QWidget& window, const FormDesign& design);
+
+// Builds every control of a design on a window (dressing the window first): text boxes, list boxes and buttons as child
+// windows above the labels and pictures, shapes and lines drawn on the window's surface; stacking and tab order as
+// designed.
 Controls buildControls(QWidget& window, platform::GraphicsHost& graphics, const FormDesign& design);
 
 } // namespace skin

@@ -2,6 +2,7 @@
 
 #include "platform/widgets/SingleInstance.h"
 #include "platform/widgets/TextBox.h"
+#include "trays/fBottomTray.h"
 #include "trays/fLeftTray.h"
 #include "trays/fRightTray.h"
 
@@ -10,6 +11,20 @@ namespace trays {
 void ShowRecordInTrays(core::Recordset& view) {
     platform::SetText(*platform::instance<fLeftTray>().Text1, QString::fromStdString(view.Fields(0).Text()));
     platform::SetText(*platform::instance<fRightTray>().Text2, QString::fromStdString(view.Fields(1).Text()));
+}
+
+namespace {
+template <typename Tray> void buildIfLoaded() {
+    if (platform::isLoaded<Tray>()) {
+        platform::loadedInstance<Tray>().buildOnDemand();
+    }
+}
+} // namespace
+
+void BuildLoadedTrays() {
+    buildIfLoaded<fLeftTray>();
+    buildIfLoaded<fRightTray>();
+    buildIfLoaded<fBottomTray>();
 }
 
 } // namespace trays

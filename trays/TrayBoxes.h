@@ -8,4 +8,7 @@ namespace trays {
 // meaning tray's Text2, whether the trays are out or not.
 void ShowRecordInTrays(core::Recordset& view);
 
+// Builds the controls of every tray that has loaded, in the order they load (word, meaning, find).
+void BuildLoadedTrays();
+
 } // namespace trays

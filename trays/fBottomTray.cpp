@@ -19,7 +19,9 @@
 
 namespace trays {
 
-fBottomTray::fBottomTray() : TrayForm(skin::findTrayDesign()) {
+fBottomTray::fBottomTray() : TrayForm(skin::findTrayDesign()) {}
+
+void fBottomTray::bindControls() {
     m_controls.bind(*this, skin::bind("Text3", &fBottomTray::Text3), skin::bind("Command1", &fBottomTray::Command1));
     // Enter in the find box presses "&FindFast", as Alt+F does.
     connect(Text3, &QLineEdit::returnPressed, Command1, &QPushButton::click);
@@ -40,10 +42,12 @@ fBottomTray::fBottomTray() : TrayForm(skin::findTrayDesign()) {
 }
 
 void fBottomTray::Form_Load() {
-    // The word tray's word box gets its final, rounder corners here (touching the tray loads it first).
-    RoundBoxCorners(*platform::instance<fLeftTray>().Text1, 15);
+    // The word tray's word box gets its final, rounder corners here (touching the tray loads it first), after the
+    // word tray's own, whenever that tray's controls are built.
+    fLeftTray& wordTray = platform::loadedInstance<fLeftTray>();
+    wordTray.whenBuilt([&wordTray] { RoundBoxCorners(*wordTray.Text1, 15); });
     SetWindowRgn(modSlider::LoadRegionFile(modSlider::AppDir + QStringLiteral("bot.pts")), true);
-    gradient::shadeMetal(surface(), gradient::Metal, gradient::edgesByHalvesAndThirds(Width()));
+    whenBuilt([this] { gradient::shadeMetal(surface(), gradient::Metal, gradient::edgesByHalvesAndThirds(Width())); });
     core::OpenWordView(db, rstInfo);
 }
 

@@ -45,6 +45,7 @@ public:
     void HistoryForward();
 
 protected:
+    void bindControls() override;
     void showEvent(QShowEvent* event) override;
 
 private:

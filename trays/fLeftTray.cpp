@@ -16,7 +16,9 @@
 
 namespace trays {
 
-fLeftTray::fLeftTray() : TrayForm(skin::wordTrayDesign()) {
+fLeftTray::fLeftTray() : TrayForm(skin::wordTrayDesign()) {}
+
+void fLeftTray::bindControls() {
     m_controls.bind(*this, skin::bind("List1", &fLeftTray::List1), skin::bind("Text1", &fLeftTray::Text1),
                     skin::bind("Timer1", &fLeftTray::Timer1));
     platform::program::onSignal(List1, &QListView::clicked, this, [this] { List1_Click(); });
@@ -24,14 +26,18 @@ fLeftTray::fLeftTray() : TrayForm(skin::wordTrayDesign()) {
 }
 
 void fLeftTray::Form_Load() {
-    RoundBoxCorners(*Text1, 5);
-    RoundBoxCorners(*List1, 20);
+    whenBuilt([this] {
+        RoundBoxCorners(*Text1, 5);
+        RoundBoxCorners(*List1, 20);
+    });
     SetWindowRgn(modSlider::LoadRegionFile(modSlider::AppDir + QStringLiteral("lh.pts")), true);
-    gradient::shadeMetal(surface(), gradient::Metal, gradient::edgesBySixthAndMargin(Width()));
+    whenBuilt([this] { gradient::shadeMetal(surface(), gradient::Metal, gradient::edgesBySixthAndMargin(Width())); });
     core::OpenWordView(db, rstInfo);
     // The list shows every word of this view, read as the list is scrolled.
-    m_words = new WordListModel(*rstInfo, List1);
-    List1->setModel(m_words);
+    whenBuilt([this] {
+        m_words = new WordListModel(*rstInfo, List1);
+        List1->setModel(m_words);
+    });
 }
 
 void fLeftTray::List1_Click() {

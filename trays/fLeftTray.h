@@ -26,6 +26,9 @@ public:
     QPlainTextEdit* Text1 = nullptr;
     QTimer* Timer1 = nullptr;
 
+protected:
+    void bindControls() override;
+
 private:
     WordListModel* m_words = nullptr;
 };

@@ -12,14 +12,17 @@
 
 namespace trays {
 
-fRightTray::fRightTray() : TrayForm(skin::meaningTrayDesign()) {
+fRightTray::fRightTray() : TrayForm(skin::meaningTrayDesign()) {}
+
+void fRightTray::bindControls() {
     m_controls.bind(*this, skin::bind("Text2", &fRightTray::Text2), skin::bind("Label1", &fRightTray::Label1));
     new LookUp(*Text2, [](const QString& word) { platform::instance<fBottomTray>().LookUpWord(word); });
 }
 
 void fRightTray::Form_Load() {
     SetWindowRgn(modSlider::LoadRegionFile(modSlider::AppDir + QStringLiteral("rh.pts")), true);
-    gradient::shadeMetal(surface(), gradient::MetalReversed, gradient::edgesBySixthAndMargin(Width()));
+    whenBuilt(
+        [this] { gradient::shadeMetal(surface(), gradient::MetalReversed, gradient::edgesBySixthAndMargin(Width())); });
 }
 
 } // namespace trays

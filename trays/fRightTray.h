@@ -16,6 +16,9 @@ public:
 
     QPlainTextEdit* Text2 = nullptr;
     platform::LabelControl* Label1 = nullptr;
+
+protected:
+    void bindControls() override;
 };
 
 } // namespace trays

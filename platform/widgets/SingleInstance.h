@@ -28,8 +28,23 @@ private:
     std::unique_ptr<T> m_instance;
 };
 
-// The window's single instance, loading it on first touch.
+// A window that builds part of itself (its controls, say) only when something needs it.
+template <typename T>
+concept BuiltOnDemand = requires(T& window) {
+    window.buildOnDemand();
+};
+
+// The window's single instance, loading it on first touch, with everything it builds on demand built.
 template <typename T> T& instance() {
+    T& window = SingleInstance<T>::slot().get();
+    if constexpr (BuiltOnDemand<T>) {
+        window.buildOnDemand();
+    }
+    return window;
+}
+// The window's single instance, loaded, with what it builds on demand left for later: for placing a window that is
+// not shown yet.
+template <typename T> T& loadedInstance() {
     return SingleInstance<T>::slot().get();
 }
 template <typename T> bool isLoaded() {

@@ -8,10 +8,13 @@
 //                                        outline, shading, trays or word store
 //   startup_bench slide PROGRAM_DIR      the program started, then how long the word tray takes to slide out
 //   startup_bench offers PROGRAM_DIR     the program started, Ctrl+F and a letter at once: the wait for the offers
-// Prints "<ms from launch> <ms from main> <peak kilobytes>" (the slide prints its own time twice). The process runs
-// itself again as a child, so that the time from launch takes in loading the libraries; scripts/bench runs the
+//   startup_bench browse PROGRAM_DIR     the program started, then its first step to the next word
+//   startup_bench find PROGRAM_DIR       the program started, then its first find of "run" (the box answered)
+// Prints "<ms from launch> <ms from main> <peak kilobytes>" (the timed actions print their own time twice). The process
+// runs itself again as a child, so that the time from launch takes in loading the libraries; scripts/bench runs the
 // modes in turn and compares them.
 #include "core/fMain.h"
+#include "platform/headless/MessageBox.h"
 #include "platform/widgets/Application.h"
 #include "platform/widgets/FontWarmUp.h"
 #include "platform/widgets/Form.h"
@@ -32,6 +35,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <functional>
 #include <optional>
 #include <string>
 #include <sys/resource.h>
@@ -156,9 +160,19 @@ void timeFirstOffers(core::fMain& main) {
     poll->start(1);
 }
 
+// Times one action of a user's, done once the program is up.
+[[noreturn]] void timeAction(const std::function<void()>& action) {
+    QElapsedTimer clock;
+    clock.start();
+    action();
+    const double took = static_cast<double>(clock.nsecsElapsed()) / 1e6;
+    report(took, took);
+}
+
 // The whole start-up sequence, as the program's own main runs it; the window first paints once the loop runs. With
-// "slide", the word tray's slide-out is timed instead; with "offers", the first offers.
-enum class Timed { FirstPaint, Slide, FirstOffers };
+// "slide", the word tray's slide-out is timed instead; with "offers", the first offers; with "browse" and "find",
+// the first step and the first find.
+enum class Timed { FirstPaint, Slide, FirstOffers, FirstBrowse, FirstFind };
 int runLexorant(QApplication& app, const char* programDir, Timed timed, double afterApplication) {
     platform::program::setExecutableDirectory(QString::fromLocal8Bit(programDir));
     core::fMain* main = nullptr;
@@ -173,12 +187,20 @@ int runLexorant(QApplication& app, const char* programDir, Timed timed, double a
     } else if (timed == Timed::FirstOffers) {
         QTimer::singleShot(200, [main] { timeFirstOffers(*main); });
     } else {
-        QTimer::singleShot(200, [main] {
-            QElapsedTimer slideClock;
-            slideClock.start();
-            main->btnToolsOut[0]->onClick();
-            const double slid = static_cast<double>(slideClock.nsecsElapsed()) / 1e6;
-            report(slid, slid);
+        QTimer::singleShot(200, [main, timed] {
+            switch (timed) {
+            case Timed::Slide:
+                timeAction([main] { main->btnToolsOut[0]->onClick(); });
+            case Timed::FirstBrowse:
+                timeAction([main] { main->cmdNext_Click(); });
+            default:
+                platform::setMessageBoxHandler([](const platform::MessageBoxCall&) { return platform::vbOK; });
+                timeAction([] {
+                    auto& find = platform::instance<trays::fBottomTray>();
+                    find.Text3->setText(QStringLiteral("run"));
+                    find.Command1_Click();
+                });
+            }
         });
     }
     return platform::Application::exec();
@@ -189,7 +211,8 @@ int runLexorant(QApplication& app, const char* programDir, Timed timed, double a
 int main(int argc, char** argv) {
     g_clock.start();
     if (argc < 2) {
-        std::fprintf(stderr, "usage: startup_bench lexorant|slide|offers PROGRAM_DIR | bare | text | design\n");
+        std::fprintf(stderr,
+                     "usage: startup_bench lexorant|slide|offers|browse|find PROGRAM_DIR | bare | text | design\n");
         return 2;
     }
     const char* launched = std::getenv(LaunchedAt);
@@ -215,6 +238,8 @@ int main(int argc, char** argv) {
     }
     const Timed timed = std::strcmp(argv[1], "slide") == 0    ? Timed::Slide
                         : std::strcmp(argv[1], "offers") == 0 ? Timed::FirstOffers
+                        : std::strcmp(argv[1], "browse") == 0 ? Timed::FirstBrowse
+                        : std::strcmp(argv[1], "find") == 0   ? Timed::FirstFind
                                                               : Timed::FirstPaint;
     return runLexorant(app, argv[2], timed, afterApplication);
 }

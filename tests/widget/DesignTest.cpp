@@ -54,13 +54,16 @@ TEST(Designs, ControlsOtherCodeUsesSitWhereDesigned) {
     EXPECT_EQ(main.cmdNext->geometry(), px(2280, 1200, 615, 615));
     EXPECT_EQ(main.graphics().size(), 13u); // six lines and seven shapes
     trays::fLeftTray word;
+    word.buildOnDemand();
     EXPECT_EQ(word.Text1->geometry(), px(495, 600, 3045, 1560));
     EXPECT_EQ(word.List1->geometry(), px(2040, 1560, 1215, 420));
     EXPECT_EQ(word.Text1->toPlainText(), "Word");
     trays::fRightTray meaning;
+    meaning.buildOnDemand();
     EXPECT_EQ(meaning.Text2->geometry(), px(120, 480, 3375, 2115));
     EXPECT_EQ(meaning.Text2->toPlainText(), "Meaning\n");
     trays::fBottomTray find;
+    find.buildOnDemand();
     EXPECT_EQ(find.Text3->geometry(), px(450, 690, 3495, 450));
     EXPECT_EQ(find.Command1->text(), "&FindFast");
     EXPECT_TRUE(find.Text3->text().isEmpty());
@@ -73,6 +76,7 @@ TEST(Designs, FrontToBackOrderWhereControlsOverlap) {
     EXPECT_EQ(main.childAt(main.Label2->geometry().center()), main.btnClose);
     EXPECT_EQ(main.childAt(main.Label1->geometry().center()), main.Image2);
     trays::fLeftTray word;
+    word.buildOnDemand();
     const QRect overlap = word.List1->geometry().intersected(word.Text1->geometry());
     ASSERT_FALSE(overlap.isEmpty());
     QWidget* top = word.childAt(overlap.center());
@@ -134,6 +138,7 @@ TEST(Designs, HintsNamesAndFocus) {
     EXPECT_EQ(main.cmdNext->nextInFocusChain(), main.CmdPrev);
 
     trays::fBottomTray find;
+    find.buildOnDemand();
     QAccessibleInterface* box = QAccessible::queryAccessibleInterface(find.Text3);
     ASSERT_NE(box, nullptr);
     find.Text3->setText("lucid");
@@ -181,6 +186,7 @@ TEST(Designs, AssistiveToolsPressWhatTheMouseClicksNamedByWhatItShows) {
     EXPECT_EQ(about->text(QAccessible::Name), "A");
     EXPECT_EQ(about->text(QAccessible::Description), "About Lexorant");
     trays::fBottomTray find;
+    find.buildOnDemand();
     QAccessibleInterface* findFast = QAccessible::queryAccessibleInterface(find.Command1);
     EXPECT_EQ(findFast->text(QAccessible::Name), "FindFast");
     EXPECT_EQ(findFast->text(QAccessible::Description), "Find the word");
@@ -209,6 +215,7 @@ TEST(Designs, AMisspeltOrMistypedControlNameStopsTheWindowWithItsName) {
 
 TEST(Designs, FindFastHasAltFAsItsAccessKey) {
     trays::fBottomTray find;
+    find.buildOnDemand();
     EXPECT_EQ(QKeySequence::mnemonic(find.Command1->text()), QKeySequence(Qt::ALT | Qt::Key_F));
 }
 
@@ -218,6 +225,7 @@ TEST(Designs, TextsFitTheirBoxesInTheSubstituteFonts) {
         EXPECT_LE(label->sizeHint().width(), label->width()) << label->text().toStdString();
     }
     trays::fBottomTray find;
+    find.buildOnDemand();
     EXPECT_LE(find.Command1->fontMetrics().horizontalAdvance("FindFast"), find.Command1->width());
     EXPECT_EQ(main.Label3->font().family(), "Liberation Sans");
     EXPECT_EQ(QFontInfo(main.Label3->font()).family(), "Liberation Sans");

@@ -85,21 +85,58 @@ TEST_F(Program, StartUpLoadsTheTraysInOrderHiddenAndParked) {
     EXPECT_TRUE(instance<fLeftTray>().testAttribute(Qt::WA_WState_Created));
 }
 
-TEST_F(Program, BoxesEndWithTheirFinalCornersAndTraysAreShaded) {
-    start();
-    const QWidget& box = *instance<fLeftTray>().Text1;
-    QRegion expected;
-    for (const auto& r : platform::createRoundRectRgn(0, 0, box.width(), box.height(), 15, 15).rects) {
-        expected += QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
-    }
-    EXPECT_EQ(box.mask(), expected); // the find tray's 15 x 15 corners replaced the word tray's 5 x 5
-    const QWidget& list = *instance<fLeftTray>().List1;
-    EXPECT_FALSE(list.mask().contains(QPoint(1, 1)));
-    EXPECT_TRUE(list.mask().contains(QPoint(10, list.height() / 2)));
+// The trays' controls are built when first needed, not at start-up; however a tray is first reached, every tray
+// then shows what its whole load left: the word box with the find tray's corners, the list over every word, the
+// shading.
+TEST_F(Program, TraysBuiltOnDemandShowWhatTheirLoadsLeft) {
+    const auto built = [] {
+        return std::vector<bool>{platform::loadedInstance<fLeftTray>().built(),
+                                 platform::loadedInstance<fRightTray>().built(),
+                                 platform::loadedInstance<fBottomTray>().built()};
+    };
+    const struct {
+        const char* firstReach;
+        std::function<void(fMain&)> reach;
+        std::vector<bool> builtThen;
+    } cases[] = {
+        {"the word tray slides out", [](fMain& main) { main.btnToolsOut[0]->onClick(); }, {true, false, false}},
+        {"the find tray slides down", [](fMain& main) { main.btnBottomDown[0]->onClick(); }, {false, false, true}},
+        {"a box is written", [](fMain& main) { main.cmdNext_Click(); }, {true, true, false}},
+        {"the first picture is shown (and a moment passes)",
+         [](fMain& main) {
+             main.grab();
+             QTest::qWait(static_cast<int>(fMain::TrayBuildDelay.count()) * 2);
+         },
+         {true, true, true}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.firstReach);
+        testsupport::destroyWindows();
+        fMain& main = start();
+        EXPECT_EQ(built(), std::vector<bool>(3, false));
+        c.reach(main);
+        EXPECT_EQ(built(), c.builtThen);
 
-    EXPECT_EQ(instance<fLeftTray>().surface().pixel(0, 5), 0xFF191919u);     // RGB(25, 25, 25)
-    EXPECT_EQ(instance<fRightTray>().surface().pixel(0, 5), 0xFFC8C8C8u);    // reversed: RGB(200, 200, 200)
-    EXPECT_EQ(instance<fBottomTray>().surface().pixel(143, 5), 0xFFD7D7D7u); // mid1 = 2145 twips: RGB(215, ...)
+        const QWidget& box = *instance<fLeftTray>().Text1;
+        QRegion expected;
+        for (const auto& r : platform::createRoundRectRgn(0, 0, box.width(), box.height(), 15, 15).rects) {
+            expected += QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
+        }
+        EXPECT_EQ(box.mask(), expected); // the find tray's 15 x 15 corners replaced the word tray's 5 x 5
+        const QListView& list = *instance<fLeftTray>().List1;
+        EXPECT_FALSE(list.mask().contains(QPoint(1, 1)));
+        EXPECT_TRUE(list.mask().contains(QPoint(10, list.height() / 2)));
+        QAbstractItemModel* words = list.model();
+        ASSERT_NE(words, nullptr);
+        while (words->canFetchMore({})) {
+            words->fetchMore({});
+        }
+        EXPECT_EQ(words->rowCount(), 5);
+
+        EXPECT_EQ(instance<fLeftTray>().surface().pixel(0, 5), 0xFF191919u);     // RGB(25, 25, 25)
+        EXPECT_EQ(instance<fRightTray>().surface().pixel(0, 5), 0xFFC8C8C8u);    // reversed: RGB(200, 200, 200)
+        EXPECT_EQ(instance<fBottomTray>().surface().pixel(143, 5), 0xFFD7D7D7u); // mid1 = 2145 twips: RGB(215, ...)
+    }
 }
 
 TEST_F(Program, BrowsingTableOverManyWords) {
