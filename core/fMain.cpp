@@ -181,6 +181,14 @@ void fMain::FindKey() {
     typedAhead.deliverTo(*find.Text3);
 }
 
+void fMain::LookUpRequested(const QString& text) {
+    raise();
+    activateWindow();
+    if (!text.isEmpty() && QApplication::activeModalWidget() == nullptr) {
+        platform::instance<trays::fBottomTray>().LookUpWord(text);
+    }
+}
+
 void fMain::Form_Load() {
     const QString reported = platform::program::executableDirectory();
     // The application directory, ending in a separator, before any window looks for its region file.

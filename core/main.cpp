@@ -4,8 +4,8 @@
 #include "platform/widgets/Application.h"
 #include "platform/widgets/FontWarmUp.h"
 #include "platform/widgets/Program.h"
+#include "platform/widgets/SessionBus.h"
 #include "platform/widgets/SingleInstance.h"
-#include "trays/fBottomTray.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -16,26 +16,27 @@
 
 namespace {
 
-// What the command line asked to find, once the window is up: the words given, or the text selected in any program
-// (the clipboard's when nothing is selected). Found as "&FindFast" finds it.
-void lookUpAfterStart(const core::CommandLine& line) {
-    if (line.lookUp.empty() && !line.selection) {
-        return;
+// The name a running Lexorant answers to on the session bus.
+const QString BusName = QStringLiteral("example.lexorant.Lexorant");
+
+// What the command line asks to find: the words given, or the text selected in any program (the clipboard's when
+// nothing is selected).
+QString lookUpText(const core::CommandLine& line) {
+    if (!line.selection) {
+        return QString::fromStdString(line.lookUp);
     }
-    QTimer::singleShot(0, [line] {
-        platform::program::guarded([&line] {
-            QString text = QString::fromStdString(line.lookUp);
-            if (line.selection) {
-                const QClipboard* clipboard = QGuiApplication::clipboard();
-                text = clipboard->text(QClipboard::Selection).simplified();
-                if (text.isEmpty()) {
-                    text = clipboard->text(QClipboard::Clipboard).simplified();
-                }
-            }
-            if (!text.isEmpty()) {
-                platform::instance<trays::fBottomTray>().LookUpWord(text);
-            }
-        });
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    QString text = clipboard->text(QClipboard::Selection).simplified();
+    if (text.isEmpty()) {
+        text = clipboard->text(QClipboard::Clipboard).simplified();
+    }
+    return text;
+}
+
+// A look-up for the main window, once it is up and the loop runs.
+void lookUpSoon(const QString& text) {
+    QTimer::singleShot(0, [text] {
+        platform::program::guarded([&text] { platform::instance<core::fMain>().LookUpRequested(text); });
     });
 }
 
@@ -66,8 +67,20 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "lexorant: %s\nTry 'lexorant --help'.\n", line.error.c_str());
         return 2;
     }
+    const bool lookingUp = line.selection || !line.lookUp.empty();
+    const QString text = lookingUp ? lookUpText(line) : QString();
+    // A Lexorant that is already running does the look-up and comes to the front; this one is not needed.
+    if (lookingUp && platform::sessionbus::sendRequest(BusName, text)) {
+        return 0;
+    }
     // Loading the start-up window runs the whole start-up sequence.
     platform::program::guarded([] { platform::instance<core::fMain>(); });
-    lookUpAfterStart(line);
+    if (lookingUp) {
+        lookUpSoon(text);
+    }
+    // Later look-ups come here once the first picture is up (the bus costs the start-up nothing).
+    QTimer::singleShot(core::fMain::TrayBuildDelay, [] {
+        platform::sessionbus::answerRequests(BusName, [](const QString& handedOver) { lookUpSoon(handedOver); });
+    });
     return platform::Application::exec();
 }

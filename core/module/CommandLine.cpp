@@ -34,7 +34,9 @@ std::string commandLineHelp() {
            "  --selection   find the text selected in any program (else the clipboard's)\n"
            "  -h, --help    show this help and end\n"
            "  -v, --version show the version and end\n"
-           "  --            what follows is words, even when it starts with a dash\n";
+           "  --            what follows is words, even when it starts with a dash\n"
+           "\n"
+           "When Lexorant is already running, that one finds the words and comes to the front.\n";
 }
 
 } // namespace core

@@ -4,7 +4,9 @@
 #   a11y_e2e.sh PROGRAM WORDNET2DB WORDLIST REGIONDIR
 set -u
 . "$(dirname "$0")/lib.sh"
-start_accessible_program "$@"
+# A record of 9,000 characters without a blank, to read back whole through the word box's text.
+long=$(head -c 9000 /dev/zero | tr '\0' w)
+E2E_DB_SQL="INSERT INTO Table3 VALUES ('$long', 'a long word');" start_accessible_program "$@"
 wait_for "the accessibility tree" atspi has "push button" "Slide the word tray out" ||
     fail "the word tray's out arrow is not in the accessibility tree"
 
@@ -40,10 +42,19 @@ wait_for "the word tray out" tray_at $((X - 232)) $((Y + 7)) || fail "the word t
 shown=$(box_text $((X - 232 + 60)) $((Y + 7 + 60)))
 [ "$shown" = "cherry" ] || fail "after choosing the suggestion the word box shows '$shown'"
 
+# The long record, looked up by a later start of the program, reads back exactly as stored.
+"$WORK/lexorant" "$long" || fail "the look-up of the long word was not handed over"
+wait_for "the DATA FOUND box" box_up || fail "the long word was not found"
+xdotool key Return
+wait_for "the box to close" box_gone || fail "the message box stayed"
+read_back=$(atspi text text "Word")
+[ "$read_back" = "$long" ] || fail "the word box reads back ${#read_back} characters, not the record's 9,000"
+
 atspi press "push button" "X" || fail "could not press the close area"
 wait_for "the program to end" bash -c "! kill -0 $APP_PID 2>/dev/null" || fail "pressing X did not end the program"
 wait "$APP_PID"
 status=$?
 APP_PID=
 [ "$status" = 0 ] || fail "exit status $status"
-echo "PASS: the arrows, \"A\", OK and X pressed, the suggestions read and chosen, through the accessibility tree"
+echo "PASS: the arrows, \"A\", OK and X pressed, the suggestions read and chosen, a 9,000-character record read" \
+    "back whole, through the accessibility tree"

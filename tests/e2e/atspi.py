@@ -5,6 +5,8 @@
     atspi.py has ROLE NAME     exit 0 when such a control is showing
     atspi.py can ROLE NAME     exit 0 when such a control is showing and offers the press action
     atspi.py items ROLE NAME   print the names of the showing control's children, one a line
+    atspi.py text ROLE DESCRIPTION   print the whole text of the showing control so described, as its text
+                               interface gives it to a screen reader
 """
 import sys
 
@@ -32,8 +34,24 @@ def find(role, name):
     return None
 
 
+def described(role, description):
+    for node in controls():
+        if node.getRoleName() == role and node.description == description and \
+                node.getState().contains(pyatspi.STATE_SHOWING):
+            return node
+    return None
+
+
 def main():
     verb, role, name = sys.argv[1:4]
+    if verb == "text":
+        node = described(role, name)
+        if node is None:
+            print(f"no showing {role} described {name!r}", file=sys.stderr)
+            return 1
+        text = node.queryText()
+        sys.stdout.write(text.getText(0, text.characterCount))
+        return 0
     node = find(role, name)
     if node is None:
         print(f"no showing {role} named {name!r}", file=sys.stderr)

@@ -43,12 +43,17 @@ start_program() {
     wait_for "the shading" shaded || fail "the window is not shaded: $(pixel $((X + 156)) $((Y + 150)))"
 }
 
-# start_accessible_program ARGS: the program as start_program starts it, with an accessibility bus that hangs
-# from a session bus of the test's own (the script runs itself again inside one first); atspi reads the tree.
-start_accessible_program() {
-    if [ -z "${A11Y_SESSION:-}" ]; then
-        A11Y_SESSION=1 exec dbus-run-session -- "$0" "$@" 2> >(grep -v 'Failed to set fd limit' >&2)
+# in_session_bus ARGS: runs the test script again inside a session bus of its own, as on a desktop (once).
+in_session_bus() {
+    if [ -z "${E2E_SESSION_BUS:-}" ]; then
+        E2E_SESSION_BUS=1 exec dbus-run-session -- "$0" "$@" 2> >(grep -v 'Failed to set fd limit' >&2)
     fi
+}
+
+# start_accessible_program ARGS: the program as start_program starts it, with an accessibility bus that hangs
+# from a session bus of the test's own; atspi reads the tree.
+start_accessible_program() {
+    in_session_bus "$@"
     before_program() {
         /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
         BUS_PID=$!

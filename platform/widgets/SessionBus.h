@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+namespace platform::sessionbus {
+
+// A program that is already running takes requests from new starts of itself through the desktop's session bus:
+// the first instance owns the program's bus name, and a later start hands its request over and ends.
+
+// What the running instance does with a request: the request's text (empty for none).
+using RequestHandler = std::function<void(const QString& text)>;
+
+// Owns the name on the session bus and answers each request by calling the handler once the reply is sent (a
+// handler may open boxes; the sender does not wait for them). False when there is no session bus or another
+// instance owns the name.
+bool answerRequests(const QString& name, RequestHandler handler);
+
+// Hands the text to the instance that owns the name. True when one took it; false when none runs, or there is no
+// session bus, or it did not answer in time.
+bool sendRequest(const QString& name, const QString& text);
+
+} // namespace platform::sessionbus
