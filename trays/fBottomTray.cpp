@@ -44,7 +44,7 @@ void fBottomTray::bindControls() {
 void fBottomTray::Form_Load() {
     // The word tray's word box gets its final, rounder corners here (touching the tray loads it first), after the
     // word tray's own, whenever that tray's controls are built.
-    fLeftTray& wordTray = platform::loadedInstance<fLeftTray>();
+    auto& wordTray = platform::loadedInstance<fLeftTray>();
     wordTray.whenBuilt([&wordTray] { RoundBoxCorners(*wordTray.Text1, 15); });
     SetWindowRgn(modSlider::LoadRegionFile(modSlider::AppDir + QStringLiteral("bot.pts")), true);
     whenBuilt([this] { gradient::shadeMetal(surface(), gradient::Metal, gradient::edgesByHalvesAndThirds(Width())); });
