@@ -17,8 +17,8 @@ void BM_MetalCylander(benchmark::State& state) {
     surface.SetScaleMode(platform::vbPixels);
     const auto w = static_cast<double>(state.range(0));
     for (auto _ : state) {
-        std::int16_t mid1 = static_cast<std::int16_t>(w / 2), mid2 = static_cast<std::int16_t>(w / 2 + w / 3),
-                     mid3 = static_cast<std::int16_t>(w);
+        auto mid1 = static_cast<std::int16_t>(w / 2), mid2 = static_cast<std::int16_t>(w / 2 + w / 3),
+             mid3 = static_cast<std::int16_t>(w);
         gradient::clsGradient painter;
         painter.MetalCylander(platform::RGB(25, 25, 25), platform::RGB(215, 215, 215), platform::RGB(50, 50, 50),
                               platform::RGB(200, 200, 200), mid1, mid2, mid3, &surface);

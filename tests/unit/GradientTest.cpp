@@ -87,6 +87,7 @@ std::vector<int> reds(std::int32_t from, std::int32_t to, std::int32_t steps) {
     std::vector<std::int32_t> colours;
     clsGradient::BlendColors(from, to, steps, colours);
     std::vector<int> out;
+    out.reserve(colours.size());
     for (std::int32_t c : colours) {
         out.push_back(c & 0xFF);
     }

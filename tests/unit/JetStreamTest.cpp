@@ -102,7 +102,7 @@ TEST(JetStream, StreamsCutShortAreErrors) {
 
 TEST(JetStream, StreamsNoReaderWritesAreErrors) {
     const std::string head = "T" + count(2) + count(4) + "Name" + count(7) + "Meaning";
-    const std::string record = "R\1" + count(1) + "a\0";
+    const std::string record = "R\1" + count(1) + "a";
     const struct {
         const char* what;
         std::string bytes;

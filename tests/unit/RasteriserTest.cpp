@@ -63,7 +63,7 @@ TEST(Rasteriser, ClippingNeverShiftsPixels) {
 }
 
 TEST(DeviceContext, DrawsWithTheSelectedPenAndRestoresTheOldOne) {
-    std::vector<std::uint32_t> pixels(4 * 3, 0);
+    std::vector<std::uint32_t> pixels(12, 0); // 4 x 3
     SurfaceDeviceContext dc({pixels.data(), 4, 3, 4});
     const PenHandle red = dc.createPen(0, 1, 0x0000FF);
     const PenHandle old = dc.selectObject(red);
@@ -116,7 +116,8 @@ TEST(DeviceContext, HeldBackVerticalLinesEndUpAsIfDrawnInOrder) {
     std::mt19937 random(11);
     const int w = 40, h = 30;
     for (int round = 0; round < 40; ++round) {
-        std::vector<std::uint32_t> batched(w * h, 0), direct(w * h, 0);
+        const auto size = static_cast<std::size_t>(w) * static_cast<std::size_t>(h);
+        std::vector<std::uint32_t> batched(size, 0), direct(size, 0);
         SurfaceDeviceContext dc({batched.data(), w, h, w});
         const bool uniform = round % 2 == 0;
         std::uniform_int_distribution<int> coordinate(-5, 45);
@@ -136,8 +137,10 @@ TEST(DeviceContext, HeldBackVerticalLinesEndUpAsIfDrawnInOrder) {
             }
             dc.moveToEx(x0, y0);
             dc.lineTo(x1, y1);
-            rasteriseLine(x0, y0, x1, y1, w, h,
-                          [&](int x, int y) { direct[static_cast<std::size_t>(y * w + x)] = pixelFromColour(colour); });
+            rasteriseLine(x0, y0, x1, y1, w, h, [&](int x, int y) {
+                direct.at(static_cast<std::size_t>(y) * static_cast<std::size_t>(w) + static_cast<std::size_t>(x)) =
+                    pixelFromColour(colour);
+            });
             dc.deleteObject(dc.selectObject(old));
         }
         dc.flush();

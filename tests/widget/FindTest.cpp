@@ -51,7 +51,7 @@ TEST_F(Words, KeysBrowseAndCtrlFGoesToTheFindBox) {
 namespace {
 // The offers are built off the window's thread once the find tray is first used: waits until they are there.
 bool offersReady() {
-    fBottomTray& find = instance<fBottomTray>();
+    auto& find = instance<fBottomTray>();
     find.PrepareOffers();
     return QTest::qWaitFor([&find] { return find.Offers->index() != nullptr; }, 10000);
 }
@@ -70,7 +70,7 @@ QStringList suggested() {
 // finds it as the button does.
 TEST_F(Words, SuggestionsListWordsBeginningWithTheTextAndChoosingOneFindsIt) {
     start();
-    fBottomTray& find = instance<fBottomTray>();
+    auto& find = instance<fBottomTray>();
     ASSERT_TRUE(offersReady());
     find.Text3_Edited(QStringLiteral("ÉM"));
     EXPECT_EQ(suggested(), QStringList{"Émile"});
@@ -96,7 +96,7 @@ TEST_F(Words, BaseFormsComeFirstMarkedAndChoosingOneFindsTheBaseWord) {
     addToDatabase("CREATE TABLE BaseForms (Form TEXT COLLATE NOCASE, Base TEXT);"
                   "INSERT INTO BaseForms VALUES ('zeals', 'zeal'), ('abated', 'abate'), ('ab', 'abate');");
     start();
-    fBottomTray& find = instance<fBottomTray>();
+    auto& find = instance<fBottomTray>();
     ASSERT_TRUE(offersReady());
     find.Text3_Edited(QStringLiteral("Zeals"));
     EXPECT_EQ(suggested(), QStringList{QString::fromUtf8("zeal \u2014 base form of Zeals")});
@@ -121,7 +121,7 @@ TEST_F(Words, BaseFormsComeFirstMarkedAndChoosingOneFindsTheBaseWord) {
 // text are back under it, to be taken with Down and Enter. The find itself answers the typed text exactly.
 TEST_F(Words, AfterAFindTheBoxHasTheKeyboardAndAMissShowsTheOffersAgain) {
     fMain& main = start();
-    fBottomTray& find = instance<fBottomTray>();
+    auto& find = instance<fBottomTray>();
     ASSERT_TRUE(offersReady());
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
     QTest::keyClick(&main, Qt::Key_F, Qt::ControlModifier);
@@ -148,7 +148,7 @@ TEST_F(Words, LongOffersAreReadWholeAndSelectingOneChoosesIt) {
     addToDatabase("CREATE TABLE BaseForms (Form TEXT, Base TEXT);"
                   "INSERT INTO BaseForms VALUES ('zealsandzealsandzealsandmorezeals', 'zeal');");
     start();
-    fBottomTray& find = instance<fBottomTray>();
+    auto& find = instance<fBottomTray>();
     ASSERT_TRUE(offersReady());
     find.Text3_Edited(QStringLiteral("zealsandzealsandzealsandmorezeals"));
     QListWidget& list = find.Suggestions->list();
@@ -202,7 +202,7 @@ TEST(SuggestionKeys, DownAndUpMoveThroughTheListAndStopAtItsEnds) {
 // stepping back drops the words ahead; a miss is not a word found. The mouse's own buttons do the same.
 TEST_F(Words, BackAndForwardStepThroughTheWordsFound) {
     start();
-    fBottomTray& find = instance<fBottomTray>();
+    auto& find = instance<fBottomTray>();
     for (const char* text : {"abate", "ZEAL", "nothing such", "o'clock"}) {
         Program::find(QString::fromUtf8(text));
     }

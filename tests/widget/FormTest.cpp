@@ -91,7 +91,7 @@ struct Second : Form {
 
 TEST(SingleInstance, CreatedAndLoadedOnceOnFirstTouchEvenWhenLoadsNest) {
     EXPECT_FALSE(isLoaded<First>());
-    First& first = instance<First>();
+    auto& first = instance<First>();
     EXPECT_EQ(&first, &instance<First>());
     EXPECT_EQ(g_firstLoads, 1);
     EXPECT_EQ(g_secondLoads, 1);

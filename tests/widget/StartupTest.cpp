@@ -56,7 +56,7 @@ protected:
 } // namespace
 
 TEST_F(Startup, ShapesShowsAndStandsOnTheFirstWord) {
-    fMain& main = platform::instance<fMain>();
+    auto& main = platform::instance<fMain>();
     EXPECT_EQ(modSlider::AppDir, dir() + "/");
     EXPECT_TRUE(m_seams.boxes.empty());
     EXPECT_TRUE(main.isVisible());
@@ -74,7 +74,7 @@ TEST_F(Startup, ShapesShowsAndStandsOnTheFirstWord) {
 }
 
 TEST_F(Startup, ShadingLivesInThePersistentImage) {
-    fMain& main = platform::instance<fMain>();
+    auto& main = platform::instance<fMain>();
     auto shown = [&](int x) { return main.grab().toImage().pixel(x, 185); }; // a row no control covers
     EXPECT_EQ(shown(0), qRgb(25, 25, 25));
     EXPECT_EQ(shown(156), qRgb(215, 215, 215));
@@ -92,7 +92,7 @@ TEST_F(Startup, ShadingLivesInThePersistentImage) {
 }
 
 TEST_F(Startup, RerunReplacesTheViewWithAFreshOneOnTheFirstWord) {
-    fMain& main = platform::instance<fMain>();
+    auto& main = platform::instance<fMain>();
     main.rstInfo->MoveNext();
     const core::Recordset* old = main.rstInfo.get();
     main.Form_Load();
@@ -106,7 +106,7 @@ TEST_F(Startup, MissingOutlineIsReportedBeforeTheWindowShowsThenStartUpGoesOn) {
     m_seams.onBox = [&](const platform::MessageBoxCall&) {
         visibleDuringMessage = platform::isLoaded<fMain>() && platform::instance<fMain>().isVisible();
     };
-    fMain& main = platform::instance<fMain>();
+    auto& main = platform::instance<fMain>();
     ASSERT_EQ(m_seams.boxes.size(), 1u);
     EXPECT_EQ(m_seams.boxes[0].prompt, dir() + "/main.pts not found!");
     EXPECT_EQ(m_seams.boxes[0].title, "Lexorant");
@@ -137,7 +137,7 @@ TEST_F(Startup, StoreFailuresLeaveTheLoadRoutine) {
 }
 
 TEST_F(Startup, CloseAreaUnloadsEveryWindowAndEndsWithSuccess) {
-    fMain& main = platform::instance<fMain>();
+    auto& main = platform::instance<fMain>();
     try {
         main.btnClose->onClick();
         FAIL() << "the program went on";

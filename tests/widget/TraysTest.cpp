@@ -45,7 +45,7 @@ protected:
 
 TEST_F(HugeWord, ShowsWholeAndTheListRowIsShortened) {
     fMain& main = start();
-    fLeftTray& tray = instance<fLeftTray>();
+    auto& tray = instance<fLeftTray>();
     QAbstractItemModel* model = tray.List1->model();
     model->fetchMore({});
     EXPECT_EQ(model->index(0, 0).data().toString().size(), 257); // shortened, with an ellipsis
@@ -244,7 +244,7 @@ TEST_F(Words, MissesShowTheFirstWord) {
 
 TEST_F(Words, WordListShowsEveryWordAndAClickCopiesIt) {
     start();
-    fLeftTray& tray = instance<fLeftTray>();
+    auto& tray = instance<fLeftTray>();
     QAbstractItemModel* model = tray.List1->model();
     ASSERT_NE(model, nullptr);
     while (model->canFetchMore({})) {
