@@ -1,6 +1,7 @@
 #include "about/Version.h"
 #include "core/fMain.h"
 #include "core/module/CommandLine.h"
+#include "core/module/WordView.h"
 #include "platform/widgets/Application.h"
 #include "platform/widgets/FontWarmUp.h"
 #include "platform/widgets/Program.h"
@@ -73,7 +74,9 @@ int main(int argc, char** argv) {
     if (lookingUp && platform::sessionbus::sendRequest(BusName, text)) {
         return 0;
     }
-    // Loading the start-up window runs the whole start-up sequence.
+    // Loading the start-up window runs the whole start-up sequence; an Access file's reader starts first, to open
+    // the file while the window is built.
+    core::PrepareWordViews();
     platform::program::guarded([] { platform::instance<core::fMain>(); });
     if (lookingUp) {
         lookUpSoon(text);

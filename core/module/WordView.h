@@ -10,4 +10,7 @@ namespace core {
 // executable (the raw directory followed by "/db2.mdb"), a dynaset over "Select * From Table3", on its first record.
 void OpenWordView(std::unique_ptr<Database>& db, std::unique_ptr<Recordset>& rstInfo);
 
+// Starts reading the word table before the first window opens its view, where the store can (see prepareTable).
+void PrepareWordViews();
+
 } // namespace core

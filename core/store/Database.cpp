@@ -73,6 +73,12 @@ DBEngine& DBEngine::instance() {
     return engine;
 }
 
+void prepareTable(const std::string& path, const std::string& table) {
+    if (formatOf(path) == FileFormat::Jet) {
+        startJetReaderEarly(path, table);
+    }
+}
+
 std::unique_ptr<Database> DBEngine::OpenDatabase(const std::string& path) {
     if (formatOf(path) == FileFormat::Jet) {
         return std::make_unique<Database>(jetBackend(path), path); // each table read by a reader process of its own

@@ -55,14 +55,14 @@ private:
 };
 
 // What identifies a table of a file as it is now.
+} // namespace
+
 std::string fileKey(const std::string& path, const std::string& table) {
     std::error_code ec;
     const auto size = std::filesystem::file_size(path, ec);
     const auto time = std::filesystem::last_write_time(path, ec).time_since_epoch().count();
     return path + '\n' + table + '\n' + std::to_string(size) + '\n' + std::to_string(time);
 }
-
-} // namespace
 
 std::unique_ptr<RecordSource> memorySource(std::shared_ptr<MemoryTable> table) {
     return std::make_unique<MemorySource>(std::move(table));

@@ -58,6 +58,9 @@ private:
 // A view over a table held in memory; the keys are the records' positions.
 std::unique_ptr<RecordSource> memorySource(std::shared_ptr<MemoryTable> table);
 
+// What names a table of a file as it is now: its path, the table, and the file's size and time.
+std::string fileKey(const std::string& path, const std::string& table);
+
 // The table of a file that another view of the same file already holds, or read now with read() (which may give
 // nothing: a table not found). What is held is shared while any view lives, and read again when the file has
 // changed (its size or its time) in between.

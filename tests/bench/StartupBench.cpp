@@ -14,6 +14,7 @@
 // runs itself again as a child, so that the time from launch takes in loading the libraries; scripts/bench runs the
 // modes in turn and compares them.
 #include "core/fMain.h"
+#include "core/module/WordView.h"
 #include "platform/headless/MessageBox.h"
 #include "platform/widgets/Application.h"
 #include "platform/widgets/FontWarmUp.h"
@@ -176,6 +177,7 @@ enum class Timed { FirstPaint, Slide, FirstOffers, FirstBrowse, FirstFind };
 int runLexorant(QApplication& app, const char* programDir, Timed timed, double afterApplication) {
     platform::program::setExecutableDirectory(QString::fromLocal8Bit(programDir));
     core::fMain* main = nullptr;
+    core::PrepareWordViews();
     platform::program::guarded([&] { main = &platform::instance<core::fMain>(); });
     if (std::getenv("STARTUP_PHASES") != nullptr) {
         std::fprintf(stderr, "application %.2f ms, start-up sequence done %.2f ms\n", afterApplication,

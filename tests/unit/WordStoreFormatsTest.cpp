@@ -8,6 +8,7 @@
 
 #include <fcntl.h>
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 
 using namespace core;
@@ -196,6 +197,57 @@ TEST(JetFiles, EncodedPasswordAndLaterVersions) {
     later[0x14] = 2; // Access 2007's version number
     testsupport::writeBytes(path, later);
     EXPECT_EQ(errorOf([&] { DBEngine::instance().OpenDatabase(path); }), platform::err::UnrecognizedFormat);
+}
+
+// The reader processes this process has started and not yet ended.
+std::vector<std::string> readersRunning() {
+    std::vector<std::string> readers;
+    for (const auto& task : std::filesystem::directory_iterator("/proc/self/task")) {
+        std::ifstream children(task.path() / "children");
+        for (std::string pid; children >> pid;) {
+            std::string name;
+            std::getline(std::ifstream("/proc/" + pid + "/comm"), name);
+            if (name.starts_with("lexorant-jet")) {
+                readers.push_back(pid);
+            }
+        }
+    }
+    return readers;
+}
+
+// A reader started before any view is the first view's, with no second reader, when the file is still the one it
+// started on; a file changed in between is read afresh; what is wrong with a file is said by the view, not by the
+// early start.
+TEST(JetFiles, TheFirstViewTakesOverTheReaderStartedEarly) {
+    testsupport::TempDir dir;
+    const auto path = (dir.path() / "db2.mdb").string();
+    const auto firstWord = [&path] {
+        auto db = DBEngine::instance().OpenDatabase(path);
+        auto rs = db->OpenRecordset("Select * From Table3");
+        rs->MoveFirst();
+        return rs->Fields(0).Text();
+    };
+    std::filesystem::copy_file(JetData / "encoded.mdb", path);
+    prepareTable(path, "Table3");
+    const std::vector<std::string> early = readersRunning();
+    ASSERT_EQ(early.size(), 1U);
+    {
+        auto db = DBEngine::instance().OpenDatabase(path);
+        auto rs = db->OpenRecordset("Select * From Table3");
+        EXPECT_EQ(rs->Fields(0).Text(), "alpha");
+        EXPECT_EQ(readersRunning(), early);
+    }
+    EXPECT_TRUE(readersRunning().empty());
+
+    prepareTable(path, "Table3");
+    testsupport::writeBytes(path, testsupport::readBytes(JetData / "words-varied.mdb"));
+    EXPECT_EQ(firstWord(), "zebra");
+    EXPECT_TRUE(readersRunning().empty()); // the early one ended, not left behind
+
+    testsupport::writeBytes(path, testsupport::readBytes(JetData / "password.mdb"));
+    prepareTable(path, "Table3");
+    EXPECT_TRUE(readersRunning().empty());
+    EXPECT_EQ(errorOf(firstWord), platform::err::NotValidPassword);
 }
 
 // A damaged Access file is error 3343 when a view reads it to the end, never a crash, a hang or a shorter table:

@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <mutex>
 #include <utility>
 
 namespace core {
@@ -36,6 +37,31 @@ void checkJetHeader(const std::string& path) {
     }
 }
 
+// A reader started early, for the first view of its table to take over.
+struct EarlyReader {
+    std::string key;
+    std::unique_ptr<ReaderProcess> process;
+};
+std::mutex earlyGuard;
+EarlyReader& earlyReader() {
+    static EarlyReader early;
+    return early;
+}
+
+// The first table opened takes the early reader if it is the one started early, of the file as it is now; an early
+// reader that is not taken then is ended. Every other table gets a new reader.
+std::unique_ptr<ReaderProcess> readerFor(const std::string& path, const std::string& table) {
+    EarlyReader early;
+    {
+        const std::lock_guard lock(earlyGuard);
+        early = std::exchange(earlyReader(), {});
+    }
+    if (early.process && early.key == fileKey(path, table)) {
+        return std::move(early.process);
+    }
+    return std::make_unique<ReaderProcess>(path, table);
+}
+
 // A table as its reader process streams it, read as far as the views have needed. libmdb trusts what it reads from
 // the file, and a damaged file can make it read far outside its buffers or loop for ever; so the program never
 // hands it the file itself, and whatever the reader does, the program sees a stream that ends well or an error.
@@ -43,7 +69,7 @@ class JetTable final : public MemoryTable {
 public:
     // Reads the table's columns: nothing (no table) when the file has no such table.
     static std::shared_ptr<JetTable> open(const std::string& path, const std::string& table) {
-        auto process = std::make_unique<ReaderProcess>(path, table);
+        auto process = readerFor(path, table);
         std::error_code ec;
         const auto size = std::filesystem::file_size(path, ec);
         auto stream = std::make_unique<jetstream::Reader>(*process, ec ? 0 : size);
@@ -107,6 +133,17 @@ private:
 };
 
 } // namespace
+
+void startJetReaderEarly(const std::string& path, const std::string& table) {
+    try {
+        checkJetHeader(path);
+        auto process = std::make_unique<ReaderProcess>(path, table);
+        const std::lock_guard lock(earlyGuard);
+        earlyReader() = {fileKey(path, table), std::move(process)};
+    } catch (const RuntimeError&) {
+        // Said when a view opens the file.
+    }
+}
 
 std::optional<std::vector<std::string>> readJetWords(const std::string& path, const std::string& table) {
     checkJetHeader(path);

@@ -18,6 +18,11 @@ std::unique_ptr<StoreBackend> jetBackend(const std::string& path);
 
 // The first column of a table, NULL left out, read by a reader process of its own and shared with no view, so that
 // it may be read on any thread. Nothing when the file has no such table; error 3343 when it cannot be read.
+// Starts the reader of a table before any view asks for it, so that it has opened the file by the time the first
+// view does; that view takes it over if the file is still the same. Silent: whatever is wrong with the file or the
+// reader is said when a view opens the file, as it would be without the early start.
+void startJetReaderEarly(const std::string& path, const std::string& table);
+
 std::optional<std::vector<std::string>> readJetWords(const std::string& path, const std::string& table);
 
 } // namespace core
