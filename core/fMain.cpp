@@ -13,6 +13,7 @@
 #include "platform/widgets/Shell.h"
 #include "platform/widgets/SingleInstance.h"
 #include "platform/widgets/TextBox.h"
+#include "platform/widgets/X11Window.h"
 #include "skin/Pictures.h"
 #include "skin/WindowDrag.h"
 #include "trays/SlidePace.h"
@@ -182,8 +183,7 @@ void fMain::FindKey() {
 }
 
 void fMain::LookUpRequested(const QString& text) {
-    raise();
-    activateWindow();
+    platform::bringToFront(*this);
     if (!text.isEmpty() && QApplication::activeModalWidget() == nullptr) {
         platform::instance<trays::fBottomTray>().LookUpWord(text);
     }

@@ -58,6 +58,35 @@ void keepOffTaskbar(QWidget& window) {
     xcb_flush(connection);
 }
 
+void bringToFront(QWidget& window) {
+    window.raise();
+    window.activateWindow();
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (x11 == nullptr || x11->connection() == nullptr || !window.testAttribute(Qt::WA_WState_Created)) {
+        return;
+    }
+    xcb_connection_t* connection = x11->connection();
+    constexpr const char* name = "_NET_ACTIVE_WINDOW";
+    xcb_intern_atom_reply_t* atom =
+        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 1, std::strlen(name), name), nullptr);
+    if (atom == nullptr || atom->atom == XCB_ATOM_NONE) {
+        std::free(atom);
+        return; // no window manager has ever named it: Qt's activation above is all there is
+    }
+    xcb_client_message_event_t request{};
+    request.response_type = XCB_CLIENT_MESSAGE;
+    request.format = 32;
+    request.window = static_cast<xcb_window_t>(window.winId());
+    request.type = atom->atom;
+    request.data.data32[0] = 2; // from a pager or taskbar: the user asked for this window
+    request.data.data32[1] = XCB_CURRENT_TIME;
+    std::free(atom);
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+    xcb_send_event(connection, 0, root, XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char*>(&request));
+    xcb_flush(connection);
+}
+
 bool shapeInParts(QWidget& window, const QRegion& outline) {
     auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     if (x11 == nullptr || x11->connection() == nullptr || !window.testAttribute(Qt::WA_WState_Created) ||

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Looking words up from outside and going back through them: later starts of the program hand their look-ups (the
 # words given, the selected text) to the one that runs, which finds them; Alt+Left and Alt+Right step back and
-# forward through the words found without a box; Ctrl+click on a word in the meaning box finds that word.
+# forward through the words found without a box; Ctrl+click on a word in the meaning box finds that word; a look-up
+# of nothing brings the window to the front from behind another program's.
 #   lookup_e2e.sh PROGRAM WORDNET2DB WORDLIST REGIONDIR
 set -u
 . "$(dirname "$0")/lib.sh"
@@ -46,5 +47,19 @@ wait_for "the DATA FOUND box after Ctrl+click" box_up || fail "Ctrl+click on the
 xdotool key Return
 wait_for "the box to close" box_gone || fail "the message box stayed"
 [ "$(word_box)" = "cherry" ] || fail "after Ctrl+click on 'cherry' the word box shows '$(word_box)'"
+
+# From behind another program's window, with nothing selected anywhere: the main window comes to the front alone.
+xmessage -geometry +0+0 "another program" 2>/dev/null &
+other_pid=$!
+wait_for "the other program's window" has_window xmessage || fail "xmessage did not start"
+other=$(window_id xmessage)
+xdotool windowactivate --sync "$other" 2>/dev/null || xdotool windowfocus --sync "$other"
+printf '' | xclip -selection primary
+printf '' | xclip -selection clipboard
+timeout 10 "$WORK/lexorant" --selection >>"$WORK/later.log" 2>&1 || fail "lexorant --selection of nothing: status $?"
+main_has_keyboard() { [ "$(xdotool getwindowfocus)" = "$MAIN" ]; }
+wait_for "the main window in front" main_has_keyboard || fail "the main window did not come to the front"
+box_gone || fail "a look-up of nothing opened a box"
+kill "$other_pid"
 close_program
 echo "PASS: look-ups handed to the running program, back and forward through them, Ctrl+click in the meaning box"
