@@ -34,18 +34,18 @@ concept BuiltOnDemand = requires(T& window) {
     window.buildOnDemand();
 };
 
-// The window's single instance, loading it on first touch, with everything it builds on demand built.
-template <typename T> T& instance() {
-    T& window = SingleInstance<T>::slot().get();
-    if constexpr (BuiltOnDemand<T>) {
-        window.buildOnDemand();
-    }
-    return window;
-}
 // The window's single instance, loaded, with what it builds on demand left for later: for placing a window that is
 // not shown yet.
 template <typename T> T& loadedInstance() {
     return SingleInstance<T>::slot().get();
+}
+// The window's single instance, loading it on first touch, with everything it builds on demand built.
+template <typename T> T& instance() {
+    T& window = loadedInstance<T>();
+    if constexpr (BuiltOnDemand<T>) {
+        window.buildOnDemand();
+    }
+    return window;
 }
 template <typename T> bool isLoaded() {
     return SingleInstance<T>::slot().loaded();

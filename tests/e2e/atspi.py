@@ -26,17 +26,9 @@ def controls():
             stack.extend(node)
 
 
-def find(role, name):
+def find(role, name, by="name"):
     for node in controls():
-        if node.getRoleName() == role and node.name == name and \
-                node.getState().contains(pyatspi.STATE_SHOWING):
-            return node
-    return None
-
-
-def described(role, description):
-    for node in controls():
-        if node.getRoleName() == role and node.description == description and \
+        if node.getRoleName() == role and getattr(node, by) == name and \
                 node.getState().contains(pyatspi.STATE_SHOWING):
             return node
     return None
@@ -45,7 +37,7 @@ def described(role, description):
 def main():
     verb, role, name = sys.argv[1:4]
     if verb == "text":
-        node = described(role, name)
+        node = find(role, name, by="description")
         if node is None:
             print(f"no showing {role} described {name!r}", file=sys.stderr)
             return 1
