@@ -4,6 +4,7 @@
 #include "platform/headless/RuntimeError.h"
 
 #include <algorithm>
+#include <deque>
 #include <functional>
 
 namespace core {
@@ -21,9 +22,11 @@ bool sameNameIgnoringCase(const std::string& a, const std::string& b) {
 } // namespace
 
 // The first find in a column reads that column's values once and keeps a hash of each folded value with its key,
-// sorted, so that every later find is a binary search plus one record read to confirm the match.
+// sorted, so that every later find is a binary search plus one record read to confirm the match. The entries grow in
+// blocks rather than by doubling one array: a dictionary's column is a few hundred thousand of them, and a doubled
+// array would hold up to twice that, and three times while it moves.
 struct Recordset::FoldIndex {
-    std::vector<std::pair<std::size_t, std::int64_t>> entries; // (hash of folded value, record key)
+    std::deque<std::pair<std::size_t, std::int64_t>> entries; // (hash of folded value, record key)
 };
 
 Recordset::Recordset(std::unique_ptr<RecordSource> source) : m_source(std::move(source)) {
