@@ -48,43 +48,57 @@ std::vector<std::string_view> partsOf(std::string_view plain) {
 } // namespace
 
 OfferIndex::OfferIndex(OfferData data) {
-    // One place per distinct text, the first in the store's order.
-    std::unordered_map<std::string_view, Id> places;
+    keepTexts(data);
+    data = {};
+    indexSpellings();
+}
+
+// Keeps each distinct word once, the first in the store's order, with how common it is, and the forms of kept words.
+void OfferIndex::keepTexts(const OfferData& data) {
+    std::unordered_map<std::string_view, Id> places; // the words' texts in `data`, and their Id
     places.reserve(data.words.size());
-    m_words.reserve(data.words.size());
-    for (std::string& word : data.words) {
-        if (!word.empty() && !places.contains(word)) {
-            m_words.push_back(std::move(word));
-            places.emplace(m_words.back(), static_cast<Id>(m_words.size() - 1));
+    m_ends.reserve(data.words.size() + data.baseForms.size());
+    for (const std::string& word : data.words) {
+        if (!word.empty() && !places.contains(word) && append(word)) {
+            places.emplace(word, static_cast<Id>(m_ends.size() - 1));
         }
     }
-    data.words = {};
-    m_use.assign(m_words.size(), 0.0F);
+    m_wordCount = m_ends.size();
+    m_use.assign(m_wordCount, 0.0F);
     for (const auto& [word, count] : data.wordUse) {
         if (const auto it = places.find(word); it != places.end() && count > 0 && std::isfinite(count)) {
             m_use[it->second] = std::max(m_use[it->second], static_cast<float>(std::log(1.0 + count)));
         }
     }
-    for (auto& [form, base] : data.baseForms) {
-        if (const auto it = places.find(base); it != places.end() && !form.empty()) {
-            m_forms.push_back({std::move(form), it->second});
+    for (const auto& [form, base] : data.baseForms) {
+        if (const auto it = places.find(base); it != places.end() && !form.empty() && append(form)) {
+            m_formBases.push_back(it->second);
         }
     }
-    data.baseForms = {};
-    m_forms.shrink_to_fit();
+    m_texts.shrink_to_fit();
+    m_ends.shrink_to_fit();
+    m_formBases.shrink_to_fit();
+}
+
+// Adds a text to the block, as long as its end can be told (no dictionary comes near 4 GB of texts).
+bool OfferIndex::append(std::string_view text) {
+    if (text.size() > UINT32_MAX - m_texts.size()) {
+        return false;
+    }
+    m_texts += text;
+    m_ends.push_back(static_cast<std::uint32_t>(m_texts.size()));
+    return true;
+}
+
+void OfferIndex::indexSpellings() {
     // The spellings live in one block while the trie is built from them.
     std::string spellings;
+    spellings.reserve(m_texts.size());
     std::vector<std::size_t> ends;
-    ends.reserve(m_words.size() + m_forms.size());
-    const auto spell = [&](const std::string& text) {
-        spellings += joinedText(plainText(text));
+    ends.reserve(m_ends.size());
+    for (Id id = 0; id < m_ends.size(); ++id) {
+        spellings += joinedText(plainText(text(id)));
         ends.push_back(spellings.size());
-    };
-    for (const std::string& word : m_words) {
-        spell(word);
-    }
-    for (const Form& form : m_forms) {
-        spell(form.text);
     }
     for (std::size_t id = 0, start = 0; id < ends.size(); start = ends[id++]) {
         m_speller.add(std::string_view(spellings).substr(start, ends[id] - start), static_cast<Id>(id));
@@ -95,7 +109,7 @@ OfferIndex::OfferIndex(OfferData data) {
 std::vector<OfferIndex::Id> OfferIndex::wordsJoinedAs(std::string_view joined) const {
     std::vector<Id> ids;
     for (const Id id : m_speller.exactly(joined)) {
-        if (id < m_words.size()) {
+        if (isWord(id)) {
             ids.push_back(id);
         }
     }
@@ -106,9 +120,8 @@ std::vector<OfferIndex::Id> OfferIndex::wordsJoinedAs(std::string_view joined) c
 std::vector<std::pair<OfferIndex::Id, std::string>> OfferIndex::basesOf(std::string_view plain) const {
     std::vector<std::pair<Id, std::string>> bases;
     for (const Id id : m_speller.exactly(joinedText(plain))) {
-        if (id >= m_words.size()) {
-            const Form& form = m_forms[id - m_words.size()];
-            bases.emplace_back(form.base, form.text);
+        if (!isWord(id)) {
+            bases.emplace_back(wordOf(id), text(id));
         }
     }
     return bases;
@@ -127,7 +140,7 @@ std::vector<OfferIndex::Id> OfferIndex::phraseBases(std::string_view plain) cons
     for (const std::string_view part : parts) {
         std::vector<std::string> ways{std::string(part)};
         for (const auto& [base, form] : basesOf(part)) {
-            std::string way = joinedText(plainText(m_words[base]));
+            std::string way = joinedText(plainText(text(base)));
             if (std::find(ways.begin(), ways.end(), way) == ways.end()) {
                 ways.push_back(std::move(way));
             }
@@ -167,7 +180,7 @@ std::vector<std::pair<OfferIndex::Id, std::string>> OfferIndex::spellings(std::s
     };
     std::vector<Candidate> candidates;
     for (const Speller::Match& match : m_speller.near(joined, spellingBudget(joined.size()))) {
-        const Id word = match.id < m_words.size() ? match.id : m_forms[match.id - m_words.size()].base;
+        const Id word = wordOf(match.id);
         candidates.push_back({match.cost - UseWeight * m_use[word], word, match.id});
     }
     std::sort(candidates.begin(), candidates.end(), [](const Candidate& a, const Candidate& b) {
@@ -176,7 +189,7 @@ std::vector<std::pair<OfferIndex::Id, std::string>> OfferIndex::spellings(std::s
     std::vector<std::pair<Id, std::string>> found;
     for (const Candidate& c : candidates) {
         if (std::none_of(found.begin(), found.end(), [&](const auto& f) { return f.first == c.word; })) {
-            found.emplace_back(c.word, c.via < m_words.size() ? std::string() : m_forms[c.via - m_words.size()].text);
+            found.emplace_back(c.word, isWord(c.via) ? std::string() : std::string(text(c.via)));
         }
     }
     return found;
@@ -190,7 +203,7 @@ std::vector<OfferIndex::Id> OfferIndex::prefixed(std::string_view joined, std::s
     std::vector<Id> matches;
     matches.reserve(most + 1);
     for (const Id id : m_speller.beginningWith(joined)) {
-        if (id >= m_words.size()) {
+        if (!isWord(id)) {
             continue; // an inflected form
         }
         if (matches.size() < most) {
@@ -209,7 +222,7 @@ std::vector<OfferIndex::Id> OfferIndex::prefixed(std::string_view joined, std::s
 std::vector<std::string> OfferIndex::wordsBeginningWith(std::string_view typed, std::size_t most) const {
     std::vector<std::string> words;
     for (const Id id : prefixed(joinedText(plainText(typed)), most)) {
-        words.push_back(m_words[id]);
+        words.emplace_back(text(id));
     }
     return words;
 }
@@ -225,7 +238,7 @@ std::vector<Offer> OfferIndex::offersFor(std::string_view typed, std::size_t mos
     const auto offer = [&](Id id, std::string baseFormOf) {
         if (offers.size() < most && std::find(offered.begin(), offered.end(), id) == offered.end()) {
             offered.push_back(id);
-            offers.push_back({m_words[id], std::move(baseFormOf)});
+            offers.push_back({std::string(text(id)), std::move(baseFormOf)});
         }
     };
     // What the text stands for, then its base words: these are what the user meant.
@@ -262,16 +275,8 @@ std::vector<Offer> OfferIndex::offersFor(std::string_view typed, std::size_t mos
 }
 
 std::size_t OfferIndex::memoryUsed() const {
-    const auto heap = [](const std::string& s) { return s.capacity() > 15 ? s.capacity() + 1 : 0; };
-    std::size_t bytes = m_speller.memoryUsed() + m_use.capacity() * sizeof(float) +
-                        m_words.capacity() * sizeof(std::string) + m_forms.capacity() * sizeof(Form);
-    for (const std::string& s : m_words) {
-        bytes += heap(s);
-    }
-    for (const Form& f : m_forms) {
-        bytes += heap(f.text);
-    }
-    return bytes;
+    return m_speller.memoryUsed() + m_texts.capacity() + m_ends.capacity() * sizeof(std::uint32_t) +
+           m_formBases.capacity() * sizeof(Id) + m_use.capacity() * sizeof(float);
 }
 
 } // namespace offers

@@ -44,15 +44,24 @@ public:
     // store's order.
     std::vector<std::string> wordsBeginningWith(std::string_view typed, std::size_t most) const;
 
-    std::size_t wordCount() const { return m_words.size(); }
+    std::size_t wordCount() const { return m_wordCount; }
     std::size_t memoryUsed() const;
 
 private:
     using Id = std::uint32_t;
-    struct Form {
-        std::string text; // as stored
-        Id base;
-    };
+
+    // The text of a word (an Id below wordCount()) or of an inflected form (wordCount() + its place), as stored.
+    std::string_view text(Id id) const {
+        const std::uint32_t start = id == 0 ? 0 : m_ends[id - 1];
+        return std::string_view(m_texts).substr(start, m_ends[id] - start);
+    }
+    bool isWord(Id id) const { return id < m_wordCount; }
+    // The word a spelling stands for: the word itself, or the base word of the form.
+    Id wordOf(Id id) const { return isWord(id) ? id : m_formBases[id - m_wordCount]; }
+
+    void keepTexts(const OfferData& data);
+    bool append(std::string_view text);
+    void indexSpellings();
 
     std::vector<Id> wordsJoinedAs(std::string_view joined) const;
     std::vector<std::pair<Id, std::string>> basesOf(std::string_view plain) const;
@@ -60,11 +69,15 @@ private:
     std::vector<std::pair<Id, std::string>> spellings(std::string_view joined) const;
     std::vector<Id> prefixed(std::string_view joined, std::size_t most) const;
 
-    std::vector<std::string> m_words; // distinct texts, in the store's order (an Id is a place here)
-    std::vector<float> m_use;         // how common each word is, on a log scale; 0 where not known
-    std::vector<Form> m_forms;        // inflected forms of words, in the order read
-    // The plain, joined spellings of the words (their Id) and of the forms (m_words.size() + their place): found
-    // exactly, by their beginning, or near a misspelling.
+    // The distinct words in the store's order, then the inflected forms in the order read: their texts one after
+    // another in one block (a few bytes each, where a string apiece would take 32 more), and where each ends.
+    std::string m_texts;
+    std::vector<std::uint32_t> m_ends;
+    std::size_t m_wordCount = 0;
+    std::vector<Id> m_formBases; // the base word of each form
+    std::vector<float> m_use;    // how common each word is, on a log scale; 0 where not known
+    // The plain, joined spellings of the words and of the forms, by their Id: found exactly, by their beginning, or
+    // near a misspelling.
     Speller m_speller;
 };
 

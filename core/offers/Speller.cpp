@@ -137,7 +137,7 @@ struct Speller::Search {
 };
 
 void Speller::add(std::string_view spelling, std::uint32_t id) {
-    if (!spelling.empty() && spelling.size() <= 255) {
+    if (!spelling.empty() && spelling.size() <= 255 && spelling.find('\0') == std::string_view::npos) {
         m_pending.emplace_back(spelling, id);
     }
 }
@@ -146,6 +146,17 @@ void Speller::build() {
     std::sort(m_pending.begin(), m_pending.end());
     m_nodes.clear();
     m_ids.clear();
+    // Room for exactly the nodes the trie will have (a node for each letter a spelling does not share with the one
+    // before it), so that the largest array of the offers is never copied to grow.
+    std::size_t nodes = 1;
+    for (std::size_t i = 0; i < m_pending.size(); ++i) {
+        const std::string_view spelling = m_pending[i].first;
+        const std::string_view before = i > 0 ? m_pending[i - 1].first : std::string_view();
+        const auto shared = std::mismatch(spelling.begin(), spelling.end(), before.begin(), before.end()).first;
+        nodes += static_cast<std::size_t>(spelling.end() - shared);
+    }
+    m_nodes.reserve(nodes);
+    m_ids.reserve(m_pending.size());
     m_nodes.emplace_back();
     fill(0, 0, m_pending.size(), 0);
     m_pending.clear();
@@ -160,9 +171,11 @@ void Speller::fill(std::uint32_t self, std::size_t lo, std::size_t hi, std::size
     std::size_t i = lo;
     m_nodes[self].firstId = static_cast<std::uint32_t>(m_ids.size());
     for (; i < hi && m_pending[i].first.size() == depth; ++i) {
-        m_ids.push_back(m_pending[i].second);
+        if (m_nodes[self].idCount < UINT16_MAX) {
+            m_ids.push_back(m_pending[i].second);
+            ++m_nodes[self].idCount;
+        }
     }
-    m_nodes[self].endId = static_cast<std::uint32_t>(m_ids.size());
     std::vector<std::size_t> starts;
     for (std::size_t j = i; j < hi; ++j) {
         if (j == i || m_pending[j].first[depth] != m_pending[j - 1].first[depth]) {
@@ -173,7 +186,7 @@ void Speller::fill(std::uint32_t self, std::size_t lo, std::size_t hi, std::size
     const auto firstChild = static_cast<std::uint32_t>(m_nodes.size());
     const std::size_t count = starts.size() - 1;
     m_nodes[self].firstChild = firstChild;
-    m_nodes[self].childCount = static_cast<std::uint16_t>(count);
+    m_nodes[self].childCount = static_cast<std::uint8_t>(count);
     m_nodes.resize(m_nodes.size() + count);
     for (std::size_t c = 0; c < count; ++c) {
         m_nodes[firstChild + c].letter = m_pending[starts[c]].first[depth];
@@ -208,7 +221,7 @@ std::span<const std::uint32_t> Speller::exactly(std::string_view spelling) const
     if (node == nullptr) {
         return {};
     }
-    return {m_ids.data() + node->firstId, node->endId - node->firstId};
+    return {m_ids.data() + node->firstId, node->idCount};
 }
 
 std::span<const std::uint32_t> Speller::beginningWith(std::string_view prefix) const {
@@ -222,7 +235,7 @@ std::span<const std::uint32_t> Speller::beginningWith(std::string_view prefix) c
     while (last->childCount > 0) {
         last = &m_nodes[last->firstChild + last->childCount - 1U];
     }
-    return {m_ids.data() + node->firstId, last->endId - node->firstId};
+    return {m_ids.data() + node->firstId, last->endId() - node->firstId};
 }
 
 std::vector<Speller::Match> Speller::near(std::string_view typed, float most) const {
@@ -250,9 +263,9 @@ std::vector<Speller::Match> Speller::near(std::string_view typed, float most) co
         if (search.fill(step.depth) > most) {
             continue;
         }
-        if (node.endId > node.firstId) {
+        if (node.idCount > 0) {
             if (const float cost = search.last(step.depth); cost <= most) {
-                for (std::uint32_t k = node.firstId; k < node.endId; ++k) {
+                for (std::uint32_t k = node.firstId; k < node.endId(); ++k) {
                     found.push_back({m_ids[k], cost});
                 }
             }

@@ -15,7 +15,8 @@ namespace offers {
 class Speller {
 public:
     // Adds a spelling (plain text, as the offers compare it) standing for `id`; the text must live until build(),
-    // which is called after the last one.
+    // which is called after the last one. A spelling longer than 255 bytes or holding a NUL is not kept, and of
+    // more than 65,535 alike only the first are.
     void add(std::string_view spelling, std::uint32_t id);
     void build();
 
@@ -37,13 +38,16 @@ public:
     std::size_t memoryUsed() const;
 
 private:
+    // Twelve bytes: a dictionary's trie has about three nodes a word.
     struct Node {
         std::uint32_t firstChild = 0;
-        std::uint32_t firstId = 0; // the ids of the spellings that end here: ids_[firstId, endId)
-        std::uint32_t endId = 0;
-        std::uint16_t childCount = 0;
+        std::uint32_t firstId = 0; // the ids of the spellings that end here: m_ids[firstId, firstId + idCount)
+        std::uint16_t idCount = 0;
+        std::uint8_t childCount = 0; // a child a letter, and no letter is NUL
         char letter = 0;
+        std::uint32_t endId() const { return firstId + idCount; }
     };
+    static_assert(sizeof(Node) == 12);
     struct Search;
     void fill(std::uint32_t self, std::size_t lo, std::size_t hi, std::size_t depth);
     const Node* nodeOf(std::string_view spelling) const;

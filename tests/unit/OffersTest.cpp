@@ -3,6 +3,7 @@
 #include "core/offers/Folding.h"
 #include "core/offers/OfferData.h"
 #include "core/offers/OfferIndex.h"
+#include "core/offers/Speller.h"
 #include "tests/support/TestDatabase.h"
 
 #include <gtest/gtest.h>
@@ -104,6 +105,32 @@ TEST(OfferIndex, OffersOnlyWhatCanBeFoundAndNoMoreThanAsked) {
     ASSERT_EQ(offered.size(), 10u);
     EXPECT_EQ(offered[0].word, "form");
     EXPECT_EQ(offered[1].word, "base0");
+}
+
+// The trie's limits: a spelling with a NUL or of over 255 bytes is passed over, and of more spellings alike than a
+// node counts, the first are kept; the spellings after them are still found, and found among the beginnings.
+TEST(Speller, KeepsTheFirstOfTooManyAlikeAndPassesOverWhatItCannotHold) {
+    offers::Speller speller;
+    const std::string withNul("ab\0c", 4);
+    const std::string tooLong(256, 'a');
+    speller.add(withNul, 1);
+    speller.add(tooLong, 2);
+    constexpr std::uint32_t First = 10;
+    constexpr std::uint32_t Alike = 70'000;
+    for (std::uint32_t id = First; id < First + Alike; ++id) {
+        speller.add("ab", id);
+    }
+    speller.add("abc", 5);
+    speller.build();
+    const auto ab = speller.exactly("ab");
+    ASSERT_EQ(ab.size(), 65'535U);
+    EXPECT_EQ(ab.front(), First);
+    EXPECT_EQ(ab.back(), First + 65'534U);
+    EXPECT_EQ(std::vector<std::uint32_t>(speller.exactly("abc").begin(), speller.exactly("abc").end()),
+              std::vector<std::uint32_t>{5});
+    EXPECT_EQ(speller.beginningWith("a").size(), 65'536U);
+    EXPECT_TRUE(speller.exactly(withNul).empty());
+    EXPECT_TRUE(speller.exactly(tooLong).empty());
 }
 
 // Words that begin with the typed text, in the store's order, letter case and accents forgiven.
