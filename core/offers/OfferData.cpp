@@ -22,15 +22,19 @@ void readBaseForms(const std::shared_ptr<SqliteConnection>& connection, OfferDat
     if (!SqliteStatement::prepares(connection, "SELECT Form, Base FROM BaseForms LIMIT 0")) {
         return;
     }
-    const std::unordered_set<std::string_view> words(data.words.begin(), data.words.end());
+    std::unordered_set<std::string_view> words;
+    words.reserve(data.words.size());
+    for (std::size_t i = 0; i < data.words.size(); ++i) {
+        words.insert(data.words[i]);
+    }
     SqliteStatement rows(connection, "SELECT Form, Base FROM BaseForms");
     for (std::size_t read = 0; read < MostBaseFormRows && rows.step(); ++read) {
         if (!rows.isText(0) || !rows.isText(1)) {
             continue;
         }
-        std::string base = *rows.text(1);
+        const std::string base = *rows.text(1);
         if (!base.empty() && words.contains(base)) {
-            data.baseForms.emplace_back(*rows.text(0), std::move(base));
+            data.addBaseForm(*rows.text(0), base);
         }
     }
 }
@@ -42,7 +46,7 @@ void readWordUse(const std::shared_ptr<SqliteConnection>& connection, OfferData&
     SqliteStatement rows(connection, "SELECT Word, Count FROM WordUse");
     while (rows.step()) {
         if (const auto count = rows.number(1); count && rows.isText(0)) {
-            data.wordUse.emplace_back(*rows.text(0), *count);
+            data.addWordUse(*rows.text(0), *count);
         }
     }
 }
@@ -65,7 +69,9 @@ OfferData readOfferData(const std::string& path, const std::string& table) {
     OfferData data;
     try {
         if (core::formatOf(path) == core::FileFormat::Jet) {
-            data.words = core::readJetWords(path, table).value_or(std::vector<std::string>());
+            for (const std::string& word : core::readJetWords(path, table).value_or(std::vector<std::string>())) {
+                data.words.push_back(word);
+            }
             return data; // an Access file has no tables of the offers' own
         }
         const auto connection = SqliteConnection::openReadOnly(path);

@@ -57,51 +57,44 @@ OfferIndex::OfferIndex(OfferData data) {
 void OfferIndex::keepTexts(const OfferData& data) {
     std::unordered_map<std::string_view, Id> places; // the words' texts in `data`, and their Id
     places.reserve(data.words.size());
-    m_ends.reserve(data.words.size() + data.baseForms.size());
-    for (const std::string& word : data.words) {
-        if (!word.empty() && !places.contains(word) && append(word)) {
-            places.emplace(word, static_cast<Id>(m_ends.size() - 1));
+    m_texts.reserve(data.words.size() + data.forms.size());
+    for (std::size_t i = 0; i < data.words.size(); ++i) {
+        const std::string_view word = data.words[i];
+        if (!word.empty() && !places.contains(word) && m_texts.push_back(word)) {
+            places.emplace(word, static_cast<Id>(m_texts.size() - 1));
         }
     }
-    m_wordCount = m_ends.size();
+    m_wordCount = m_texts.size();
     m_use.assign(m_wordCount, 0.0F);
-    for (const auto& [word, count] : data.wordUse) {
-        if (const auto it = places.find(word); it != places.end() && count > 0 && std::isfinite(count)) {
+    for (std::size_t i = 0; i < data.usedWords.size() && i < data.uses.size(); ++i) {
+        const double count = data.uses[i];
+        if (const auto it = places.find(data.usedWords[i]); it != places.end() && count > 0 && std::isfinite(count)) {
             m_use[it->second] = std::max(m_use[it->second], static_cast<float>(std::log(1.0 + count)));
         }
     }
-    for (const auto& [form, base] : data.baseForms) {
-        if (const auto it = places.find(base); it != places.end() && !form.empty() && append(form)) {
+    for (std::size_t i = 0; i < data.forms.size() && i < data.bases.size(); ++i) {
+        const std::string_view form = data.forms[i];
+        if (const auto it = places.find(data.bases[i]);
+            it != places.end() && !form.empty() && m_texts.push_back(form)) {
             m_formBases.push_back(it->second);
         }
     }
     m_texts.shrink_to_fit();
-    m_ends.shrink_to_fit();
     m_formBases.shrink_to_fit();
 }
 
-// Adds a text to the block, as long as its end can be told (no dictionary comes near 4 GB of texts).
-bool OfferIndex::append(std::string_view text) {
-    if (text.size() > UINT32_MAX - m_texts.size()) {
-        return false;
-    }
-    m_texts += text;
-    m_ends.push_back(static_cast<std::uint32_t>(m_texts.size()));
-    return true;
-}
-
 void OfferIndex::indexSpellings() {
-    // The spellings live in one block while the trie is built from them.
-    std::string spellings;
-    spellings.reserve(m_texts.size());
-    std::vector<std::size_t> ends;
-    ends.reserve(m_ends.size());
-    for (Id id = 0; id < m_ends.size(); ++id) {
-        spellings += joinedText(plainText(text(id)));
-        ends.push_back(spellings.size());
+    // The spellings live in a block of their own while the trie is built from them.
+    TextBlock spellings;
+    spellings.reserve(m_texts.size(), m_texts.bytes());
+    for (Id id = 0; id < m_texts.size(); ++id) {
+        if (!spellings.push_back(joinedText(plainText(text(id))))) {
+            break; // past 4 GB of spellings: the rest are not looked for
+        }
     }
-    for (std::size_t id = 0, start = 0; id < ends.size(); start = ends[id++]) {
-        m_speller.add(std::string_view(spellings).substr(start, ends[id] - start), static_cast<Id>(id));
+    m_speller.reserve(spellings.size());
+    for (std::size_t id = 0; id < spellings.size(); ++id) {
+        m_speller.add(spellings[id], static_cast<Id>(id));
     }
     m_speller.build();
 }
@@ -275,8 +268,8 @@ std::vector<Offer> OfferIndex::offersFor(std::string_view typed, std::size_t mos
 }
 
 std::size_t OfferIndex::memoryUsed() const {
-    return m_speller.memoryUsed() + m_texts.capacity() + m_ends.capacity() * sizeof(std::uint32_t) +
-           m_formBases.capacity() * sizeof(Id) + m_use.capacity() * sizeof(float);
+    return m_speller.memoryUsed() + m_texts.memoryUsed() + m_formBases.capacity() * sizeof(Id) +
+           m_use.capacity() * sizeof(float);
 }
 
 } // namespace offers

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/offers/Speller.h"
+#include "core/offers/TextBlock.h"
 
 #include <cstdint>
 #include <string>
@@ -13,11 +14,27 @@ namespace offers {
 // What the offers are made from, as read from the word store.
 struct OfferData {
     // The words (the view's first column) in the view's order; the same text may come more than once.
-    std::vector<std::string> words;
-    // Inflected forms and their base words, ("geese", "goose"), from the file's BaseForms table.
-    std::vector<std::pair<std::string, std::string>> baseForms;
-    // How common a word is (its uses in WordNet's sense-tagged texts and its senses), from the WordUse table.
-    std::vector<std::pair<std::string, double>> wordUse;
+    TextBlock words;
+    // Inflected forms and their base words side by side, from the file's BaseForms table: forms[i] ("geese") is a
+    // form of bases[i] ("goose").
+    TextBlock forms;
+    TextBlock bases;
+    // How common a word is (its uses in WordNet's sense-tagged texts and its senses), from the WordUse table:
+    // usedWords[i] has uses[i].
+    TextBlock usedWords;
+    std::vector<double> uses;
+
+    void addBaseForm(std::string_view form, std::string_view base) {
+        if (forms.fits(form.size()) && bases.fits(base.size())) {
+            forms.push_back(form);
+            bases.push_back(base);
+        }
+    }
+    void addWordUse(std::string_view word, double count) {
+        if (usedWords.push_back(word)) {
+            uses.push_back(count);
+        }
+    }
 };
 
 // One offer under the find box: the word that choosing it finds, and, when it is offered as the base form of
@@ -51,16 +68,12 @@ private:
     using Id = std::uint32_t;
 
     // The text of a word (an Id below wordCount()) or of an inflected form (wordCount() + its place), as stored.
-    std::string_view text(Id id) const {
-        const std::uint32_t start = id == 0 ? 0 : m_ends[id - 1];
-        return std::string_view(m_texts).substr(start, m_ends[id] - start);
-    }
+    std::string_view text(Id id) const { return m_texts[id]; }
     bool isWord(Id id) const { return id < m_wordCount; }
     // The word a spelling stands for: the word itself, or the base word of the form.
     Id wordOf(Id id) const { return isWord(id) ? id : m_formBases[id - m_wordCount]; }
 
     void keepTexts(const OfferData& data);
-    bool append(std::string_view text);
     void indexSpellings();
 
     std::vector<Id> wordsJoinedAs(std::string_view joined) const;
@@ -69,10 +82,8 @@ private:
     std::vector<std::pair<Id, std::string>> spellings(std::string_view joined) const;
     std::vector<Id> prefixed(std::string_view joined, std::size_t most) const;
 
-    // The distinct words in the store's order, then the inflected forms in the order read: their texts one after
-    // another in one block (a few bytes each, where a string apiece would take 32 more), and where each ends.
-    std::string m_texts;
-    std::vector<std::uint32_t> m_ends;
+    // The distinct words in the store's order, then the inflected forms in the order read.
+    TextBlock m_texts;
     std::size_t m_wordCount = 0;
     std::vector<Id> m_formBases; // the base word of each form
     std::vector<float> m_use;    // how common each word is, on a log scale; 0 where not known

@@ -18,6 +18,7 @@ public:
     // which is called after the last one. A spelling longer than 255 bytes or holding a NUL is not kept, and of
     // more than 65,535 alike only the first are.
     void add(std::string_view spelling, std::uint32_t id);
+    void reserve(std::size_t spellings) { m_pending.reserve(spellings); }
     void build();
 
     // The ids whose spelling is exactly the text, in the order they were added.

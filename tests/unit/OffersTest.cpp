@@ -30,13 +30,10 @@ OfferData dictionary() {
                   "definitely", "defiantly",     "give",       "give in", "ice cream", "look",   "look up",
                   "mother",     "mother-in-law", "naïve",      "receive", "relieve",   "Recife", "run",
                   "separate",   "desperate",     "well-known", "Émile",   "apple",     "Apple",  "apple"};
-    data.baseForms = {{"biscuits", "biscuit"},
-                      {"looked", "look"},
-                      {"gave", "give"},
-                      {"mothers", "mother"},
-                      {"mothers-in-law", "mother-in-law"},
-                      {"ran", "run"}};
-    data.wordUse = {{"came", 400}, {"dame", 3}, {"receive", 240}, {"Recife", 1}, {"relieve", 30}};
+    data.forms = {"biscuits", "looked", "gave", "mothers", "mothers-in-law", "ran"};
+    data.bases = {"biscuit", "look", "give", "mother", "mother-in-law", "run"};
+    data.usedWords = {"came", "dame", "receive", "Recife", "relieve"};
+    data.uses = {400, 3, 240, 1, 30};
     return data;
 }
 
@@ -95,11 +92,11 @@ TEST(OfferIndex, OffersOnlyWhatCanBeFoundAndNoMoreThanAsked) {
     many.words = {"form"};
     for (int i = 0; i < 5000; ++i) {
         many.words.push_back("base" + std::to_string(i));
-        many.baseForms.emplace_back("form", "base" + std::to_string(i));
+        many.addBaseForm("form", "base" + std::to_string(i));
     }
-    many.baseForms.emplace_back("form", "no word of the store");
-    many.baseForms.emplace_back("form", "");
-    many.baseForms.emplace_back("", "form");
+    many.addBaseForm("form", "no word of the store");
+    many.addBaseForm("form", "");
+    many.addBaseForm("", "form");
     const OfferIndex crowded(std::move(many));
     const std::vector<Offer> offered = crowded.offersFor("form");
     ASSERT_EQ(offered.size(), 10u);
@@ -170,16 +167,18 @@ TEST(OfferData, ReadsWhatItCanUseOfTheUsersTables) {
               SQLITE_OK);
     sqlite3_close(raw);
     const OfferData data = offers::readOfferData(file.string(), "table3");
-    EXPECT_EQ(data.words, (std::vector<std::string>{"goose", "run"}));
-    EXPECT_EQ(data.baseForms, (std::vector<std::pair<std::string, std::string>>{{"geese", "goose"}, {"ran", "run"}}));
-    EXPECT_EQ(data.wordUse, (std::vector<std::pair<std::string, double>>{{"goose", 12.0}}));
+    EXPECT_EQ(data.words, (offers::TextBlock{"goose", "run"}));
+    EXPECT_EQ(data.forms, (offers::TextBlock{"geese", "ran"}));
+    EXPECT_EQ(data.bases, (offers::TextBlock{"goose", "run"}));
+    EXPECT_EQ(data.usedWords, offers::TextBlock{"goose"});
+    EXPECT_EQ(data.uses, std::vector<double>{12.0});
 
     ASSERT_EQ(sqlite3_open(file.c_str(), &raw), SQLITE_OK);
     ASSERT_EQ(
         sqlite3_exec(raw, "DROP TABLE BaseForms; CREATE TABLE BaseForms (Other TEXT);", nullptr, nullptr, nullptr),
         SQLITE_OK);
     sqlite3_close(raw);
-    EXPECT_TRUE(offers::readOfferData(file.string(), "Table3").baseForms.empty());
+    EXPECT_TRUE(offers::readOfferData(file.string(), "Table3").forms.empty());
     EXPECT_TRUE(offers::readOfferData((dir.path() / "missing.mdb").string(), "Table3").words.empty());
     EXPECT_TRUE(offers::readOfferData(file.string(), "NoSuchTable").words.empty());
 }
