@@ -4,6 +4,7 @@
 #include "core/offers/OfferData.h"
 #include "core/offers/OfferIndex.h"
 #include "core/offers/Speller.h"
+#include "core/offers/TextBlock.h"
 #include "tests/support/TestDatabase.h"
 
 #include <gtest/gtest.h>
@@ -181,6 +182,24 @@ TEST(OfferData, ReadsWhatItCanUseOfTheUsersTables) {
     EXPECT_TRUE(offers::readOfferData(file.string(), "Table3").forms.empty());
     EXPECT_TRUE(offers::readOfferData((dir.path() / "missing.mdb").string(), "Table3").words.empty());
     EXPECT_TRUE(offers::readOfferData(file.string(), "NoSuchTable").words.empty());
+}
+
+// An Access file gives the offers its words alone. A block keeps every text in its place, the empty ones too, and
+// takes none that would carry it past 4 GB.
+TEST(OfferData, AnAccessFileGivesItsWordsAndABlockKeepsEveryText) {
+    const testsupport::TempDir dir;
+    const auto path = dir.path() / "db2.mdb";
+    std::filesystem::copy_file(std::filesystem::path(LEXORANT_TEST_DATA_DIR) / "jet" / "encoded.mdb", path);
+    const OfferData data = offers::readOfferData(path.string(), "Table3");
+    EXPECT_EQ(data.words, (offers::TextBlock{"alpha", "beta", "gamma"}));
+    EXPECT_TRUE(data.forms.empty() && data.bases.empty() && data.usedWords.empty());
+
+    const offers::TextBlock texts{"", "ab", "", "c"};
+    ASSERT_EQ(texts.size(), 4U);
+    EXPECT_EQ(std::vector<std::string_view>({texts[0], texts[1], texts[2], texts[3]}),
+              (std::vector<std::string_view>{"", "ab", "", "c"}));
+    EXPECT_TRUE(texts.fits(UINT32_MAX - 3));
+    EXPECT_FALSE(texts.fits(UINT32_MAX - 2));
 }
 
 TEST(Folding, PlainAndJoinedTexts) {
