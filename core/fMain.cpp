@@ -183,6 +183,17 @@ void fMain::FindKey() {
 }
 
 void fMain::LookUpRequested(const QString& text) {
+    // The trays that are out come forward too, under the main window as ever.
+    using platform::instance;
+    if (LeftTrayOut != trays::False) {
+        instance<trays::fLeftTray>().raise();
+    }
+    if (RightTrayOut != trays::False) {
+        instance<trays::fRightTray>().raise();
+    }
+    if (BottomTrayOut != trays::False) {
+        instance<trays::fBottomTray>().raise();
+    }
     platform::bringToFront(*this);
     if (!text.isEmpty() && QApplication::activeModalWidget() == nullptr) {
         platform::instance<trays::fBottomTray>().LookUpWord(text);
@@ -205,6 +216,11 @@ void fMain::Form_Load() {
     RightTrayStop = LeftTrayStop;
     // Parking the trays loads them, each tray's load routine running here.
     m_slider.ParkTrays();
+    platform::loadedInstance<trays::fBottomTray>().BringDown = [this] {
+        if (BottomTrayOut == trays::False) {
+            m_slider.SlideBottomTrayDown();
+        }
+    };
     ShadeSurface();
     // The main window's own view, on the first word, as every window opens its own.
     OpenWordView(db, rstInfo);

@@ -74,8 +74,8 @@ public:
     void Form_MouseMove() override;
     // Ctrl+F: the find tray slides down if it is in, then its box takes the keyboard.
     void FindKey();
-    // A look-up asked from outside the window (the command line, or a later start of the program): the window comes
-    // to the front and the text is found as "&FindFast" finds it, unless a box is waiting for an answer.
+    // A look-up asked from outside the window (the command line, or a later start of the program): the window and
+    // the trays that are out come to the front and the text is looked up, unless a box is waiting for an answer.
     void LookUpRequested(const QString& text);
 
     trays::Slider& slider() { return m_slider; }

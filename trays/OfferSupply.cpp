@@ -31,7 +31,8 @@ void OfferSupply::start(Reader read) {
     // Finished is delivered on this object's thread, the window's, after the builder has let go of the index.
     connect(m_thread, &QThread::finished, this, [this] {
         m_ready = m_index != nullptr;
-        if (m_ready && m_whenReady) {
+        m_finished = true;
+        if (m_whenReady) {
             m_whenReady();
         }
     });

@@ -15,7 +15,7 @@ class OfferSupply : public QObject {
 public:
     using Reader = std::function<offers::OfferData()>;
 
-    // `whenReady` runs on the window's thread once the offers are built.
+    // `whenReady` runs on the window's thread once the building has ended (with no offers if it failed).
     OfferSupply(QObject* parent, std::function<void()> whenReady);
     ~OfferSupply() override;
     OfferSupply(const OfferSupply&) = delete;
@@ -24,6 +24,7 @@ public:
     // Starts building from what `read` returns (it runs on the builder's thread); later calls do nothing.
     void start(Reader read);
     bool started() const { return m_thread != nullptr; }
+    bool finished() const { return m_finished; }
     // The built offers; null until they are ready.
     const offers::OfferIndex* index() const { return m_ready ? m_index.get() : nullptr; }
 
@@ -32,6 +33,7 @@ private:
     std::unique_ptr<offers::OfferIndex> m_index; // written by the builder, read once it has finished
     QThread* m_thread = nullptr;
     bool m_ready = false;
+    bool m_finished = false;
 };
 
 } // namespace trays

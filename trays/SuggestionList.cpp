@@ -1,5 +1,7 @@
 #include "trays/SuggestionList.h"
 
+#include <QApplication>
+#include <QFocusEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -24,6 +26,12 @@ QString textOf(const SuggestionList::Row& row) {
 SuggestionList::SuggestionList(QLineEdit& box, std::function<void(const QString&)> chosen)
     : QObject(&box), m_box(box), m_chosen(std::move(chosen)) {
     m_box.installEventFilter(this);
+    m_box.window()->installEventFilter(this);
+    connect(qGuiApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+        if (state != Qt::ApplicationActive) {
+            hide();
+        }
+    });
 }
 
 // The list window is made when it is first needed, not while the program starts.
@@ -47,7 +55,7 @@ QListWidget& SuggestionList::list() {
 
 SuggestionList::~SuggestionList() = default;
 
-void SuggestionList::show(const std::vector<Row>& rows) {
+void SuggestionList::show(const std::vector<Row>& rows, int current) {
     if (rows.empty() && !m_list) {
         return;
     }
@@ -86,9 +94,14 @@ void SuggestionList::show(const std::vector<Row>& rows) {
     shown.setGeometry(QRect(at, QSize(width, height)));
     shown.show();
     shown.raise();
+    qApp->installEventFilter(this); // for a press of the pointer anywhere
+    if (current >= 0 && current < shown.count()) {
+        moveTo(current);
+    }
 }
 
 void SuggestionList::hide() {
+    qApp->removeEventFilter(this);
     if (m_list) {
         m_list->hide();
         moveTo(-1);
@@ -132,9 +145,30 @@ void SuggestionList::choose(const QListWidgetItem* item) {
     m_chosen(word);
 }
 
+// Whether the event takes the user away from the list and its box.
+bool SuggestionList::leftFor(const QObject* watched, const QEvent* event) const {
+    if (!isVisible()) {
+        return false;
+    }
+    switch (event->type()) {
+    case QEvent::Hide:
+        return watched == m_box.window();
+    case QEvent::FocusOut:
+        return watched == &m_box && static_cast<const QFocusEvent*>(event)->reason() != Qt::ActiveWindowFocusReason &&
+               !m_list->underMouse();
+    case QEvent::MouseButtonPress: {
+        const auto* widget = qobject_cast<const QWidget*>(watched);
+        return widget != nullptr && widget->window() != m_list.get() && widget != &m_box && !m_box.isAncestorOf(widget);
+    }
+    default:
+        return false;
+    }
+}
+
 bool SuggestionList::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == &m_box && event->type() == QEvent::FocusOut && m_list && !m_list->underMouse()) {
+    if (leftFor(watched, event)) {
         hide();
+        return false;
     }
     if (watched != &m_box || event->type() != QEvent::KeyPress || !isVisible()) {
         return false;

@@ -2,7 +2,9 @@
 
 #include "core/module/WordView.h"
 #include "core/module/modSlider.h"
+#include "core/offers/LookUpText.h"
 #include "core/offers/OfferData.h"
+#include "core/store/Criterion.h"
 #include "gradient/MetalShading.h"
 #include "platform/headless/Conversions.h"
 #include "platform/headless/MessageBox.h"
@@ -17,9 +19,13 @@
 #include "trays/fLeftTray.h"
 #include "trays/fRightTray.h"
 
+#include <utility>
+
 namespace trays {
 
-fBottomTray::fBottomTray() : TrayForm(skin::findTrayDesign()) {}
+fBottomTray::fBottomTray() : TrayForm(skin::findTrayDesign()) {
+    setAccessibleName(QStringLiteral("Find tray"));
+}
 
 void fBottomTray::bindControls() {
     m_controls.bind(*this, skin::bind("Text3", &fBottomTray::Text3), skin::bind("Command1", &fBottomTray::Command1));
@@ -31,9 +37,10 @@ void fBottomTray::bindControls() {
         Command1->click();
     });
     Offers = new OfferSupply(this, [this] {
-        // Offers for what was typed while they were being built.
-        if (isVisible() && !Text3->text().isEmpty()) {
-            ShowOffers(Text3->text());
+        if (!m_lookUpWaiting.isEmpty()) {
+            LookUpWord(std::exchange(m_lookUpWaiting, QString()));
+        } else if (isVisible() && !Text3->text().isEmpty()) {
+            ShowOffers(Text3->text()); // offers for what was typed while they were being built
         }
     });
     using platform::program::onSignal;
@@ -53,11 +60,10 @@ void fBottomTray::Form_Load() {
 
 void fBottomTray::Command1_Click() {
     Suggestions->hide(); // the find answers what was typed or chosen; the list has done its work
+    m_lookUpWaiting.clear();
     rstInfo->MoveFirst();
-    // The typed text exactly as it is, apostrophes doubled inside the quoted word.
-    QString typed = Text3->text();
-    typed.replace(QLatin1Char('\''), QStringLiteral("''"));
-    rstInfo->FindFirst("Name = '" + typed.toStdString() + "'");
+    // The typed text exactly as it is.
+    rstInfo->FindFirst(core::criterionFor("Name", Text3->text().toStdString()));
     const bool found = !rstInfo->NoMatch();
     if (!found) {
         platform::MsgBox(QStringLiteral("Data Not Found  Please Check your Dictiorary"), platform::vbExclamation);
@@ -67,17 +73,76 @@ void fBottomTray::Command1_Click() {
     }
     ShowFoundRecord();
     // The keyboard back in the box, the text selected for the next word; after a miss, the offers for it again.
-    activateWindow();
-    Text3->setFocus(Qt::OtherFocusReason);
-    Text3->selectAll();
+    FocusFindBox();
     if (!found) {
         ShowOffers(Text3->text());
     }
 }
 
-void fBottomTray::LookUpWord(const QString& word) {
-    Text3->setText(word);
-    Command1->click();
+void fBottomTray::FocusFindBox() {
+    activateWindow();
+    Text3->setFocus(Qt::OtherFocusReason);
+    Text3->selectAll();
+}
+
+// The text in the find box with the keyboard, selected, and its offers under it (one of them current).
+void fBottomTray::ShowInFindBox(const QString& text, const QString& current) {
+    Text3->setText(text);
+    FocusFindBox();
+    ShowOffers(text, current);
+}
+
+void fBottomTray::LookUpWord(const QString& text) {
+    const offers::LookUpText looked = offers::lookUpText(text.toStdString());
+    if (looked.word.empty()) {
+        return; // blanks or punctuation only
+    }
+    m_lookUpWaiting.clear();
+    for (const std::string& tried : looked.tries) {
+        if (FindExactly(tried)) {
+            ShowLookedUp(looked.word, {});
+            return;
+        }
+    }
+    const offers::OfferIndex* index = Offers->index();
+    if (index == nullptr && !Offers->finished()) {
+        m_lookUpWaiting = text;
+        PrepareOffers();
+        return;
+    }
+    for (const std::string& tried : looked.tries) {
+        if (const auto landed = index != nullptr ? index->resolve(tried) : std::nullopt;
+            landed && FindExactly(landed->word)) {
+            ShowLookedUp(looked.word, landed->baseFormOf.empty() ? std::string() : landed->word);
+            return;
+        }
+    }
+    // No entry: the text in the find box, its offers (spelling offers among them) to choose from.
+    if (BringDown) {
+        BringDown();
+    }
+    ShowInFindBox(QString::fromStdString(looked.word), QString());
+}
+
+bool fBottomTray::FindExactly(const std::string& word) {
+    rstInfo->MoveFirst();
+    rstInfo->FindFirst(core::criterionFor("Name", word));
+    return !rstInfo->NoMatch();
+}
+
+// The entry the view stands on, looked up as `text`; when that is a form of it, the offers say so, the entry current.
+void fBottomTray::ShowLookedUp(const std::string& text, const std::string& baseFormOf) {
+    ShowFoundRecord();
+    m_history.visit(rstInfo->Fields(0).Text());
+    if (baseFormOf.empty()) {
+        Text3->setText(QString::fromStdString(text));
+        Suggestions->hide();
+        return;
+    }
+    if (BringDown) {
+        BringDown();
+    }
+    ShowInFindBox(QString::fromStdString(text), QString::fromStdString(baseFormOf));
 }
 
 void fBottomTray::HistoryBack() {
@@ -92,33 +157,32 @@ void fBottomTray::ShowFromHistory(const std::optional<std::string>& word) {
     if (!word || !rstInfo) {
         return;
     }
-    std::string literal = *word;
-    for (std::size_t at = literal.find('\''); at != std::string::npos; at = literal.find('\'', at + 2)) {
-        literal.insert(at, 1, '\'');
-    }
-    rstInfo->MoveFirst();
-    rstInfo->FindFirst("Name = '" + literal + "'");
-    if (!rstInfo->NoMatch()) {
+    if (FindExactly(*word)) {
         Text3->setText(QString::fromStdString(*word));
         ShowFoundRecord();
     }
 }
 
 void fBottomTray::Text3_Edited(const QString& typed) {
+    m_lookUpWaiting.clear();
     ShowOffers(typed);
 }
 
-void fBottomTray::ShowOffers(const QString& typed) {
+void fBottomTray::ShowOffers(const QString& typed, const QString& current) {
     const offers::OfferIndex* index = Offers->index();
     if (index == nullptr) {
         PrepareOffers(); // the offers come when they are built
         return;
     }
     std::vector<SuggestionList::Row> rows;
+    int currentRow = -1;
     for (const offers::Offer& offer : index->offersFor(typed.toStdString())) {
         rows.push_back({QString::fromStdString(offer.word), QString::fromStdString(offer.baseFormOf)});
+        if (currentRow < 0 && !current.isEmpty() && rows.back().word == current) {
+            currentRow = static_cast<int>(rows.size()) - 1;
+        }
     }
-    Suggestions->show(rows);
+    Suggestions->show(rows, currentRow);
 }
 
 void fBottomTray::PrepareOffers() {

@@ -8,6 +8,7 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -37,8 +38,15 @@ public:
     // Starts building the offers (once), so that they are ready by the time the user types.
     void PrepareOffers();
 
-    // A word seen in the word or meaning box, put in the find box and found as "&FindFast" finds it.
-    void LookUpWord(const QString& word);
+    // A text met in running text or asked for from outside (a word of a box, a selection, the command line), looked
+    // up: without what surrounds it there, found as it stands, else forgiving what the offers forgive (an inflected
+    // form leads to its base word). What it lands on is shown at once, with no box, and joins the history; a base
+    // form taken is said in the offers under the find box. What leads to no entry goes into the find box with its
+    // offers open. Until the offers are built, only what is found as it stands is shown at once; the rest waits
+    // for them.
+    void LookUpWord(const QString& text);
+    // Brings the find tray down when it is in (the main window's slide), for a look-up that shows its offers.
+    std::function<void()> BringDown;
 
     // Back and forward through the words found, each shown in the trays as a find shows it, without a box.
     void HistoryBack();
@@ -50,10 +58,15 @@ protected:
 
 private:
     void ShowFoundRecord();
-    void ShowOffers(const QString& typed);
+    void ShowOffers(const QString& typed, const QString& current = QString());
+    bool FindExactly(const std::string& word);
+    void ShowLookedUp(const std::string& text, const std::string& baseFormOf);
+    void FocusFindBox();
+    void ShowInFindBox(const QString& text, const QString& current);
     void ShowFromHistory(const std::optional<std::string>& word);
 
     core::History m_history;
+    QString m_lookUpWaiting; // a look-up that waits for the offers to be built
 };
 
 } // namespace trays

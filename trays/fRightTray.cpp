@@ -5,6 +5,7 @@
 #include "platform/headless/Conversions.h"
 #include "platform/headless/SystemColors.h"
 #include "platform/widgets/SingleInstance.h"
+#include "platform/widgets/TextBox.h"
 #include "skin/Design.h"
 #include "trays/LookUp.h"
 #include "trays/TrayWindow.h"
@@ -12,10 +13,13 @@
 
 namespace trays {
 
-fRightTray::fRightTray() : TrayForm(skin::meaningTrayDesign()) {}
+fRightTray::fRightTray() : TrayForm(skin::meaningTrayDesign()) {
+    setAccessibleName(QStringLiteral("Meaning tray"));
+}
 
 void fRightTray::bindControls() {
     m_controls.bind(*this, skin::bind("Text2", &fRightTray::Text2), skin::bind("Label1", &fRightTray::Label1));
+    platform::ShowOnly(*Text2); // the meaning shown, not to be typed over
     new LookUp(*Text2, [](const QString& word) { platform::instance<fBottomTray>().LookUpWord(word); });
 }
 

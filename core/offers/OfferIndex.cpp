@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <numeric>
 #include <optional>
 #include <unordered_map>
@@ -218,6 +219,41 @@ std::vector<std::string> OfferIndex::wordsBeginningWith(std::string_view typed, 
         words.emplace_back(text(id));
     }
     return words;
+}
+
+OfferIndex::Id OfferIndex::mostUsed(const std::vector<Id>& ids) const {
+    // The first of the most used, in the store's order.
+    return *std::max_element(ids.begin(), ids.end(), [this](Id a, Id b) { return m_use[a] < m_use[b]; });
+}
+
+std::optional<Offer> OfferIndex::resolve(std::string_view text) const {
+    constexpr std::size_t LongestWord = 255; // no spelling is kept longer
+    if (text.size() > LongestWord) {
+        return std::nullopt;
+    }
+    const std::string plain = plainText(text);
+    const std::string joined = joinedText(plain);
+    if (joined.empty()) {
+        return std::nullopt;
+    }
+    if (const std::vector<Id> words = wordsJoinedAs(joined); !words.empty()) {
+        // "ice cream" before "icecream" for "ice cream": the same blanks, then the more common.
+        std::vector<Id> alike;
+        std::copy_if(words.begin(), words.end(), std::back_inserter(alike),
+                     [&](Id id) { return plainText(this->text(id)) == plain; });
+        return Offer{std::string(this->text(mostUsed(alike.empty() ? words : alike))), {}};
+    }
+    std::vector<Id> bases;
+    for (const auto& [id, form] : basesOf(plain)) {
+        bases.push_back(id);
+    }
+    if (bases.empty()) {
+        bases = phraseBases(plain);
+    }
+    if (bases.empty()) {
+        return std::nullopt;
+    }
+    return Offer{std::string(this->text(mostUsed(bases))), tidyBlanks(text)};
 }
 
 std::vector<Offer> OfferIndex::offersFor(std::string_view typed, std::size_t most) const {

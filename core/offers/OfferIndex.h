@@ -4,6 +4,7 @@
 #include "core/offers/TextBlock.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -57,6 +58,12 @@ public:
 
     std::vector<Offer> offersFor(std::string_view typed, std::size_t most = 10) const;
 
+    // The word a looked-up text leads to for certain, forgiving what the offers forgive: the word it stands for when
+    // spaces, hyphens, letter case and accents are forgiven (the one spelt most like the text first), else its base
+    // word as an inflected form (the most common of several), else the base words of an inflected phrase. A
+    // misspelling leads nowhere for certain: nothing then, as for a text of more letters than a word has.
+    std::optional<Offer> resolve(std::string_view text) const;
+
     // Up to `most` words that begin with the text (spaces, hyphens, letter case and accents forgiven), in the
     // store's order.
     std::vector<std::string> wordsBeginningWith(std::string_view typed, std::size_t most) const;
@@ -77,6 +84,7 @@ private:
     void indexSpellings();
 
     std::vector<Id> wordsJoinedAs(std::string_view joined) const;
+    Id mostUsed(const std::vector<Id>& ids) const;
     std::vector<std::pair<Id, std::string>> basesOf(std::string_view plain) const;
     std::vector<Id> phraseBases(std::string_view plain) const;
     std::vector<std::pair<Id, std::string>> spellings(std::string_view joined) const;

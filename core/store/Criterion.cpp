@@ -92,6 +92,19 @@ private:
 };
 } // namespace
 
+std::string criterionFor(std::string_view column, std::string_view text) {
+    std::string criterion(column);
+    criterion += " = '";
+    for (const char c : text) {
+        criterion += c;
+        if (c == '\'') {
+            criterion += '\'';
+        }
+    }
+    criterion += '\'';
+    return criterion;
+}
+
 Criterion parseCriterion(std::string_view text) {
     CriterionReader reader(text);
     Criterion result;

@@ -110,6 +110,11 @@ QString Text(const QPlainTextEdit& box) {
     return joinedRows(*box.document(), 0, box.document()->characterCount() - 1, QStringLiteral("\r\n"));
 }
 
+void ShowOnly(QPlainTextEdit& box) {
+    box.setReadOnly(true);
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+}
+
 QMimeData* MultiLineTextBox::createMimeDataFromSelection() const {
     const QTextCursor cursor = textCursor();
     auto* copied = new QMimeData;

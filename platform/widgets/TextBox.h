@@ -12,6 +12,10 @@ namespace platform {
 void SetText(QPlainTextEdit& box, const QString& text);
 QString Text(const QPlainTextEdit& box);
 
+// Makes a box show its text without taking typing: read-only, the text still selectable with the pointer and the
+// keyboard, copied, and read by assistive tools.
+void ShowOnly(QPlainTextEdit& box);
+
 // A multi-line text box. What it copies is the text as it was set: the row breaks that split a long line into
 // pieces are left out.
 class MultiLineTextBox : public QPlainTextEdit {

@@ -48,23 +48,8 @@ TEST_F(Words, KeysBrowseAndCtrlFGoesToTheFindBox) {
     EXPECT_TRUE(QTest::qWaitFor(inFindBox, 2000));
 }
 
-namespace {
-// The offers are built off the window's thread once the find tray is first used: waits until they are there.
-bool offersReady() {
-    auto& find = instance<fBottomTray>();
-    find.PrepareOffers();
-    return QTest::qWaitFor([&find] { return find.Offers->index() != nullptr; }, 10000);
-}
-
-QStringList suggested() {
-    QListWidget& list = instance<fBottomTray>().Suggestions->list();
-    QStringList rows;
-    for (int i = 0; i < list.count(); ++i) {
-        rows << list.item(i)->text();
-    }
-    return rows;
-}
-} // namespace
+using testsupport::offersReady;
+using testsupport::suggested;
 
 // Typing in the find box lists the words that begin with it, ignoring letter case, in the store's order; choosing one
 // finds it as the button does.
@@ -263,6 +248,6 @@ TEST_F(Words, AWordInTheMeaningBoxIsLookedUp) {
     QMouseEvent click(QEvent::MouseButtonRelease, zeal, meaning.viewport()->mapToGlobal(zeal), Qt::LeftButton,
                       Qt::NoButton, Qt::ControlModifier);
     QApplication::sendEvent(meaning.viewport(), &click);
-    EXPECT_EQ(prompts(), QStringList{"DATA FOUND"});
+    EXPECT_TRUE(prompts().isEmpty());
     EXPECT_EQ(word(), "zeal");
 }

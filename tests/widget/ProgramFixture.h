@@ -11,7 +11,9 @@
 #include "trays/fLeftTray.h"
 #include "trays/fRightTray.h"
 
+#include <QListWidget>
 #include <QStringList>
+#include <QTest>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -59,6 +61,23 @@ protected:
 private:
     platform::program::YieldHandler m_oldYield;
 };
+
+// The offers are built off the window's thread once the find tray is first used: waits until they are there.
+inline bool offersReady() {
+    auto& find = platform::instance<trays::fBottomTray>();
+    find.PrepareOffers();
+    return QTest::qWaitFor([&find] { return find.Offers->index() != nullptr; }, 10000);
+}
+
+// The rows of the offers under the find box, as they read.
+inline QStringList suggested() {
+    QListWidget& list = platform::instance<trays::fBottomTray>().Suggestions->list();
+    QStringList rows;
+    for (int i = 0; i < list.count(); ++i) {
+        rows << list.item(i)->text();
+    }
+    return rows;
+}
 
 class Words : public Program {
 protected:
