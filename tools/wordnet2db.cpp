@@ -3,8 +3,12 @@
 // a line: its number, its part of speech, its gloss, and its synonyms, opposites and what it is a kind of; the parts of
 // speech the word is used as most come first.
 //
-//   wordnet2db --wordnet /usr/share/wordnet OUT.mdb
+//   wordnet2db --wordnet /usr/share/wordnet [--word-forms LIST]... OUT.mdb
 //   wordnet2db --words LIST.tsv OUT.mdb        (word TAB meaning, "\n" in a meaning for a line break)
+//
+// --word-forms names a list of real English word forms, one a line (SCOWL's, as Debian's wamerican-huge and
+// wbritish-huge install them): an inflected form made by WordNet's rules is kept only where a list has it, so that
+// "occured" or "weared" are never offered as English. WordNet's own exception lists are kept whole.
 
 #include "tools/wordnet/WordNetEntry.h"
 #include "tools/wordtable/WordTableWriter.h"
@@ -20,6 +24,7 @@
 #include <optional>
 #include <sstream>
 #include <string>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -29,8 +34,8 @@ struct Entry {
     std::string word;
     std::vector<std::string> senses;
     long uses = 0; // how often WordNet's sense-tagged texts use the word, in any sense
-    // From WordNet: the senses per part of speech (noun, verb, adjective, adverb), and the uses of each.
-    std::array<std::vector<std::string>, 4> byPart;
+    // From WordNet: the synsets of the senses per part of speech (noun, verb, adjective, adverb), and the uses of each.
+    std::array<std::vector<wordnet::Synset>, 4> byPart;
     std::array<long, 4> partUses{};
 };
 
@@ -74,10 +79,27 @@ const std::map<std::string, std::vector<Detachment>>& detachments() {
     return rules;
 }
 
+// The word forms that real English has, in lower case; empty when no list was given (every form made is kept then).
+using ConfirmedForms = std::unordered_set<std::string>;
+
+ConfirmedForms readConfirmedForms(const std::vector<std::filesystem::path>& lists) {
+    ConfirmedForms confirmed;
+    for (const std::filesystem::path& list : lists) {
+        std::istringstream words(readFile(list));
+        std::string word;
+        while (std::getline(words, word)) {
+            confirmed.insert(lower(word));
+        }
+    }
+    return confirmed;
+}
+
 // The inflected forms of the words of one part of speech: from WordNet's exception list, then by its rules run
-// backwards over every one-word lemma. A base that is not a word of that part of speech is left out.
+// backwards over every one-word lemma, where real English has the form. A base that is not a word of that part of
+// speech is left out.
 void addBaseForms(const std::filesystem::path& dir, const std::string& part,
-                  const std::map<std::string, std::string>& lemmas, std::vector<BaseForm>& forms) {
+                  const std::map<std::string, std::string>& lemmas, const ConfirmedForms& confirmed,
+                  std::vector<BaseForm>& forms) {
     std::istringstream exceptions(readFile(dir / (part + ".exc")));
     std::string line;
     while (std::getline(exceptions, line)) {
@@ -102,7 +124,10 @@ void addBaseForms(const std::filesystem::path& dir, const std::string& part,
         for (const Detachment& rule : rules->second) {
             const std::string base = rule.base;
             if (lemma.size() > base.size() && lemma.compare(lemma.size() - base.size(), base.size(), base) == 0) {
-                forms.emplace_back(lemma.substr(0, lemma.size() - base.size()) + rule.ending, word);
+                std::string form = lemma.substr(0, lemma.size() - base.size()) + rule.ending;
+                if (confirmed.empty() || confirmed.contains(form)) {
+                    forms.emplace_back(std::move(form), word);
+                }
             }
         }
     }
@@ -112,8 +137,8 @@ constexpr std::array<char, 4> PartLetters{'n', 'v', 'a', 'r'};
 
 // One line of an index file: its lemma's senses in this part of speech, added to the lemma's entry. Returns the
 // lemma (lower case, with spaces), or nothing for a line of the licence header.
-std::optional<std::string> readIndexLine(const std::string& line, std::size_t part, const char* partName,
-                                         const wordnet::SynsetAt& synsetAt, std::map<std::string, Entry>& byLemma) {
+std::optional<std::string> readIndexLine(const std::string& line, std::size_t part, const wordnet::SynsetAt& synsetAt,
+                                         std::map<std::string, Entry>& byLemma) {
     if (line.empty() || line[0] == ' ') {
         return std::nullopt;
     }
@@ -132,17 +157,7 @@ std::optional<std::string> readIndexLine(const std::string& line, std::size_t pa
     for (int i = 0; i < synsetCount; ++i) {
         std::string offset;
         fields >> offset;
-        const wordnet::Synset synset = synsetAt(PartLetters[part], std::stoul(offset));
-        if (entry.word.empty()) {
-            entry.word = spaced(lemma);
-            for (const std::string& w : synset.words) {
-                if (lower(w) == lemma) {
-                    entry.word = spaced(w);
-                    break;
-                }
-            }
-        }
-        entry.byPart[part].push_back(wordnet::senseLine(partName, synset, spaced(lemma), entry.word, synsetAt));
+        entry.byPart[part].push_back(synsetAt(PartLetters[part], std::stoul(offset)));
     }
     return spaced(lemma);
 }
@@ -183,53 +198,74 @@ wordnet::SynsetAt synsetsOf(const std::array<std::string, 4>& data) {
     };
 }
 
-// The entries in order, each with its senses part of speech by part of speech, the most used part first.
-std::vector<Entry> inPartOrder(std::map<std::string, Entry>& byLemma) {
+constexpr std::array<const char*, 4> PartNames{"noun", "verb", "adjective", "adverb"};
+
+// The entries in order, each with its senses part of speech by part of speech, the most used part first. An entry is
+// spelt as its first sense spells it ("weird", though one sense is of "Weird"); the senses of another spelling name it.
+std::vector<Entry> inPartOrder(std::map<std::string, Entry>& byLemma, const wordnet::SynsetAt& synsetAt) {
     std::vector<Entry> entries;
     entries.reserve(byLemma.size());
-    for (auto& [key, entry] : byLemma) {
-        for (const std::size_t part : wordnet::partOrder(entry.partUses)) {
-            for (std::string& sense : entry.byPart[part]) {
-                entry.senses.push_back(std::move(sense));
+    for (auto& [lemma, entry] : byLemma) {
+        const std::array<std::size_t, 4> order = wordnet::partOrder(entry.partUses);
+        entry.word = lemma;
+        for (const std::size_t part : order) {
+            if (!entry.byPart[part].empty()) {
+                for (const std::string& w : entry.byPart[part].front().words) {
+                    if (lower(spaced(w)) == lemma) {
+                        entry.word = spaced(w);
+                        break;
+                    }
+                }
+                break;
             }
+        }
+        for (const std::size_t part : order) {
+            for (const wordnet::Synset& synset : entry.byPart[part]) {
+                entry.senses.push_back(wordnet::senseLine(PartNames[part], synset, lemma, entry.word, synsetAt));
+            }
+            entry.byPart[part] = {};
         }
         entries.push_back(std::move(entry));
     }
     return entries;
 }
 
-std::vector<Entry> readWordNet(const std::filesystem::path& dir, std::vector<BaseForm>& baseForms) {
-    const std::array<std::pair<const char*, const char*>, 4> parts{
-        {{"noun", "noun"}, {"verb", "verb"}, {"adj", "adjective"}, {"adv", "adverb"}}};
+std::vector<Entry> readWordNet(const std::filesystem::path& dir, const ConfirmedForms& confirmed,
+                               std::vector<BaseForm>& baseForms) {
+    constexpr std::array<const char*, 4> files{"noun", "verb", "adj", "adv"};
     std::map<std::string, Entry> byLemma;                               // keyed by the lower-case lemma with spaces
     std::map<std::string, std::map<std::string, std::string>> lemmasOf; // per part: lemma -> the word as stored
     std::array<std::string, 4> data;
-    for (std::size_t part = 0; part < parts.size(); ++part) {
-        data[part] = readFile(dir / (std::string("data.") + parts[part].first));
+    for (std::size_t part = 0; part < files.size(); ++part) {
+        data[part] = readFile(dir / (std::string("data.") + files[part]));
     }
     const wordnet::SynsetAt synsetAt = synsetsOf(data);
-    for (std::size_t part = 0; part < parts.size(); ++part) {
-        const auto& [file, name] = parts[part];
-        std::istringstream index(readFile(dir / (std::string("index.") + file)));
+    for (std::size_t part = 0; part < files.size(); ++part) {
+        std::istringstream index(readFile(dir / (std::string("index.") + files[part])));
         std::string line;
         while (std::getline(index, line)) {
-            if (const auto lemma = readIndexLine(line, part, name, synsetAt, byLemma)) {
-                lemmasOf[file][*lemma];
+            if (const auto lemma = readIndexLine(line, part, synsetAt, byLemma)) {
+                lemmasOf[files[part]][*lemma];
             }
         }
     }
+    addUses(dir, byLemma);
+    std::vector<Entry> entries = inPartOrder(byLemma, synsetAt);
+    std::map<std::string, std::string> spellings; // lemma -> the entry's word
+    for (const Entry& entry : entries) {
+        spellings.emplace(lower(entry.word), entry.word);
+    }
     for (auto& [part, lemmas] : lemmasOf) {
         for (auto& [lemma, word] : lemmas) {
-            word = byLemma[lemma].word;
+            word = spellings[lemma];
         }
         if (std::filesystem::exists(dir / (part + ".exc"))) {
-            addBaseForms(dir, part, lemmas, baseForms);
+            addBaseForms(dir, part, lemmas, confirmed, baseForms);
         }
     }
     std::sort(baseForms.begin(), baseForms.end());
     baseForms.erase(std::unique(baseForms.begin(), baseForms.end()), baseForms.end());
-    addUses(dir, byLemma);
-    return inPartOrder(byLemma);
+    return entries;
 }
 
 std::vector<Entry> readWordList(const std::filesystem::path& path) {
@@ -320,17 +356,25 @@ void writeDatabase(const std::vector<Entry>& entries, bool numbered, const std::
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 4 || (std::string(argv[1]) != "--wordnet" && std::string(argv[1]) != "--words")) {
-        std::cerr << "usage: wordnet2db --wordnet DIR OUT.mdb | --words LIST.tsv OUT.mdb\n";
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    const bool wordnet = !args.empty() && args[0] == "--wordnet";
+    std::vector<std::filesystem::path> formLists;
+    std::size_t at = 2;
+    while (wordnet && at + 2 < args.size() && args[at] == "--word-forms") {
+        formLists.emplace_back(args[at + 1]);
+        at += 2;
+    }
+    if (args.size() != at + 1 || (!wordnet && args[0] != "--words")) {
+        std::cerr << "usage: wordnet2db --wordnet DIR [--word-forms LIST]... OUT.mdb | --words LIST.tsv OUT.mdb\n";
         return 2;
     }
     try {
-        const bool wordnet = std::string(argv[1]) == "--wordnet";
         std::vector<BaseForm> baseForms;
-        const std::vector<Entry> entries = wordnet ? readWordNet(argv[2], baseForms) : readWordList(argv[2]);
-        writeDatabase(entries, wordnet, baseForms, argv[3]);
+        const std::vector<Entry> entries =
+            wordnet ? readWordNet(args[1], readConfirmedForms(formLists), baseForms) : readWordList(args[1]);
+        writeDatabase(entries, wordnet, baseForms, args[at]);
         std::cout << "wordnet2db: " << entries.size() << " words and " << baseForms.size()
-                  << " inflected forms written to " << argv[3] << "\n";
+                  << " inflected forms written to " << args[at] << "\n";
     } catch (const std::exception& error) {
         std::cerr << "wordnet2db: " << error.what() << "\n";
         return 1;

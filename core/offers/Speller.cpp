@@ -78,6 +78,11 @@ float added(char letter, char before, char beside) {
     return isVowel(letter) ? 0.7F : 1.0F;
 }
 
+// Two letters typed in each other's place. Two vowels swapped ("ie" for "ei") is the commonest of these slips.
+float swapped(char a, char b) {
+    return isVowel(a) && isVowel(b) ? 0.5F : 0.7F;
+}
+
 bool endsWith(const char* text, std::size_t length, std::string_view tail) {
     return length >= tail.size() && std::memcmp(text + length - tail.size(), tail.data(), tail.size()) == 0;
 }
@@ -119,7 +124,7 @@ struct Speller::Search {
             best = std::min(best, up[i] + leftOut(w, wBefore) + slip);
             best = std::min(best, row[i - 1] + added(t, tBefore, w) + slip);
             if (i > 1 && d > 1 && t == wBefore && tBefore == w && t != w) {
-                best = std::min(best, rows[(d - 2) * width + i - 2] + 0.7F + slip);
+                best = std::min(best, rows[(d - 2) * width + i - 2] + swapped(t, w) + slip);
             }
             for (const Respelling& r : Respellings) {
                 if (i >= r.typed.size() && d >= r.meant.size() && endsWith(typed.data(), i, r.typed) &&

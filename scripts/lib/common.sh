@@ -12,7 +12,7 @@ PACKAGES=(
     xvfb xauth x11-utils xdotool xclip imagemagick openbox sqlite3
     dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0
     desktop-file-utils appstream dpkg-dev shellcheck
-    wordnet-base fonts-liberation2 fonts-dejavu-core
+    wordnet-base wamerican-huge wbritish-huge fonts-liberation2 fonts-dejavu-core
     aspell aspell-en hunspell hunspell-en-us
 )
 

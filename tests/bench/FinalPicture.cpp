@@ -1,6 +1,7 @@
 // final_picture PROGRAM [ARG...]: starts the program on the X display and measures it as a user sees it: the time
 // from exec to its final picture (the last change of the screen's contents before they rest for half a second), and
-// its peak memory then. A change no larger than a text caret does not count, so a blinking caret is not a picture.
+// its peak memory then. A change no larger than a text caret (with the few pixels beside it) does not count, so a
+// blinking caret is not a picture.
 // Prints "<ms from exec to the final picture> <peak kilobytes>". The same measure for any program, ours or a peer.
 //
 // The screen's changes come from the X server itself (the DAMAGE extension on the root window, which reports every
@@ -29,9 +30,10 @@ using Clock = std::chrono::steady_clock;
 constexpr auto Rest = std::chrono::milliseconds(500);
 constexpr auto MostWait = std::chrono::seconds(20);
 
-// A caret: one to three pixels wide, no taller than a line of large text.
+// A caret: a few pixels wide (a text box repaints some pixels either side of it), no taller than a line of large
+// text.
 bool caretSized(const xcb_rectangle_t& area) {
-    return area.width <= 3 && area.height <= 48;
+    return area.width <= 12 && area.height <= 48;
 }
 
 // The peak memory of every process of the group (a program may be a script that starts the real one).

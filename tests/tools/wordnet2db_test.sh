@@ -13,12 +13,20 @@ line2=${line2/00000000/$offset2}
 printf '%s\n%s\n' "$line1" "$line2" >"$dir/data.verb"
 printf 'abate v 1 0 1 0 00000000\nprod v 1 0 1 0 %s\n' "$offset2" >"$dir/index.verb"
 for part in noun adj adv; do : >"$dir/data.$part"; : >"$dir/index.$part"; : >"$dir/$part.exc"; done
+# "weird" is mostly an adjective; its one noun sense is of "Weird". The entry is spelt as its first sense spells it.
+printf '00000000 04 n 01 Weird 0 000 | fate personified\n' >"$dir/data.noun"
+printf 'weird n 1 0 1 0 00000000\n' >"$dir/index.noun"
+printf '00000000 00 a 01 weird 0 000 | strikingly odd\n' >"$dir/data.adj"
+printf 'weird a 1 0 1 0 00000000\n' >"$dir/index.adj"
+printf 'weird%%3:00:00:: 1 8\n' >"$dir/cntlist.rev"
 # An exception whose base is a word, and one whose base is not in the dictionary (left out).
 printf 'abated abate\nran run\n' >"$dir/verb.exc"
 "$wordnet2db" --wordnet "$dir" "$dir/db2.mdb" >/dev/null
-got=$(sqlite3 "$dir/db2.mdb" "SELECT Name || ': ' || Meaning FROM Table3 ORDER BY rowid")
+got=$(sqlite3 "$dir/db2.mdb" "SELECT Name || ': ' || replace(Meaning, char(13), '') FROM Table3 ORDER BY rowid")
 expected='abate: 1. (verb) become less in amount or intensity; "The storm abated". Synonyms: let up, slack off, slack, die away.
-prod: 1. (verb) urge on.'
+prod: 1. (verb) urge on.
+weird: 1. (adjective) strikingly odd.
+2. (noun) Weird: fate personified.'
 [ "$got" = "$expected" ] || { echo "FAIL: got"; echo "$got"; exit 1; }
 # Inflected forms and their base words: from the exception list, and by the verb rules run backwards.
 forms=$(sqlite3 "$dir/db2.mdb" "SELECT Form || '>' || Base FROM BaseForms ORDER BY Form, Base" | tr '\n' ' ')
@@ -26,4 +34,11 @@ for form in abated abates abating prods proded proding; do
     sqlite3 "$dir/db2.mdb" "SELECT 1 FROM BaseForms WHERE Form = '$form'" | grep -q 1 || { echo "FAIL: no $form in: $forms"; exit 1; }
 done
 sqlite3 "$dir/db2.mdb" "SELECT 1 FROM BaseForms WHERE Form = 'ran'" | grep -q 1 && { echo "FAIL: ran kept without run"; exit 1; }
+# With lists of real word forms, a form the rules make is kept only where a list has it ("proded" is no English);
+# the exception list's forms stay.
+printf 'Abates\nprods\nprodded\n' >"$dir/forms-a"
+printf 'abating\n' >"$dir/forms-b"
+"$wordnet2db" --wordnet "$dir" --word-forms "$dir/forms-a" --word-forms "$dir/forms-b" "$dir/db2.mdb" >/dev/null
+forms=$(sqlite3 "$dir/db2.mdb" "SELECT Form FROM BaseForms ORDER BY Form" | tr '\n' ' ')
+[ "$forms" = "abated abates abating prods " ] || { echo "FAIL: the confirmed forms are: $forms"; exit 1; }
 echo "PASS: senses with their synonyms, and inflected forms with their base words"

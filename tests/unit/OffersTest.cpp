@@ -27,14 +27,15 @@ std::vector<std::string> shown(const OfferIndex& index, std::string_view typed, 
 
 OfferData dictionary() {
     OfferData data;
-    data.words = {"abate",      "accommodate",   "accordion",  "biscuit", "cafe",      "came",   "dame",
-                  "definitely", "defiantly",     "give",       "give in", "ice cream", "look",   "look up",
-                  "mother",     "mother-in-law", "naïve",      "receive", "relieve",   "Recife", "run",
-                  "separate",   "desperate",     "well-known", "Émile",   "apple",     "Apple",  "apple"};
-    data.forms = {"biscuits", "looked", "gave", "mothers", "mothers-in-law", "ran"};
-    data.bases = {"biscuit", "look", "give", "mother", "mother-in-law", "run"};
-    data.usedWords = {"came", "dame", "receive", "Recife", "relieve"};
-    data.uses = {400, 3, 240, 1, 30};
+    data.words = {"abate",   "accommodate", "accordion", "biscuit",       "cafe",      "came",
+                  "dame",    "definitely",  "defiantly", "give",          "give in",   "ice cream",
+                  "look",    "look up",     "mother",    "mother-in-law", "naïve",     "receive",
+                  "relieve", "Recife",      "run",       "separate",      "desperate", "well-known",
+                  "Émile",   "apple",       "Apple",     "apple",         "weird",     "wire"};
+    data.forms = {"biscuits", "looked", "gave", "mothers", "mothers-in-law", "ran", "wired"};
+    data.bases = {"biscuit", "look", "give", "mother", "mother-in-law", "run", "wire"};
+    data.usedWords = {"came", "dame", "receive", "Recife", "relieve", "weird", "wire"};
+    data.uses = {400, 3, 240, 1, 30, 11, 37};
     return data;
 }
 
@@ -64,6 +65,8 @@ INSTANTIATE_TEST_SUITE_P(
         OfferCase{"Swapped", "recieve", {"receive"}}, OfferCase{"WrongVowel", "definately", {"definitely"}},
         OfferCase{"DoubleWrittenOnce", "accomodate", {"accommodate"}}, OfferCase{"Vowels", "seperate", {"separate"}},
         OfferCase{"ThroughAnInflectedForm", "biscits", {"biscuit < biscuits"}},
+        // "ie" for "ei" is likelier than another swap, even beside a more common word.
+        OfferCase{"VowelsSwapped", "wierd", {"weird", "wire < wired"}},
         // Of two words one slip away, the more common first; the store's order where nothing says which is.
         OfferCase{"CommonFirst", "bame", {"came", "dame"}},
         // Spaces, hyphens, accents and letter case forgiven, both ways.
