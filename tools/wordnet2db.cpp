@@ -24,6 +24,7 @@
 #include <optional>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <unordered_set>
 #include <utility>
 #include <vector>
@@ -79,6 +80,35 @@ const std::map<std::string, std::vector<Detachment>>& detachments() {
     return rules;
 }
 
+// Whether English spelling makes a form this way from this word: -es, not -s, after a hissing sound ("boxes"), and
+// after an "o" ("goes") as well as -s; an "e" taken off, or an adjective's -er and -est, only from a word of three
+// letters or more (never "bing" or "bed" from "be", or "lest" from "l").
+bool spelledThisWay(std::string_view lemma, const Detachment& rule) {
+    const std::string_view ending = rule.ending;
+    const std::string_view base = rule.base;
+    const bool hissing = lemma.ends_with('s') || lemma.ends_with('x') || lemma.ends_with('z') ||
+                         lemma.ends_with("ch") || lemma.ends_with("sh");
+    if (ending == "s" && base.empty()) {
+        return !hissing;
+    }
+    if (ending == "es" && base.empty()) {
+        return hissing || lemma.ends_with('o');
+    }
+    if (base == "e" || ending == "er" || ending == "est") {
+        return lemma.size() >= 3;
+    }
+    return true;
+}
+
+// Words that are a class of their own, never an inflected form of another however their letters fall ("his" is no
+// plural of "hi", "its" none of "IT").
+bool isFunctionWord(std::string_view form) {
+    static const std::unordered_set<std::string_view> words{"as",   "has",  "his",   "hers",   "its",    "is",
+                                                            "lest", "less", "ours",  "theirs", "this",   "thus",
+                                                            "us",   "was",  "yours", "yes",    "whereas"};
+    return words.contains(form);
+}
+
 // The word forms that real English has, in lower case; empty when no list was given (every form made is kept then).
 using ConfirmedForms = std::unordered_set<std::string>;
 
@@ -118,14 +148,15 @@ void addBaseForms(const std::filesystem::path& dir, const std::string& part,
         return;
     }
     for (const auto& [lemma, word] : lemmas) {
-        if (lemma.find(' ') != std::string::npos) {
+        // Phrases, single letters, and names and abbreviations (spelt with capitals) have no forms by rule.
+        if (lemma.find(' ') != std::string::npos || lemma.size() < 2 || word != lemma) {
             continue;
         }
         for (const Detachment& rule : rules->second) {
             const std::string base = rule.base;
-            if (lemma.size() > base.size() && lemma.compare(lemma.size() - base.size(), base.size(), base) == 0) {
+            if (lemma.size() > base.size() && lemma.ends_with(base) && spelledThisWay(lemma, rule)) {
                 std::string form = lemma.substr(0, lemma.size() - base.size()) + rule.ending;
-                if (confirmed.empty() || confirmed.contains(form)) {
+                if ((confirmed.empty() || confirmed.contains(form)) && !isFunctionWord(form)) {
                     forms.emplace_back(std::move(form), word);
                 }
             }

@@ -2,6 +2,7 @@
 
 #include "core/module/WordView.h"
 #include "core/module/modSlider.h"
+#include "core/offers/Folding.h"
 #include "core/offers/LookUpText.h"
 #include "core/offers/OfferData.h"
 #include "core/store/Criterion.h"
@@ -98,10 +99,16 @@ void fBottomTray::LookUpWord(const QString& text) {
         return; // blanks or punctuation only
     }
     m_lookUpWaiting.clear();
+    // Found as it stands; a name found for a word in lower case ("Drew" for "drew") waits for what the word is a form
+    // of, if anything ("draw").
+    bool nameOnly = false;
     for (const std::string& tried : looked.tries) {
         if (FindExactly(tried)) {
-            ShowLookedUp(looked.word, {});
-            return;
+            if (!offers::capitalisedFor(tried, rstInfo->Fields(0).Text())) {
+                ShowLookedUp(looked.word, {});
+                return;
+            }
+            nameOnly = true;
         }
     }
     const offers::OfferIndex* index = Offers->index();
@@ -115,6 +122,14 @@ void fBottomTray::LookUpWord(const QString& text) {
             landed && FindExactly(landed->word)) {
             ShowLookedUp(looked.word, landed->baseFormOf.empty() ? std::string() : landed->word);
             return;
+        }
+    }
+    if (nameOnly) {
+        for (const std::string& tried : looked.tries) {
+            if (FindExactly(tried)) {
+                ShowLookedUp(looked.word, {});
+                return;
+            }
         }
     }
     // No entry: the text in the find box, its offers (spelling offers among them) to choose from.

@@ -65,6 +65,14 @@ std::string plainText(std::string_view utf8) {
     return tidyBlanks(foldedLetters(utf8));
 }
 
+bool capitalisedFor(std::string_view text, std::string_view entry) {
+    const auto inLowerCase = [](std::string_view utf8) {
+        const QString s = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+        return s == s.toLower();
+    };
+    return inLowerCase(text) && !inLowerCase(entry);
+}
+
 std::string joinedText(std::string_view plain) {
     std::string joined;
     joined.reserve(plain.size());

@@ -236,7 +236,16 @@ std::optional<Offer> OfferIndex::resolve(std::string_view text) const {
     if (joined.empty()) {
         return std::nullopt;
     }
-    if (const std::vector<Id> words = wordsJoinedAs(joined); !words.empty()) {
+    std::vector<Id> words = wordsJoinedAs(joined);
+    std::vector<Id> names; // capitalised where the text is not
+    std::erase_if(words, [&](Id id) {
+        const bool name = capitalisedFor(text, this->text(id));
+        if (name) {
+            names.push_back(id);
+        }
+        return name;
+    });
+    if (!words.empty()) {
         // "ice cream" before "icecream" for "ice cream": the same blanks, then the more common.
         std::vector<Id> alike;
         std::copy_if(words.begin(), words.end(), std::back_inserter(alike),
@@ -250,10 +259,13 @@ std::optional<Offer> OfferIndex::resolve(std::string_view text) const {
     if (bases.empty()) {
         bases = phraseBases(plain);
     }
-    if (bases.empty()) {
-        return std::nullopt;
+    if (!bases.empty()) {
+        return Offer{std::string(this->text(mostUsed(bases))), tidyBlanks(text)};
     }
-    return Offer{std::string(this->text(mostUsed(bases))), tidyBlanks(text)};
+    if (!names.empty()) {
+        return Offer{std::string(this->text(mostUsed(names))), {}};
+    }
+    return std::nullopt;
 }
 
 std::vector<Offer> OfferIndex::offersFor(std::string_view typed, std::size_t most) const {

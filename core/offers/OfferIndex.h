@@ -60,8 +60,9 @@ public:
 
     // The word a looked-up text leads to for certain, forgiving what the offers forgive: the word it stands for when
     // spaces, hyphens, letter case and accents are forgiven (the one spelt most like the text first), else its base
-    // word as an inflected form (the most common of several), else the base words of an inflected phrase. A
-    // misspelling leads nowhere for certain: nothing then, as for a text of more letters than a word has.
+    // word as an inflected form (the most common of several), else the base words of an inflected phrase. A name
+    // for a word in lower case comes after its base word ("drew": draw before Drew). A misspelling leads nowhere for
+    // certain: nothing then, as for a text of more letters than a word has.
     std::optional<Offer> resolve(std::string_view text) const;
 
     // Up to `most` words that begin with the text (spaces, hyphens, letter case and accents forgiven), in the

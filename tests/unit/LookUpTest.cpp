@@ -59,10 +59,10 @@ namespace {
 
 offers::OfferData dictionary() {
     offers::OfferData data;
-    data.words = {"axe",       "axis",     "cafe", "discovery", "go",      "goose", "house",
-                  "ice cream", "icecream", "look", "look up",   "receive", "turkey"};
-    data.forms = {"geese", "discoveries", "went", "looked", "axes", "axes"};
-    data.bases = {"goose", "discovery", "go", "look", "axe", "axis"};
+    data.words = {"axe",      "axis", "cafe",    "discovery", "go",     "goose", "house", "ice cream",
+                  "icecream", "look", "look up", "receive",   "turkey", "Drew",  "draw",  "Paris"};
+    data.forms = {"geese", "discoveries", "went", "looked", "axes", "axes", "drew"};
+    data.bases = {"goose", "discovery", "go", "look", "axe", "axis", "draw"};
     data.usedWords = {"axe", "axis"};
     data.uses = {3, 40};
     return data;
@@ -101,6 +101,9 @@ INSTANTIATE_TEST_SUITE_P(OfferIndex, Resolving,
                                            ResolveCase{"LetterCaseAndAccents", "CAF\u00C9", "cafe", ""},
                                            ResolveCase{"HyphenForSpace", "ice-cream", "ice cream", ""},
                                            ResolveCase{"TheSameBlanksFirst", "icecream", "icecream", ""},
+                                           ResolveCase{"ANameAfterTheBaseWord", "drew", "draw", "drew"},
+                                           ResolveCase{"TheNameWhereTheTextIsCapitalised", "Drew", "Drew", ""},
+                                           ResolveCase{"ANameWhereNothingElseIs", "paris", "Paris", ""},
                                            ResolveCase{"AMisspellingIsOnlyOffered", "recieve", "", ""},
                                            ResolveCase{"NoWord", "zzxq", "", ""},
                                            ResolveCase{"Punctuation", "...", "", ""}),

@@ -26,11 +26,13 @@ protected:
     Dictionary()
         : Program({{"abate", "to lessen"},
                    {"discovery", "a finding"},
+                   {"draw", "to pull"},
+                   {"Drew", "a surgeon"},
                    {"goose", "a bird"},
                    {"turkey", "a bird; Turkey: a country"},
                    {"zeal", "eagerness"}}) {
         addToDatabase("CREATE TABLE BaseForms (Form TEXT, Base TEXT);"
-                      "INSERT INTO BaseForms VALUES ('geese', 'goose'), ('discoveries', 'discovery');");
+                      "INSERT INTO BaseForms VALUES ('geese', 'goose'), ('discoveries', 'discovery'), ('drew', 'draw');");
     }
 };
 } // namespace
@@ -48,6 +50,8 @@ TEST_F(Dictionary, ALookUpShowsWhereItLandsWithNoBoxAndJoinsTheHistory) {
         {"\u201CTurkey's\u201D", "turkey", nullptr},
         {"(geese),", "goose", "goose \u2014 base form of geese"},
         {"Discoveries", "discovery", "discovery \u2014 base form of Discoveries"},
+        {"Drew", "Drew", nullptr},
+        {"drew", "draw", "draw \u2014 base form of drew"}, // not the name
     };
     for (const auto& c : cases) {
         find.LookUpWord(QString::fromUtf8(c.text));
@@ -62,7 +66,7 @@ TEST_F(Dictionary, ALookUpShowsWhereItLandsWithNoBoxAndJoinsTheHistory) {
     }
     EXPECT_TRUE(prompts().isEmpty());
     find.HistoryBack();
-    EXPECT_EQ(word(), "goose");
+    EXPECT_EQ(word(), "Drew");
 }
 
 // Nothing to land on: the find tray comes down with the text in its box and the offers for it open; the entry shown
