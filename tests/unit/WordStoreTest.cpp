@@ -4,10 +4,14 @@
 #include "tests/support/TestDatabase.h"
 
 #include <algorithm>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <future>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace core;
 using platform::RuntimeError;
@@ -201,6 +205,35 @@ TEST_F(WordStore, OpeningErrorsNameTheFileOrTable) {
               platform::err::CouldNotFindFile); // a directory is no file
 }
 
+// A pipe named like the database, or like its WAL, is an error at once: nothing waits for a writer that never comes.
+TEST_F(WordStore, APipeUnderTheNameIsAnErrorAtOnce) {
+    const auto pipe = m_dir.path() / "pipe.mdb";
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    testsupport::writeWordDatabase(file(), {{"a", "b"}});
+    sqlite3* wal = nullptr;
+    ASSERT_EQ(sqlite3_open(file().c_str(), &wal), SQLITE_OK);
+    sqlite3_exec(wal, "PRAGMA journal_mode=WAL; INSERT INTO Table3 VALUES ('c', 'd');", nullptr, nullptr, nullptr);
+    sqlite3_close(wal); // its WAL is folded back and removed: a pipe takes its place
+    const auto walPipe = file().string() + "-wal";
+    ASSERT_EQ(mkfifo(walPipe.c_str(), 0600), 0);
+    for (const std::string& path : {pipe.string(), file().string()}) {
+        auto opened = std::async(std::launch::async, [&path] {
+            prepareTable(path, "Table3");
+            return errorOf([&] { DBEngine::instance().OpenDatabase(path)->OpenRecordset("Select * From Table3"); });
+        });
+        if (opened.wait_for(std::chrono::seconds(5)) == std::future_status::timeout) {
+            // Let the waiting open go (a writer comes and goes), then fail.
+            for (const auto& p : {pipe.string(), walPipe}) {
+                close(::open(p.c_str(), O_WRONLY | O_NONBLOCK));
+            }
+            opened.wait();
+            ADD_FAILURE() << "opening " << path << " waited on a pipe";
+            continue;
+        }
+        EXPECT_NE(opened.get(), 0) << path;
+    }
+}
+
 TEST_F(WordStore, NeverWritesAndOpensFromReadOnlyPlacesAndBesideOtherPrograms) {
     testsupport::writeWordDatabase(file(), testsupport::numberedRows(50));
     const std::string before = testsupport::readBytes(file());
@@ -343,4 +376,10 @@ TEST(Criterion, ParsesColumnAndLiteral) {
     EXPECT_EQ(c.column, "Name");
     EXPECT_EQ(c.literal, "  spaced  ");
     EXPECT_EQ(parseCriterion("Name = ''''").literal, "'");
+    // What the find box quotes reads back as typed.
+    for (const std::string text : {"", "o'clock", "''", " it's ", "a''b'"}) {
+        const Criterion round = parseCriterion(criterionFor("Name", text));
+        EXPECT_EQ(round.column, "Name");
+        EXPECT_EQ(round.literal, text);
+    }
 }

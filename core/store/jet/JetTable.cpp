@@ -1,5 +1,6 @@
 #include "core/store/jet/JetTable.h"
 
+#include "core/store/FileFormat.h"
 #include "core/store/jet/JetHeader.h"
 #include "core/store/jet/JetStream.h"
 #include "core/store/jet/ReaderProcess.h"
@@ -7,7 +8,6 @@
 #include "platform/headless/RuntimeError.h"
 
 #include <filesystem>
-#include <fstream>
 #include <mutex>
 #include <utility>
 
@@ -23,11 +23,7 @@ namespace {
 }
 
 void checkJetHeader(const std::string& path) {
-    std::string start(JetHeaderSize, '\0');
-    std::ifstream in(path, std::ios::binary);
-    in.read(start.data(), static_cast<std::streamsize>(start.size()));
-    start.resize(static_cast<std::size_t>(in.gcount()));
-    const auto header = readJetHeader(start);
+    const auto header = readJetHeader(fileStart(path, JetHeaderSize));
     if (!header) {
         raiseUnreadable(path, "not Access 97 to 2003");
     }

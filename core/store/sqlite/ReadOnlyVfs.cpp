@@ -7,6 +7,7 @@
 #include <mutex>
 #include <sqlite3.h>
 #include <string>
+#include <sys/stat.h>
 #include <vector>
 
 namespace core {
@@ -213,6 +214,11 @@ int vfsOpen(sqlite3_vfs* /*vfs*/, sqlite3_filename name, sqlite3_file* file, int
             }
             return SQLITE_OK;
         }
+    }
+    // A pipe or device under the database's name (or its WAL's) would keep the open waiting for ever.
+    struct stat about {};
+    if (f->neverWritten && name != nullptr && ::stat(name, &about) == 0 && !S_ISREG(about.st_mode)) {
+        return SQLITE_CANTOPEN;
     }
     const int rc = g_base->xOpen(g_base, name, f->real, flags, outFlags);
     if (rc != SQLITE_OK) {

@@ -5,13 +5,12 @@
 // by exec) and keeps as little as it can: descriptors 0 to 2 lead nowhere, nothing but the stream is open, it dies
 // with the program, its memory and processor time are limited, and once the file is open a seccomp filter leaves it
 // only reading memory it has, writing the stream, and ending.
+#include "core/store/jet/reader/Confinement.h"
 #include "core/store/jet/reader/JetReader.h"
 
-#include <cerrno>
 #include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
-#include <seccomp.h>
 #include <string>
 #include <sys/mman.h>
 #include <sys/prctl.h>
@@ -30,42 +29,6 @@ constexpr rlim_t MostSeconds = 60;
 void limit(int resource, rlim_t most) {
     const rlimit value{most, most};
     setrlimit(resource, &value);
-}
-
-// A condition on a call's argument (libseccomp's own macros for it are C).
-scmp_arg_cmp argument(unsigned int index, scmp_compare op, scmp_datum_t value, scmp_datum_t other = 0) {
-    return scmp_arg_cmp{index, op, value, other};
-}
-
-// Only what reading an open file into memory and writing the stream need. Opening anything is refused (a library
-// that looks for a file of its own carries on without it); any other call ends the reader.
-bool confine() {
-    scmp_filter_ctx filter = seccomp_init(SCMP_ACT_KILL_PROCESS);
-    if (filter == nullptr) {
-        return false;
-    }
-    bool made = true;
-    for (const int call :
-         {SCMP_SYS(read),           SCMP_SYS(pread64),    SCMP_SYS(readv),      SCMP_SYS(lseek),
-          SCMP_SYS(fstat),          SCMP_SYS(newfstatat), SCMP_SYS(brk),        SCMP_SYS(mmap),
-          SCMP_SYS(munmap),         SCMP_SYS(mremap),     SCMP_SYS(madvise),    SCMP_SYS(futex),
-          SCMP_SYS(close),          SCMP_SYS(exit),       SCMP_SYS(exit_group), SCMP_SYS(rt_sigreturn),
-          SCMP_SYS(rt_sigprocmask), SCMP_SYS(getpid),     SCMP_SYS(gettid),     SCMP_SYS(clock_gettime)}) {
-        made = made && seccomp_rule_add(filter, SCMP_ACT_ALLOW, call, 0) == 0;
-    }
-    // Memory may be made readable and writable, never executable.
-    made = made && seccomp_rule_add(filter, SCMP_ACT_ALLOW, SCMP_SYS(mprotect), 1,
-                                    argument(2, SCMP_CMP_MASKED_EQ, PROT_EXEC, 0)) == 0;
-    for (const scmp_datum_t fd : {scmp_datum_t{StreamFd}, scmp_datum_t{ComplaintsFd}}) {
-        made = made && seccomp_rule_add(filter, SCMP_ACT_ALLOW, SCMP_SYS(write), 1, argument(0, SCMP_CMP_EQ, fd)) == 0;
-        made = made && seccomp_rule_add(filter, SCMP_ACT_ALLOW, SCMP_SYS(writev), 1, argument(0, SCMP_CMP_EQ, fd)) == 0;
-    }
-    for (const int call : {SCMP_SYS(open), SCMP_SYS(openat)}) {
-        made = made && seccomp_rule_add(filter, SCMP_ACT_ERRNO(EACCES), call, 0) == 0;
-    }
-    made = made && seccomp_load(filter) == 0;
-    seccomp_release(filter);
-    return made;
 }
 
 } // namespace
@@ -90,6 +53,7 @@ int main(int argc, char** argv) {
     limit(RLIMIT_AS, MostMemory);
     limit(RLIMIT_CPU, MostSeconds);
     limit(RLIMIT_CORE, 0);
-    const int status = core::streamJetTable(argv[1], argv[2], StreamFd, {confine, ComplaintsFd});
+    const int status = core::streamJetTable(argv[1], argv[2], StreamFd,
+                                            {[] { return core::confineReader(StreamFd, ComplaintsFd); }, ComplaintsFd});
     _exit(status); // nothing of libmdb's to tidy up: the process ends
 }
