@@ -183,7 +183,24 @@ void fMain::FindKey() {
 }
 
 void fMain::LookUpRequested(const QString& text) {
-    // The trays that are out come forward too, under the main window as ever.
+    if (text.trimmed().isEmpty()) {
+        return; // nothing asked
+    }
+    // A burst of requests brings the window forward once: a program that asks again and again cannot keep taking
+    // the keyboard from the user.
+    constexpr qint64 BurstMs = 250;
+    const bool forward = !m_lastForward.isValid() || m_lastForward.elapsed() > BurstMs;
+    m_lastForward.start();
+    if (forward) {
+        BringForward();
+    }
+    if (QApplication::activeModalWidget() == nullptr) {
+        platform::instance<trays::fBottomTray>().LookUpWord(text);
+    }
+}
+
+// The main window to the front with the keyboard, and the trays that are out with it, under it as ever.
+void fMain::BringForward() {
     using platform::instance;
     if (LeftTrayOut != trays::False) {
         instance<trays::fLeftTray>().raise();
@@ -195,9 +212,6 @@ void fMain::LookUpRequested(const QString& text) {
         instance<trays::fBottomTray>().raise();
     }
     platform::bringToFront(*this);
-    if (!text.isEmpty() && QApplication::activeModalWidget() == nullptr) {
-        platform::instance<trays::fBottomTray>().LookUpWord(text);
-    }
 }
 
 void fMain::Form_Load() {

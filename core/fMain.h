@@ -9,6 +9,7 @@
 #include "trays/sliding/Sliding.h"
 #include "trays/sliding/TrayState.h"
 
+#include <QElapsedTimer>
 #include <QPushButton>
 #include <array>
 #include <chrono>
@@ -75,7 +76,8 @@ public:
     // Ctrl+F: the find tray slides down if it is in, then its box takes the keyboard.
     void FindKey();
     // A look-up asked from outside the window (the command line, or a later start of the program): the window and
-    // the trays that are out come to the front and the text is looked up, unless a box is waiting for an answer.
+    // the trays that are out come to the front (once for a burst of requests) and the text is looked up, unless a
+    // box is waiting for an answer. A blank request does nothing.
     void LookUpRequested(const QString& text);
 
     trays::Slider& slider() { return m_slider; }
@@ -92,11 +94,13 @@ private:
     void ShadeSurface();
     void Step(void (Recordset::*moveTo)(), bool (Recordset::*pastTheEnd)() const, const QString& message);
     void ShowRecord();
+    void BringForward();
 
     skin::Controls m_controls;
     trays::Slider m_slider;
     skin::ArrowHover m_hover;
     HistoryButtons m_historyButtons;
+    QElapsedTimer m_lastForward; // when a look-up from outside last brought the window forward
     // Set when a load has parked the trays: their controls are built TrayBuildDelay after the next picture.
     bool m_buildTraysAfterPicture = false;
 };

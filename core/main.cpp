@@ -11,8 +11,10 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -56,13 +58,17 @@ int main(int argc, char** argv) {
     }
     platform::preferXcbOnWayland();
     platform::FontWarmUp fonts;
-    platform::Application app(argc, argv);
+    // Qt takes its own options (-reverse, -style, ...) out of what it is given: it is given nothing after "--", which
+    // is words whatever they look like.
+    const int words = static_cast<int>(std::find(argv, argv + argc, std::string_view("--")) - argv);
+    int qtArgc = words;
+    platform::Application app(qtArgc, argv);
     fonts.join();
-    // Qt has taken its own options out of the arguments by now.
     std::vector<std::string> arguments;
     for (const QString& argument : QCoreApplication::arguments().mid(1)) {
         arguments.push_back(argument.toStdString());
     }
+    arguments.insert(arguments.end(), argv + words, argv + argc);
     const core::CommandLine line = core::parseCommandLine(arguments);
     if (line.action == core::CommandLine::Action::Error) {
         std::fprintf(stderr, "lexorant: %s\nTry 'lexorant --help'.\n", line.error.c_str());
@@ -70,8 +76,14 @@ int main(int argc, char** argv) {
     }
     const bool lookingUp = line.selection || !line.lookUp.empty();
     const QString text = lookingUp ? lookUpText(line) : QString();
-    // A Lexorant that is already running does the look-up and comes to the front; this one is not needed.
-    if (lookingUp && platform::sessionbus::sendRequest(BusName, text)) {
+    // A Lexorant that is already running does the look-up and comes to the front; this one is not needed. A blank
+    // request does nothing there: there is nothing to send.
+    if (lookingUp && text.trimmed().isEmpty()) {
+        if (platform::sessionbus::isAnswered(BusName)) {
+            std::fputs("lexorant: nothing is selected\n", stderr);
+            return 1;
+        }
+    } else if (lookingUp && platform::sessionbus::sendRequest(BusName, text)) {
         return 0;
     }
     // Loading the start-up window runs the whole start-up sequence; an Access file's reader starts first, to open

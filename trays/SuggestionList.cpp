@@ -17,8 +17,17 @@ namespace {
 constexpr int WordRole = Qt::UserRole;
 const QString BaseFormOf = QStringLiteral(" \u2014 base form of ");
 
+// A row shows at most this many characters of a text: a word of a hundred thousand characters (a damaged or
+// hostile database may hold one) would keep the window laying it out.
+constexpr qsizetype LongestShown = 200;
+
+QString shortened(const QString& text) {
+    return text.size() > LongestShown ? text.left(LongestShown) + QChar(0x2026) : text;
+}
+
 QString textOf(const SuggestionList::Row& row) {
-    return row.baseFormOf.isEmpty() ? row.word : row.word + BaseFormOf + row.baseFormOf;
+    const QString word = shortened(row.word);
+    return row.baseFormOf.isEmpty() ? word : word + BaseFormOf + shortened(row.baseFormOf);
 }
 
 } // namespace
@@ -82,8 +91,8 @@ void SuggestionList::show(const std::vector<Row>& rows, int current) {
         QString text = textOf(row);
         if (metrics.horizontalAdvance(text) + margins > width && !row.baseFormOf.isEmpty()) {
             // Too wide for the screen: the explanation gives way, the word never does.
-            const QString lead = row.word + BaseFormOf;
-            text = lead + metrics.elidedText(row.baseFormOf, Qt::ElideRight,
+            const QString lead = shortened(row.word) + BaseFormOf;
+            text = lead + metrics.elidedText(shortened(row.baseFormOf), Qt::ElideRight,
                                              std::max(0, width - margins - metrics.horizontalAdvance(lead)));
         }
         auto* item = new QListWidgetItem(text, &shown);

@@ -20,6 +20,7 @@
 #include "trays/fLeftTray.h"
 #include "trays/fRightTray.h"
 
+#include <limits>
 #include <utility>
 
 namespace trays {
@@ -30,6 +31,8 @@ fBottomTray::fBottomTray() : TrayForm(skin::findTrayDesign()) {
 
 void fBottomTray::bindControls() {
     m_controls.bind(*this, skin::bind("Text3", &fBottomTray::Text3), skin::bind("Command1", &fBottomTray::Command1));
+    // A word of the database may be longer than a text box's usual limit: chosen from the offers, it is found whole.
+    Text3->setMaxLength(std::numeric_limits<int>::max());
     // Enter in the find box presses "&FindFast", as Alt+F does.
     connect(Text3, &QLineEdit::returnPressed, Command1, &QPushButton::click);
     // A chosen suggestion goes into the box and is found at once, as "&FindFast" finds it.
@@ -132,11 +135,13 @@ void fBottomTray::LookUpWord(const QString& text) {
             }
         }
     }
-    // No entry: the text in the find box, its offers (spelling offers among them) to choose from.
+    // No entry: the text in the find box, its offers (spelling offers among them) to choose from. A page selected by
+    // mistake is not laid out whole in a box of one line.
+    constexpr qsizetype MostShown = 32767;
     if (BringDown) {
         BringDown();
     }
-    ShowInFindBox(QString::fromStdString(looked.word), QString());
+    ShowInFindBox(QString::fromStdString(looked.word).left(MostShown), QString());
 }
 
 bool fBottomTray::FindExactly(const std::string& word) {

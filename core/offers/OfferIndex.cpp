@@ -28,6 +28,10 @@ float spellingBudget(std::size_t letters) {
     return 2.4F;
 }
 
+// Longer texts than this get no offers: no word of a dictionary is that long, and folding them would keep the
+// window waiting.
+constexpr std::size_t LongestTyped = 1024;
+
 // How much being common weighs against a slip: a word ten times as common as another may be one slip further.
 constexpr float UseWeight = 0.15F;
 
@@ -112,10 +116,15 @@ std::vector<OfferIndex::Id> OfferIndex::wordsJoinedAs(std::string_view joined) c
 
 // The base words of the text as an inflected form, with the form as stored.
 std::vector<std::pair<OfferIndex::Id, std::string>> OfferIndex::basesOf(std::string_view plain) const {
+    // A form of more words than this is no form a reader meets; a database that says so is not read further.
+    constexpr std::size_t MostBases = 16;
     std::vector<std::pair<Id, std::string>> bases;
     for (const Id id : m_speller.exactly(joinedText(plain))) {
         if (!isWord(id)) {
             bases.emplace_back(wordOf(id), text(id));
+            if (bases.size() == MostBases) {
+                break;
+            }
         }
     }
     return bases;
@@ -126,6 +135,7 @@ std::vector<std::pair<OfferIndex::Id, std::string>> OfferIndex::basesOf(std::str
 std::vector<OfferIndex::Id> OfferIndex::phraseBases(std::string_view plain) const {
     constexpr std::size_t MostParts = 6;
     constexpr std::size_t MostTries = 64;
+    constexpr std::size_t MostWaysAPart = 4;
     const std::vector<std::string_view> parts = partsOf(plain);
     if (parts.size() < 2 || parts.size() > MostParts) {
         return {};
@@ -135,7 +145,7 @@ std::vector<OfferIndex::Id> OfferIndex::phraseBases(std::string_view plain) cons
         std::vector<std::string> ways{std::string(part)};
         for (const auto& [base, form] : basesOf(part)) {
             std::string way = joinedText(plainText(text(base)));
-            if (std::find(ways.begin(), ways.end(), way) == ways.end()) {
+            if (ways.size() < MostWaysAPart && std::find(ways.begin(), ways.end(), way) == ways.end()) {
                 ways.push_back(std::move(way));
             }
         }
@@ -269,6 +279,9 @@ std::optional<Offer> OfferIndex::resolve(std::string_view text) const {
 }
 
 std::vector<Offer> OfferIndex::offersFor(std::string_view typed, std::size_t most) const {
+    if (typed.size() > LongestTyped) {
+        return {}; // pasted text, not a word being typed
+    }
     const std::string plain = plainText(typed);
     const std::string joined = joinedText(plain);
     std::vector<Offer> offers;

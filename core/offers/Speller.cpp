@@ -70,6 +70,9 @@ float leftOut(char letter, char before) {
     return isVowel(letter) ? 0.7F : 1.0F;
 }
 
+// The least a letter typed too many costs (or a letter of a sound spelt with more letters, per letter).
+constexpr float CheapestAdded = 0.4F;
+
 // A letter typed that the meant word does not have here, between the typed letter `before` and the word's `beside`.
 float added(char letter, char before, char beside) {
     if (letter == before || letter == beside) {
@@ -107,15 +110,20 @@ struct Speller::Search {
         }
     }
 
-    // Fills row d (the branch's letter path[d - 1] is set) and returns its smallest cost.
-    float fill(std::size_t d) {
+    // Fills row d (the branch's letter path[d - 1] is set) and returns the least any spelling of the branch can
+    // cost: no spelling below it is longer than d + below letters, so typed letters beyond those are typed too many.
+    float fill(std::size_t d, std::size_t below = SIZE_MAX) {
         const float* up = &rows[(d - 1) * width];
         float* row = &rows[d * width];
         const char w = path[d - 1];
         const char wBefore = d > 1 ? path[d - 2] : '\0';
         const float startSlip = d == 1 ? FirstLetter : 0.0F;
         row[0] = up[0] + leftOut(w, wBefore) + startSlip;
-        float least = row[0];
+        const auto tooMany = [this, below](std::size_t typedSoFar) {
+            const std::size_t left = width - 1 - typedSoFar;
+            return left > below ? static_cast<float>(left - below) * CheapestAdded : 0.0F;
+        };
+        float least = row[0] + tooMany(0);
         for (std::size_t i = 1; i < width; ++i) {
             const char t = typed[i - 1];
             const char tBefore = i > 1 ? typed[i - 2] : '\0';
@@ -133,7 +141,7 @@ struct Speller::Search {
                 }
             }
             row[i] = best;
-            least = std::min(least, best);
+            least = std::min(least, best + tooMany(i));
         }
         return least;
     }
@@ -161,6 +169,7 @@ void Speller::build() {
         nodes += static_cast<std::size_t>(spelling.end() - shared);
     }
     m_nodes.reserve(nodes);
+    m_below.assign(nodes, 0);
     m_ids.reserve(m_pending.size());
     m_nodes.emplace_back();
     fill(0, 0, m_pending.size(), 0);
@@ -196,9 +205,12 @@ void Speller::fill(std::uint32_t self, std::size_t lo, std::size_t hi, std::size
     for (std::size_t c = 0; c < count; ++c) {
         m_nodes[firstChild + c].letter = m_pending[starts[c]].first[depth];
     }
+    std::uint8_t below = 0;
     for (std::size_t c = 0; c < count; ++c) {
         fill(static_cast<std::uint32_t>(firstChild + c), starts[c], starts[c + 1], depth + 1);
+        below = std::max(below, static_cast<std::uint8_t>(std::min(m_below[firstChild + c] + 1, int{UINT8_MAX})));
     }
+    m_below[self] = below;
 }
 
 const Speller::Node* Speller::nodeOf(std::string_view spelling) const {
@@ -265,7 +277,7 @@ std::vector<Speller::Match> Speller::near(std::string_view typed, float most) co
         stack.pop_back();
         const Node& node = m_nodes[step.node];
         search.path[step.depth - 1] = node.letter;
-        if (search.fill(step.depth) > most) {
+        if (search.fill(step.depth, m_below[step.node]) > most) {
             continue;
         }
         if (node.idCount > 0) {
@@ -297,7 +309,7 @@ float Speller::distance(std::string_view typed, std::string_view meant) {
 }
 
 std::size_t Speller::memoryUsed() const {
-    return m_nodes.capacity() * sizeof(Node) + m_ids.capacity() * sizeof(std::uint32_t);
+    return m_nodes.capacity() * sizeof(Node) + m_ids.capacity() * sizeof(std::uint32_t) + m_below.capacity();
 }
 
 } // namespace offers

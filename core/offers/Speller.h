@@ -55,6 +55,7 @@ private:
 
     std::vector<std::pair<std::string_view, std::uint32_t>> m_pending;
     std::vector<Node> m_nodes;
+    std::vector<std::uint8_t> m_below; // per node: how many letters its longest spelling has after the node's
     std::vector<std::uint32_t> m_ids;
 };
 

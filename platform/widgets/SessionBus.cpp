@@ -96,4 +96,12 @@ bool sendRequest(const QString& name, const QString& text) {
     return reply.type() == QDBusMessage::ReplyMessage;
 }
 
+bool isAnswered(const QString& name) {
+    if (!sessionBusExists()) {
+        return false;
+    }
+    const QDBusConnection bus = QDBusConnection::sessionBus();
+    return bus.isConnected() && bus.interface()->isServiceRegistered(name).value();
+}
+
 } // namespace platform::sessionbus

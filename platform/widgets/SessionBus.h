@@ -20,4 +20,7 @@ bool answerRequests(const QString& name, RequestHandler handler);
 // session bus, or it did not answer in time.
 bool sendRequest(const QString& name, const QString& text);
 
+// Whether an instance owns the name now.
+bool isAnswered(const QString& name);
+
 } // namespace platform::sessionbus

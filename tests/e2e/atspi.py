@@ -7,6 +7,7 @@
     atspi.py items ROLE NAME   print the names of the showing control's children, one a line
     atspi.py text ROLE DESCRIPTION   print the whole text of the showing control so described, as its text
                                interface gives it to a screen reader
+    atspi.py value ROLE NAME   the same for the showing control so named (a box that shows no text of its own)
 """
 import sys
 
@@ -36,10 +37,10 @@ def find(role, name, by="name"):
 
 def main():
     verb, role, name = sys.argv[1:4]
-    if verb == "text":
-        node = find(role, name, by="description")
+    if verb in ("text", "value"):
+        node = find(role, name, by="description" if verb == "text" else "name")
         if node is None:
-            print(f"no showing {role} described {name!r}", file=sys.stderr)
+            print(f"no showing {role} {'described' if verb == 'text' else 'named'} {name!r}", file=sys.stderr)
             return 1
         text = node.queryText()
         sys.stdout.write(text.getText(0, text.characterCount))

@@ -59,6 +59,10 @@ first_offer_is() { [ "$(offers | head -n 1)" = "$1" ]; }
 wait_for "the offers for cherri" first_offer_is cherry || fail "the offers for 'cherri' read: $(offers | tr '\n' ',')"
 box_gone || fail "a look-up of nothing opened a box"
 shows discovery || fail "a look-up that leads nowhere changed the word shown to '$(word_box)'"
+# After "--" everything is a word, even what the toolkit would take for its own option.
+timeout 10 "$WORK/lexorant" -- -reverse >>"$WORK/later.log" 2>&1 || fail "lexorant -- -reverse: status $?"
+find_box_holds() { [ "$(atspi value text "Word to find" 2>/dev/null)" = "$1" ]; }
+wait_for "reverse in the find box" find_box_holds reverse || fail "the find box holds '$(atspi value text "Word to find")'"
 
 # From behind another program's window: the main window comes to the front, and the trays that are out with it.
 tray_spot=$(pixel $((X - 232 + 14)) $((Y + 7 + 90))) # the word tray's surface below its boxes
@@ -70,6 +74,15 @@ xdotool windowactivate --sync "$other" 2>/dev/null || xdotool windowfocus --sync
 xdotool windowraise "$other"
 covered() { [ "$(pixel $((X - 232 + 14)) $((Y + 7 + 90)))" != "$tray_spot" ]; }
 wait_for "the other program over the word tray" covered || fail "xmessage does not cover the word tray"
+# A blank request, from any client of the bus or from --selection with nothing selected, does nothing.
+dbus-send --session --type=method_call --dest=example.lexorant.Lexorant / example.lexorant.Lexorant.Request \
+    string:"  " || fail "the running program did not take a blank request"
+printf '' | xclip -selection primary
+printf '' | xclip -selection clipboard
+if timeout 10 "$WORK/lexorant" --selection >>"$WORK/later.log" 2>&1; then fail "--selection of nothing succeeded"; fi
+grep -q "nothing is selected" "$WORK/later.log" || fail "--selection of nothing did not say so"
+sleep 0.5
+[ "$(xdotool getwindowfocus)" = "$other" ] || fail "a blank request took the keyboard from the other program"
 printf 'banana' | xclip -selection primary
 look_up banana --selection
 main_has_keyboard() { [ "$(xdotool getwindowfocus)" = "$MAIN" ]; }

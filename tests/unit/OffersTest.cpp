@@ -94,7 +94,7 @@ TEST(OfferIndex, OffersOnlyWhatCanBeFoundAndNoMoreThanAsked) {
 
     OfferData many;
     many.words = {"form"};
-    for (int i = 0; i < 5000; ++i) {
+    for (int i = 0; i < 65535; ++i) { // as many as a form may have in a hostile database
         many.words.push_back("base" + std::to_string(i));
         many.addBaseForm("form", "base" + std::to_string(i));
     }
@@ -106,6 +106,10 @@ TEST(OfferIndex, OffersOnlyWhatCanBeFoundAndNoMoreThanAsked) {
     ASSERT_EQ(offered.size(), 10u);
     EXPECT_EQ(offered[0].word, "form");
     EXPECT_EQ(offered[1].word, "base0");
+    // A phrase of such forms tries a few bases of each, not every pair of them; a page pasted gets no offers.
+    EXPECT_TRUE(crowded.offersFor("form form form").empty());
+    EXPECT_FALSE(crowded.resolve("form form"));
+    EXPECT_TRUE(crowded.offersFor(std::string(1 << 20, 'f')).empty());
 }
 
 // The trie's limits: a spelling with a NUL or of over 255 bytes is passed over, and of more spellings alike than a

@@ -251,3 +251,24 @@ TEST_F(Words, AWordInTheMeaningBoxIsLookedUp) {
     EXPECT_TRUE(prompts().isEmpty());
     EXPECT_EQ(word(), "zeal");
 }
+
+// A word a hundred thousand characters long (a damaged or hostile database may hold one) is offered by its first
+// characters, and choosing it still finds the whole word.
+TEST(HugeOffer, ShowsItsBeginningAndFindsTheWholeWord) {
+    QString huge = QStringLiteral("e");
+    huge += QString(100000, QChar(0x0301));
+    testsupport::ProgramSeams seams;
+    testsupport::ProgramDirectory program({{"abate", "to lessen"}, {huge.toStdString(), "a hostile word"}});
+    platform::instance<fMain>();
+    auto& find = instance<fBottomTray>();
+    ASSERT_TRUE(offersReady());
+    find.Text3_Edited(QStringLiteral("e"));
+    QListWidget& list = find.Suggestions->list();
+    ASSERT_EQ(list.count(), 1);
+    EXPECT_LT(list.item(0)->text().size(), 300);
+    list.item(0)->setSelected(true);
+    EXPECT_TRUE(QTest::qWaitFor([&seams] { return !seams.boxes.empty(); }, 2000));
+    EXPECT_EQ(seams.boxes.front().prompt, "DATA FOUND");
+    EXPECT_EQ(platform::Text(*platform::instance<trays::fLeftTray>().Text1), huge);
+    testsupport::destroyWindows();
+}
