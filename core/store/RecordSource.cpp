@@ -1,5 +1,7 @@
 #include "core/store/RecordSource.h"
 
+#include "platform/headless/RuntimeError.h"
+
 #include <filesystem>
 #include <map>
 #include <mutex>
@@ -11,6 +13,20 @@ bool MemoryTable::has(std::size_t index) {
     while (m_records.size() <= index && readMore()) {
     }
     return index < m_records.size();
+}
+
+void MemoryTable::add(RecordValues values) {
+    m_bytes += sizeof values;
+    for (const auto& value : values) {
+        m_bytes += sizeof value + (value ? value->capacity() : 0);
+    }
+    if (m_records.size() >= MostRecords || m_bytes > MostBytes) {
+        throw platform::RuntimeError(platform::err::ResourceExceeded,
+                                     "System resource exceeded. The table holds more than " +
+                                         std::to_string(MostRecords) + " records or " +
+                                         std::to_string(MostBytes >> 20) + " MB, more than the word store reads.");
+    }
+    m_records.push_back(std::move(values));
 }
 
 std::size_t MemoryTable::size() {

@@ -44,7 +44,12 @@ public:
     const RecordValues& record(std::size_t index) const { return m_records[index]; }
     // How many records the table holds, reading it to its end.
     std::size_t size();
-    void add(RecordValues values) { m_records.push_back(std::move(values)); }
+    // Adds a record; a table past MostRecords or MostBytes (a view that never ends, say) is a run-time error that
+    // says so, before it takes the machine's memory.
+    void add(RecordValues values);
+
+    static constexpr std::size_t MostRecords = 10'000'000;
+    static constexpr std::size_t MostBytes = std::size_t{256} << 20; // as held: the texts and what holds them
 
 protected:
     // Adds at least one more record; false at the end of the table.
@@ -53,6 +58,7 @@ protected:
 private:
     std::vector<std::string> m_columns;
     std::vector<RecordValues> m_records;
+    std::size_t m_bytes = 0;
 };
 
 // A view over a table held in memory; the keys are the records' positions.

@@ -36,6 +36,7 @@ inline constexpr int PathFileAccess = 75;
 inline constexpr int NoCurrentRecord = 3021;
 inline constexpr int CouldNotFindFile = 3024;
 inline constexpr int NotValidPassword = 3031;
+inline constexpr int ResourceExceeded = 3035;
 inline constexpr int CannotOpenFile = 3051;
 inline constexpr int UnknownField = 3070;
 inline constexpr int SyntaxInCriterion = 3077;

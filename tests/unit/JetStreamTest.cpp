@@ -102,6 +102,18 @@ TEST(JetStream, StreamsCutShortAreErrors) {
 
 TEST(JetStream, StreamsNoReaderWritesAreErrors) {
     const std::string head = "T" + count(2) + count(4) + "Name" + count(7) + "Meaning";
+    std::string wide = "T" + count(255);
+    for (int i = 0; i < 255; ++i) {
+        wide += count(1) + "c";
+    }
+    const std::string wideRecord = "R" + std::string(255, '\0');
+    const auto repeated = [](const std::string& piece, int times) {
+        std::string all;
+        for (int i = 0; i < times; ++i) {
+            all += piece;
+        }
+        return all;
+    };
     const std::string record = "R\1" + count(1) + "a";
     const struct {
         const char* what;
@@ -122,4 +134,18 @@ TEST(JetStream, StreamsNoReaderWritesAreErrors) {
     for (const auto& c : cases) {
         EXPECT_THROW(readAll(c.bytes, c.fileSize), StreamError) << c.what;
     }
+    // Each row of a table takes at least its place on the page and its mask of missing values: 36 bytes for 255
+    // columns, so a 112 KB file holds no more than 3,185 of them.
+    const auto wideRows = [&](int records) {
+        StringSource in(wide + repeated(wideRecord, records) + "E");
+        Reader reader(in, 114688);
+        EXPECT_EQ(reader.head()->size(), 255U);
+        int rows = 0;
+        while (reader.next()) {
+            ++rows;
+        }
+        return rows;
+    };
+    EXPECT_EQ(wideRows(3185), 3185);
+    EXPECT_THROW(wideRows(3186), StreamError);
 }

@@ -2,6 +2,7 @@
 // Access (Jet 4) file holding the same records (the Access files are made by another program; see
 // tests/data/jet/README.md).
 #include "core/store/Database.h"
+#include "core/store/jet/ReaderProcess.h"
 #include "core/store/jet/reader/JetReader.h"
 #include "platform/headless/RuntimeError.h"
 #include "tests/support/TestDatabase.h"
@@ -274,4 +275,37 @@ TEST(JetFiles, DamagedFilesAreClearErrors) {
         });
         EXPECT_EQ(number, platform::err::UnrecognizedFormat) << bytes.size();
     }
+}
+
+// A reader that sends its records, but only now and then, is stopped once the program has waited for them longer
+// than a file of its size takes, however short each wait; and the program then holds no descriptor of it.
+TEST(JetFiles, AReaderThatTricklesIsStoppedByTheDeadlineOfTheWholeTable) {
+    testsupport::TempDir dir;
+    const auto file = dir.path() / "db2.mdb";
+    testsupport::writeBytes(file, std::string(4096, '\0'));
+    const auto trickler = dir.path() / "trickler";
+    {
+        std::ofstream script(trickler);
+        // The head of a table of two columns, then an empty record every tenth of a second.
+        script << "#!/bin/sh\nprintf 'T\\002\\000\\000\\000\\001\\000\\000\\000a\\001\\000\\000\\000b' >&3\n"
+                  "while :; do sleep 0.1; printf 'R\\000\\000' >&3 || exit; done\n";
+    }
+    std::filesystem::permissions(trickler, std::filesystem::perms::owner_all);
+    const auto descriptors = [] { return std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {}); };
+    const auto before = descriptors();
+    {
+        core::ReaderProcess reader(file.string(), "Table3",
+                                   {std::chrono::milliseconds(1000), std::chrono::milliseconds(1500)},
+                                   trickler.string());
+        jetstream::Reader stream(reader, 4096);
+        ASSERT_EQ(stream.head()->size(), 2U);
+        try {
+            while (stream.next()) {
+            }
+            ADD_FAILURE() << "the trickle ended";
+        } catch (const jetstream::StreamError& error) {
+            EXPECT_STREQ(error.what(), "the reader took longer than a file of its size takes");
+        }
+    }
+    EXPECT_EQ(descriptors(), before);
 }

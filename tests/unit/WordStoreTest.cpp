@@ -383,3 +383,62 @@ TEST(Criterion, ParsesColumnAndLiteral) {
         EXPECT_EQ(round.literal, text);
     }
 }
+
+// Columns a user's table may have besides its word and meaning, named as SQLite names a row's own id: every word is
+// still reached, in the order stored, and found.
+struct ColumnsCase {
+    const char* name;
+    const char* schema;
+    const char* extra; // the value of each further column, from the row's number i
+};
+
+class FurtherColumns : public WordStore, public ::testing::WithParamInterface<ColumnsCase> {};
+
+TEST_P(FurtherColumns, NamedLikeTheRowIdHideNoWord) {
+    sqlite3* raw = nullptr;
+    ASSERT_EQ(sqlite3_open(file().c_str(), &raw), SQLITE_OK);
+    const std::string fill = std::string(GetParam().schema) +
+                             "; WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n WHERE i < 299) "
+                             "INSERT INTO Table3 SELECT 'w' || i, 'm' || i, " +
+                             GetParam().extra + " FROM n;";
+    ASSERT_EQ(sqlite3_exec(raw, fill.c_str(), nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(raw);
+    sqlite3_close(raw);
+    m_db = DBEngine::instance().OpenDatabase(file().string());
+    auto rs = m_db->OpenRecordset("Select * From Table3");
+    int i = 0;
+    for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext(), ++i) {
+        ASSERT_EQ(word(*rs), "w" + std::to_string(i));
+    }
+    EXPECT_EQ(i, 300);
+    rs->FindFirst("Name = 'w250'");
+    EXPECT_EQ(rs->Fields(1).Text(), "m250");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    WordStore, FurtherColumns,
+    ::testing::Values(
+        ColumnsCase{"Rowid", "CREATE TABLE Table3 (Name, Meaning, rowid)", "i / 100"},
+        ColumnsCase{"RowidNullOrText", "CREATE TABLE Table3 (Name, Meaning, rowid)",
+                    "CASE WHEN i % 2 = 0 THEN NULL ELSE 'text' END"},
+        ColumnsCase{"RowidDescending", "CREATE TABLE Table3 (Name TEXT, Meaning TEXT, RowID INTEGER)", "300 - i"},
+        ColumnsCase{"AllThreeNames", "CREATE TABLE Table3 (Name, Meaning, ROWID, _rowid_, OID)", "1, 2, 3"}),
+    [](const auto& param) { return std::string(param.param.name); });
+
+// A view that never ends is an error that says so, before it takes the machine's memory.
+TEST_F(WordStore, ATableThatNeverEndsIsAnError) {
+    testsupport::writeWordDatabase(file(), {{"a", "b"}}, "Words");
+    sqlite3* raw = nullptr;
+    ASSERT_EQ(sqlite3_open(file().c_str(), &raw), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(raw,
+                           "CREATE VIEW Table3 AS WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n) "
+                           "SELECT 'w' || i AS Name, hex(zeroblob(500000)) AS Meaning FROM n",
+                           nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    sqlite3_close(raw);
+    std::string description;
+    EXPECT_EQ(
+        errorOf([&] { DBEngine::instance().OpenDatabase(file().string())->OpenRecordset("Select * From Table3"); },
+                &description),
+        platform::err::ResourceExceeded);
+    EXPECT_NE(description.find("more than the word store reads"), std::string::npos) << description;
+}

@@ -123,6 +123,9 @@ std::optional<std::vector<std::string>> Reader::head() {
         names.push_back(text());
     }
     m_columnCount = n;
+    // A row takes at least its place in its page's list of rows (2 bytes), its column count (2) and its mask of
+    // missing values (a bit a column): no file holds more rows than that allows.
+    m_recordsLeft = m_fileSize / (4 + (std::uint64_t{n} + 7) / 8);
     return names;
 }
 

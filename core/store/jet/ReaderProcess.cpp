@@ -2,6 +2,7 @@
 
 #include "platform/headless/RuntimeError.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <csignal>
@@ -65,8 +66,13 @@ std::string readerProgram() {
     return (self.parent_path() / "lexorant-jet-reader").string();
 }
 
-ReaderProcess::ReaderProcess(const std::string& path, const std::string& table) : m_buffer(BufferSize) {
-    const std::string program = readerProgram();
+ReaderProcess::ReaderProcess(const std::string& path, const std::string& table, const Limits& limits,
+                             const std::string& program)
+    : m_buffer(BufferSize), m_eachWait(limits.eachWait), m_waitsLeft(limits.allWaits) {
+    std::error_code ec;
+    const auto size = std::filesystem::file_size(path, ec);
+    constexpr std::uintmax_t TenMegabytes = std::uintmax_t{10} << 20;
+    m_waitsLeft += std::chrono::seconds(ec ? 0 : static_cast<std::int64_t>(size / TenMegabytes));
     std::array<int, 2> ends{};
     if (pipe2(ends.data(), O_CLOEXEC) != 0) {
         raiseNotStarted(program, errno);
@@ -108,12 +114,17 @@ bool ReaderProcess::fill() {
     }
     pollfd wanted{m_in, POLLIN, 0};
     int ready = 0;
+    const auto waiting = std::min(m_eachWait, m_waitsLeft);
+    const auto started = std::chrono::steady_clock::now();
     do {
-        ready = poll(&wanted, 1, static_cast<int>(WaitLimit.count()));
+        ready = poll(&wanted, 1, static_cast<int>(waiting.count()));
     } while (ready < 0 && errno == EINTR);
+    m_waitsLeft -= std::min(m_waitsLeft, std::chrono::duration_cast<std::chrono::milliseconds>(
+                                              std::chrono::steady_clock::now() - started));
     if (ready == 0) {
         stop();
-        throw jetstream::StreamError("the reader stopped answering");
+        throw jetstream::StreamError(waiting < m_eachWait ? "the reader took longer than a file of its size takes"
+                                                          : "the reader stopped answering");
     }
     ssize_t got = 0;
     do {

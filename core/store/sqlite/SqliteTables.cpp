@@ -1,5 +1,8 @@
 #include "core/store/sqlite/SqliteTables.h"
 
+#include "core/store/Criterion.h"
+
+#include <algorithm>
 #include <utility>
 
 namespace core {
@@ -17,17 +20,19 @@ std::string sqlName(const std::string& identifier) {
     return out + "\"";
 }
 
-// A table with row ids: the keys are the row ids, and every move is one indexed look-up.
+// A table with row ids: the keys are the row ids, and every move is one indexed look-up. The row id is named by
+// whichever of its names no column of the table has taken.
 class RowidSource final : public RecordSource {
 public:
-    RowidSource(const std::shared_ptr<SqliteConnection>& connection, const std::string& table)
-        : m_first(connection, "SELECT rowid FROM " + sqlName(table) + " ORDER BY rowid LIMIT 1"),
-          m_last(connection, "SELECT rowid FROM " + sqlName(table) + " ORDER BY rowid DESC LIMIT 1"),
-          m_next(connection, "SELECT rowid FROM " + sqlName(table) + " WHERE rowid > ?1 ORDER BY rowid LIMIT 1"),
-          m_previous(connection,
-                     "SELECT rowid FROM " + sqlName(table) + " WHERE rowid < ?1 ORDER BY rowid DESC LIMIT 1"),
-          m_row(connection, "SELECT * FROM " + sqlName(table) + " WHERE rowid = ?1"), m_connection(connection),
-          m_table(table) {
+    RowidSource(const std::shared_ptr<SqliteConnection>& connection, const std::string& table, const std::string& id)
+        : m_first(connection, "SELECT " + id + " FROM " + sqlName(table) + " ORDER BY " + id + " LIMIT 1"),
+          m_last(connection, "SELECT " + id + " FROM " + sqlName(table) + " ORDER BY " + id + " DESC LIMIT 1"),
+          m_next(connection, "SELECT " + id + " FROM " + sqlName(table) + " WHERE " + id + " > ?1 ORDER BY " + id +
+                                 " LIMIT 1"),
+          m_previous(connection, "SELECT " + id + " FROM " + sqlName(table) + " WHERE " + id + " < ?1 ORDER BY " +
+                                     id + " DESC LIMIT 1"),
+          m_row(connection, "SELECT * FROM " + sqlName(table) + " WHERE " + id + " = ?1"), m_connection(connection),
+          m_table(table), m_id(id) {
         for (int i = 0; i < m_row.columnCount(); ++i) {
             m_columns.push_back(m_row.columnName(i));
         }
@@ -49,8 +54,9 @@ public:
         return true;
     }
     void scan(int column, const std::function<void(std::int64_t, const std::optional<std::string>&)>& visit) override {
-        SqliteStatement all(m_connection, "SELECT rowid, " + sqlName(m_columns[static_cast<std::size_t>(column)]) +
-                                              " FROM " + sqlName(m_table) + " ORDER BY rowid");
+        SqliteStatement all(m_connection, "SELECT " + m_id + ", " +
+                                              sqlName(m_columns[static_cast<std::size_t>(column)]) + " FROM " +
+                                              sqlName(m_table) + " ORDER BY " + m_id);
         while (all.step()) {
             visit(all.int64(0), all.text(1));
         }
@@ -71,6 +77,7 @@ private:
     SqliteStatement m_row;
     std::shared_ptr<SqliteConnection> m_connection;
     std::string m_table;
+    std::string m_id;
     std::vector<std::string> m_columns;
 };
 
@@ -94,13 +101,30 @@ std::shared_ptr<MemoryTable> readWhole(const std::shared_ptr<SqliteConnection>& 
     return records;
 }
 
-// A view answers "rowid" with nothing, and a table declared WITHOUT ROWID does not know the word.
-bool hasRowids(const std::shared_ptr<SqliteConnection>& connection, const std::string& table) {
+// The name by which the table's row ids can be asked for: one of SQLite's three names for them that no column of the
+// table has taken (a column named "rowid" would answer in their place). Nothing for a view, which has no row ids, a
+// table declared WITHOUT ROWID, and a table whose columns have taken all three names.
+std::optional<std::string> rowidName(const std::shared_ptr<SqliteConnection>& connection, const std::string& table) {
     SqliteStatement type(connection, "SELECT type FROM sqlite_schema WHERE name = ?1");
     if (type.bind(1, table).step() && type.text(0) == "view") {
-        return false;
+        return std::nullopt;
     }
-    return SqliteStatement::prepares(connection, "SELECT rowid FROM " + sqlName(table) + " LIMIT 0");
+    SqliteStatement columns(connection, "SELECT name FROM pragma_table_info(?1)");
+    columns.bind(1, table);
+    std::vector<std::string> taken;
+    while (columns.step()) {
+        taken.push_back(foldCase(columns.text(0).value_or("")));
+    }
+    for (const char* name : {"rowid", "_rowid_", "oid"}) {
+        if (std::find(taken.begin(), taken.end(), name) == taken.end()) {
+            if (!SqliteStatement::prepares(connection, std::string("SELECT ") + name + " FROM " + sqlName(table) +
+                                                           " LIMIT 0")) {
+                return std::nullopt; // WITHOUT ROWID
+            }
+            return std::string(name);
+        }
+    }
+    return std::nullopt;
 }
 
 class SqliteBackend final : public StoreBackend {
@@ -114,8 +138,8 @@ public:
             return std::nullopt;
         }
         const std::string name = *lookup.text(0);
-        if (hasRowids(m_connection, name)) {
-            return std::make_unique<RowidSource>(m_connection, name);
+        if (const auto id = rowidName(m_connection, name)) {
+            return std::make_unique<RowidSource>(m_connection, name, *id);
         }
         return memorySource(
             sharedTable(m_connection->path(), name, [this, &name] { return readWhole(m_connection, name); }));
