@@ -2,12 +2,14 @@
 #include "core/fMain.h"
 #include "core/module/CommandLine.h"
 #include "core/module/WordView.h"
+#include "core/store/Database.h"
 #include "platform/widgets/Application.h"
 #include "platform/widgets/FontWarmUp.h"
 #include "platform/widgets/Program.h"
 #include "platform/widgets/SessionBus.h"
 #include "platform/widgets/SingleInstance.h"
 
+#include <QAbstractEventDispatcher>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QTimer>
@@ -86,6 +88,9 @@ int main(int argc, char** argv) {
     } else if (lookingUp && platform::sessionbus::sendRequest(BusName, text)) {
         return 0;
     }
+    // At rest the word store holds no lock on its file, for other programs that write it.
+    QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
+                     [] { core::DBEngine::instance().EndReads(); });
     // Loading the start-up window runs the whole start-up sequence; an Access file's reader starts first, to open
     // the file while the window is built.
     core::PrepareWordViews();

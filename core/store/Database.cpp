@@ -2,6 +2,7 @@
 
 #include "core/store/FileFormat.h"
 #include "core/store/jet/JetTable.h"
+#include "core/store/sqlite/Sqlite.h"
 #include "core/store/sqlite/SqliteTables.h"
 #include "platform/headless/RuntimeError.h"
 
@@ -84,7 +85,18 @@ std::unique_ptr<Database> DBEngine::OpenDatabase(const std::string& path) {
         return std::make_unique<Database>(jetBackend(path), path); // each table read by a reader process of its own
     }
     // Anything else goes to SQLite, which tells a file that is no database from one it can read.
-    return std::make_unique<Database>(sqliteBackend(SqliteConnection::openReadOnly(path)), path);
+    auto connection = SqliteConnection::openReadOnly(path);
+    std::erase_if(m_connections, [](const auto& held) { return held.expired(); });
+    m_connections.push_back(connection);
+    return std::make_unique<Database>(sqliteBackend(std::move(connection)), path);
+}
+
+void DBEngine::EndReads() {
+    for (const auto& held : m_connections) {
+        if (const auto connection = held.lock()) {
+            connection->endReads();
+        }
+    }
 }
 
 } // namespace core

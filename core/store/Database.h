@@ -6,8 +6,11 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace core {
+
+class SqliteConnection;
 
 inline constexpr int dbOpenDynaset = 2;
 
@@ -47,8 +50,13 @@ public:
     static DBEngine& instance();
     std::unique_ptr<Database> OpenDatabase(const std::string& path);
 
+    // Ends the reads under way on every database this engine opened, as the program comes to rest: a view at rest
+    // holds no lock on its file, and another program may write it meanwhile. A view that moves again reads afresh.
+    void EndReads();
+
 private:
     DBEngine();
+    std::vector<std::weak_ptr<SqliteConnection>> m_connections;
 };
 
 } // namespace core

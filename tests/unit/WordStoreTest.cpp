@@ -4,6 +4,7 @@
 #include "tests/support/TestDatabase.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
@@ -11,6 +12,7 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace core;
@@ -441,4 +443,107 @@ TEST_F(WordStore, ATableThatNeverEndsIsAnError) {
                 &description),
         platform::err::ResourceExceeded);
     EXPECT_NE(description.find("more than the word store reads"), std::string::npos) << description;
+}
+
+// Another program that writes the file: runs each batch of SQL it is given in a process of its own, the database
+// open all the while in WAL mode, and answers once it is done.
+class Writer {
+public:
+    explicit Writer(const std::filesystem::path& file) {
+        int toWriter[2];
+        int fromWriter[2];
+        EXPECT_EQ(pipe(toWriter), 0);
+        EXPECT_EQ(pipe(fromWriter), 0);
+        m_pid = fork();
+        if (m_pid == 0) {
+            close(toWriter[1]);
+            close(fromWriter[0]);
+            sqlite3* db = nullptr;
+            sqlite3_open(file.c_str(), &db);
+            sqlite3_exec(db, "PRAGMA journal_mode=WAL; PRAGMA wal_autocheckpoint=0; SELECT 1 FROM Table3;", nullptr,
+                         nullptr, nullptr);
+            FILE* in = fdopen(toWriter[0], "r");
+            char sql[4096];
+            while (std::fgets(sql, sizeof sql, in) != nullptr) {
+                const char answer = sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK ? 'y' : 'n';
+                if (write(fromWriter[1], &answer, 1) != 1) {
+                    break;
+                }
+            }
+            sqlite3_close(db);
+            _exit(0);
+        }
+        close(toWriter[0]);
+        close(fromWriter[1]);
+        m_to = toWriter[1];
+        m_from = fromWriter[0];
+        EXPECT_TRUE(run("SELECT 1;")); // the WAL and its index are there
+    }
+    ~Writer() {
+        close(m_to);
+        close(m_from);
+        waitpid(m_pid, nullptr, 0);
+    }
+    Writer(const Writer&) = delete;
+    Writer& operator=(const Writer&) = delete;
+
+    bool run(const std::string& sql) {
+        const std::string line = sql + "\n";
+        char answer = 0;
+        return write(m_to, line.data(), line.size()) == static_cast<ssize_t>(line.size()) &&
+               read(m_from, &answer, 1) == 1 && answer == 'y';
+    }
+
+private:
+    pid_t m_pid = -1;
+    int m_to = -1;
+    int m_from = -1;
+};
+
+// A database another program has open in WAL mode and goes on writing: each read sees one committed state of it,
+// whatever the writer folds back or starts over in its WAL meanwhile, and the writer's WAL does not grow behind a view
+// at rest. A writer that begins its WAL only after the view opened is said to be the cause of what cannot be read,
+// never damage.
+TEST_F(WordStore, ADatabaseAnotherProgramIsWritingReadsConsistently) {
+    testsupport::writeWordDatabase(file(), testsupport::numberedRows(500));
+    {
+        Writer writer(file());
+        auto db = DBEngine::instance().OpenDatabase(file().string());
+        auto rs = db->OpenRecordset("Select * From Table3");
+        for (int round = 0; round < 30; ++round) {
+            ASSERT_TRUE(writer.run("BEGIN; INSERT INTO Table3 SELECT 'new' || " + std::to_string(round) +
+                                   " || '_' || Name, hex(randomblob(300)) FROM Table3 LIMIT 40; DELETE FROM Table3 "
+                                   "WHERE rowid IN (SELECT rowid FROM Table3 ORDER BY random() LIMIT 20); COMMIT;"));
+            if (round % 3 == 2) {
+                ASSERT_TRUE(writer.run("PRAGMA wal_checkpoint(TRUNCATE);"))
+                    << "the writer could not fold its WAL back: a view at rest holds it";
+            }
+            int seen = 0;
+            std::string why;
+            ASSERT_EQ(errorOf(
+                          [&] {
+                              for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext()) {
+                                  ++seen;
+                              }
+                          },
+                          &why),
+                      0)
+                << "round " << round << ": " << why;
+            EXPECT_EQ(seen, 500 + 20 * (round + 1)) << "round " << round;
+        }
+    }
+    testsupport::writeWordDatabase(file(), testsupport::numberedRows(500));
+    auto db = DBEngine::instance().OpenDatabase(file().string());
+    auto rs = db->OpenRecordset("Select * From Table3");
+    rs->MoveFirst();
+    DBEngine::instance().EndReads(); // the program at rest: the view holds no lock for the writer to wait on
+    Writer late(file());
+    ASSERT_TRUE(late.run("UPDATE Table3 SET Meaning = hex(randomblob(500)); PRAGMA wal_checkpoint(TRUNCATE); DELETE "
+                         "FROM Table3 WHERE rowid % 3 = 0; UPDATE Table3 SET Name = 'x' || Name;"));
+    const int error = errorOf([&] {
+        for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext()) {
+            (void)rs->Fields(1).Text();
+        }
+    });
+    EXPECT_TRUE(error == 0 || error == platform::err::CannotOpenFile) << error;
 }

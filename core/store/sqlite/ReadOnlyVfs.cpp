@@ -44,10 +44,27 @@ struct File {
     bool shmOpen;
     bool neverWritten; // a file beside the database, which is only ever read
     bool absent;       // a WAL file that does not exist: read as an empty one, never created
+    bool sharedIndex;  // a database whose WAL index another program keeps: read under its locks, never written
+    int openFlags;     // as the file was opened
 };
 
+bool sharedIndex(sqlite3_file* file) {
+    return reinterpret_cast<File*>(file)->sharedIndex;
+}
+
+// Whether the file is a WAL that does not exist. One that another program has made since is opened now and read as
+// it is.
 bool absent(sqlite3_file* file) {
-    return reinterpret_cast<File*>(file)->absent;
+    auto* f = reinterpret_cast<File*>(file);
+    if (f->absent && f->path != nullptr) {
+        struct stat about {};
+        int outFlags = 0;
+        if (::stat(f->path->c_str(), &about) == 0 && S_ISREG(about.st_mode) &&
+            g_base->xOpen(g_base, f->path->c_str(), f->real, f->openFlags, &outFlags) == SQLITE_OK) {
+            f->absent = false;
+        }
+    }
+    return f->absent;
 }
 
 sqlite3_file* real(sqlite3_file* file) {
@@ -125,7 +142,10 @@ int fileDeviceCharacteristics(sqlite3_file* file) {
     return real(file)->pMethods->xDeviceCharacteristics(real(file));
 }
 
-int shmMap(sqlite3_file* file, int region, int size, int /*extend*/, void volatile** out) {
+int shmMap(sqlite3_file* file, int region, int size, int extend, void volatile** out) {
+    if (sharedIndex(file)) {
+        return real(file)->pMethods->xShmMap(real(file), region, size, extend, out);
+    }
     auto* f = reinterpret_cast<File*>(file);
     const std::lock_guard lock(g_shmMutex);
     HeapShm& shm = shms()[*f->path];
@@ -144,13 +164,24 @@ int shmMap(sqlite3_file* file, int region, int size, int /*extend*/, void volati
     *out = shm.regions[static_cast<std::size_t>(region)];
     return SQLITE_OK;
 }
-int shmLock(sqlite3_file*, int, int, int) {
+int shmLock(sqlite3_file* file, int offset, int count, int flags) {
+    if (sharedIndex(file)) {
+        return real(file)->pMethods->xShmLock(real(file), offset, count, flags);
+    }
     return SQLITE_OK; // every connection to the index is ours, on one thread, and only reads the database
 }
-void shmBarrier(sqlite3_file*) {
+void shmBarrier(sqlite3_file* file) {
+    if (sharedIndex(file)) {
+        real(file)->pMethods->xShmBarrier(real(file));
+        return;
+    }
     std::atomic_thread_fence(std::memory_order_seq_cst);
 }
-int shmUnmap(sqlite3_file* file, int /*deleteFlag*/) {
+int shmUnmap(sqlite3_file* file, int deleteFlag) {
+    if (sharedIndex(file)) {
+        return real(file)->pMethods->xShmUnmap(real(file), 0); // never deleted: it is the other program's
+    }
+    (void)deleteFlag;
     auto* f = reinterpret_cast<File*>(file);
     if (!f->shmOpen) {
         return SQLITE_OK;
@@ -192,6 +223,8 @@ int vfsOpen(sqlite3_vfs* /*vfs*/, sqlite3_filename name, sqlite3_file* file, int
     f->real = reinterpret_cast<sqlite3_file*>(reinterpret_cast<char*>(file) + sizeof(File));
     f->path = nullptr;
     f->shmOpen = false;
+    f->sharedIndex = false;
+    f->openFlags = flags;
     f->neverWritten = false;
     f->absent = false;
     // The database and its WAL are read as they are and never created; the engine's own temporary files (which
@@ -205,8 +238,10 @@ int vfsOpen(sqlite3_vfs* /*vfs*/, sqlite3_filename name, sqlite3_file* file, int
     if ((flags & SQLITE_OPEN_WAL) != 0) {
         int exists = 0;
         if (g_base->xAccess(g_base, name, SQLITE_ACCESS_EXISTS, &exists) == SQLITE_OK && exists == 0) {
-            // Everything is in the database itself: an empty WAL, which only this program sees.
+            // Everything is in the database itself: an empty WAL, which only this program sees (until another
+            // program makes it).
             f->absent = true;
+            f->openFlags = flags;
             f->path = new std::string(name);
             f->base.pMethods = &g_methods;
             if (outFlags != nullptr) {
@@ -225,6 +260,12 @@ int vfsOpen(sqlite3_vfs* /*vfs*/, sqlite3_filename name, sqlite3_file* file, int
         return rc;
     }
     f->path = new std::string(name != nullptr ? name : "");
+    // A "-shm" file beside a database is the WAL index of a program that has it open (or had, and left it): the
+    // WAL is read under that index's locks, through its file opened read-only, so that a program writing the
+    // database meanwhile cannot fold its WAL back under a read. Without one, the index lives in this program.
+    if ((flags & SQLITE_OPEN_MAIN_DB) != 0 && name != nullptr) {
+        f->sharedIndex = ::stat((*f->path + "-shm").c_str(), &about) == 0 && S_ISREG(about.st_mode);
+    }
     f->base.pMethods = &g_methods;
     return SQLITE_OK;
 }

@@ -15,6 +15,23 @@ namespace err = platform::err;
 namespace {
 constexpr int BusyTimeoutMs = 2000;
 
+// The file's name as an SQLite URI that asks for a WAL index to be opened read-only. An absolute path follows an empty
+// authority ("file:///dir/db2.mdb", "file:////db2.mdb" in the root); the characters a URI gives a meaning are escaped.
+std::string readOnlyUri(const std::string& path) {
+    std::string uri = path.starts_with('/') ? "file://" : "file:";
+    for (const char c : path) {
+        if (c == '%' || c == '?' || c == '#') {
+            static constexpr char Hex[] = "0123456789abcdef";
+            uri += '%';
+            uri += Hex[(static_cast<unsigned char>(c) >> 4) & 0xF];
+            uri += Hex[static_cast<unsigned char>(c) & 0xF];
+        } else {
+            uri += c;
+        }
+    }
+    return uri + "?readonly_shm=1";
+}
+
 bool isRegularFile(const std::string& path) {
     std::error_code ec;
     return std::filesystem::is_regular_file(path, ec);
@@ -32,10 +49,13 @@ std::shared_ptr<SqliteConnection> SqliteConnection::openReadOnly(const std::stri
         throw RuntimeError(err::CouldNotFindFile, "Could not find file '" + path + "'.");
     }
     sqlite3* db = nullptr;
-    // Read-only through a file system that cannot write: no journal, WAL index or lock file appears beside it.
-    const int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, readOnlyVfsName());
+    // Read-only through a file system that cannot write: no journal, WAL index or lock file appears beside it; the
+    // WAL index of another program, where there is one, is opened read-only.
+    const int rc = sqlite3_open_v2(readOnlyUri(path).c_str(), &db,
+                                   SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX | SQLITE_OPEN_URI, readOnlyVfsName());
     // Even a failed open hands back a handle that must be closed.
     std::shared_ptr<SqliteConnection> connection(new SqliteConnection(db, path));
+    connection->m_sharedWithAWriter = isRegularFile(path + "-shm");
     if (rc != SQLITE_OK) {
         connection->raiseLastError();
     }
@@ -49,8 +69,23 @@ std::shared_ptr<SqliteConnection> SqliteConnection::openReadOnly(const std::stri
     return connection;
 }
 
+void SqliteConnection::endReads() {
+    for (sqlite3_stmt* statement = sqlite3_next_stmt(m_db, nullptr); statement != nullptr;
+         statement = sqlite3_next_stmt(m_db, statement)) {
+        if (sqlite3_stmt_busy(statement) != 0) {
+            sqlite3_reset(statement);
+        }
+    }
+}
+
 void SqliteConnection::raiseLastError() const {
     const int code = m_db != nullptr ? sqlite3_errcode(m_db) : SQLITE_NOMEM;
+    if ((code & 0xFF) != SQLITE_NOMEM && !m_sharedWithAWriter && isRegularFile(m_path + "-shm")) {
+        // Another program began writing the file in WAL mode after this one opened it: what was read is stale.
+        throw RuntimeError(err::CannotOpenFile, "The database engine cannot read the file '" + m_path +
+                                                    "': another program has begun writing it since it was opened. "
+                                                    "Start Lexorant again to read it as it is now.");
+    }
     switch (code & 0xFF) {
     case SQLITE_NOTADB:
     case SQLITE_CORRUPT:

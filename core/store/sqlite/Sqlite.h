@@ -22,6 +22,13 @@ public:
 
     sqlite3* handle() const { return m_db; }
     const std::string& path() const { return m_path; }
+    // Whether another program had the database open in WAL mode when it was opened (its WAL index beside it), and
+    // so may be writing it: a read then ends as soon as it is done, for that program's WAL not to grow behind it.
+    bool sharedWithAWriter() const { return m_sharedWithAWriter; }
+
+    // Ends every read under way on the connection (its statements that stand on a row are reset), so that it holds
+    // no lock on the file: for when the program comes to rest.
+    void endReads();
 
     // Raises the runtime error that stands for the connection's last SQLite failure.
     [[noreturn]] void raiseLastError() const;
@@ -30,6 +37,7 @@ private:
     SqliteConnection(sqlite3* db, std::string path);
     sqlite3* m_db;
     std::string m_path;
+    bool m_sharedWithAWriter = false;
 };
 
 // A prepared statement, reset before every use and finalized with its owner.

@@ -27,10 +27,10 @@ public:
     RowidSource(const std::shared_ptr<SqliteConnection>& connection, const std::string& table, const std::string& id)
         : m_first(connection, "SELECT " + id + " FROM " + sqlName(table) + " ORDER BY " + id + " LIMIT 1"),
           m_last(connection, "SELECT " + id + " FROM " + sqlName(table) + " ORDER BY " + id + " DESC LIMIT 1"),
-          m_next(connection, "SELECT " + id + " FROM " + sqlName(table) + " WHERE " + id + " > ?1 ORDER BY " + id +
-                                 " LIMIT 1"),
-          m_previous(connection, "SELECT " + id + " FROM " + sqlName(table) + " WHERE " + id + " < ?1 ORDER BY " +
-                                     id + " DESC LIMIT 1"),
+          m_next(connection,
+                 "SELECT " + id + " FROM " + sqlName(table) + " WHERE " + id + " > ?1 ORDER BY " + id + " LIMIT 1"),
+          m_previous(connection, "SELECT " + id + " FROM " + sqlName(table) + " WHERE " + id + " < ?1 ORDER BY " + id +
+                                     " DESC LIMIT 1"),
           m_row(connection, "SELECT * FROM " + sqlName(table) + " WHERE " + id + " = ?1"), m_connection(connection),
           m_table(table), m_id(id) {
         for (int i = 0; i < m_row.columnCount(); ++i) {
@@ -51,6 +51,7 @@ public:
         for (int i = 0; i < m_row.columnCount(); ++i) {
             values.push_back(m_row.text(i));
         }
+        endRead(m_row);
         return true;
     }
     void scan(int column, const std::function<void(std::int64_t, const std::optional<std::string>&)>& visit) override {
@@ -63,11 +64,20 @@ public:
     }
 
 private:
-    static std::optional<std::int64_t> keyOf(SqliteStatement& statement) {
+    std::optional<std::int64_t> keyOf(SqliteStatement& statement) const {
         if (!statement.step()) {
             return std::nullopt;
         }
-        return statement.int64(0);
+        const std::int64_t key = statement.int64(0);
+        endRead(statement);
+        return key;
+    }
+    // A read ends at once where another program may be writing the file: a view at rest holds up none of its
+    // writes. (Elsewhere it ends when the statement is next used, which keeps a step through the words quick.)
+    void endRead(SqliteStatement& statement) const {
+        if (m_connection->sharedWithAWriter()) {
+            statement.reset();
+        }
     }
 
     SqliteStatement m_first;
@@ -117,8 +127,8 @@ std::optional<std::string> rowidName(const std::shared_ptr<SqliteConnection>& co
     }
     for (const char* name : {"rowid", "_rowid_", "oid"}) {
         if (std::find(taken.begin(), taken.end(), name) == taken.end()) {
-            if (!SqliteStatement::prepares(connection, std::string("SELECT ") + name + " FROM " + sqlName(table) +
-                                                           " LIMIT 0")) {
+            if (!SqliteStatement::prepares(connection,
+                                           std::string("SELECT ") + name + " FROM " + sqlName(table) + " LIMIT 0")) {
                 return std::nullopt; // WITHOUT ROWID
             }
             return std::string(name);
