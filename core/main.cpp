@@ -8,12 +8,14 @@
 #include "platform/widgets/Program.h"
 #include "platform/widgets/SessionBus.h"
 #include "platform/widgets/SingleInstance.h"
+#include "platform/widgets/X11Selection.h"
 
 #include <QAbstractEventDispatcher>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QTimer>
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -29,6 +31,16 @@ const QString BusName = QStringLiteral("example.lexorant.Lexorant");
 QString lookUpText(const core::CommandLine& line) {
     if (!line.selection) {
         return QString::fromStdString(line.lookUp);
+    }
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+        // A program that holds a selection and never answers is waited on two seconds, not the toolkit's thirty.
+        constexpr std::chrono::seconds MostWait{2};
+        for (const platform::Offered which : {platform::Offered::Selection, platform::Offered::Clipboard}) {
+            if (const auto text = platform::offeredText(which, MostWait); text && !text->trimmed().isEmpty()) {
+                return text->simplified();
+            }
+        }
+        return {};
     }
     const QClipboard* clipboard = QGuiApplication::clipboard();
     QString text = clipboard->text(QClipboard::Selection).simplified();
@@ -91,6 +103,8 @@ int main(int argc, char** argv) {
     // At rest the word store holds no lock on its file, for other programs that write it.
     QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
                      [] { core::DBEngine::instance().EndReads(); });
+    // The running Lexorant from the first moment: a start a moment later hands its look-up over.
+    platform::sessionbus::claimName(BusName);
     // Loading the start-up window runs the whole start-up sequence; an Access file's reader starts first, to open
     // the file while the window is built.
     core::PrepareWordViews();

@@ -4,7 +4,9 @@
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusVirtualObject>
+#include <QElapsedTimer>
 #include <QFileInfo>
+#include <QThread>
 #include <QTimer>
 #include <utility>
 
@@ -15,6 +17,7 @@ namespace {
 const QString ObjectPath = QStringLiteral("/");
 const QString Method = QStringLiteral("Request");
 constexpr int SendTimeoutMs = 3000;
+constexpr unsigned long RetryMs = 50;
 
 // Only a session bus the desktop has started: without one, the bus library would try to launch a bus of its own.
 bool sessionBusExists() {
@@ -92,8 +95,39 @@ bool sendRequest(const QString& name, const QString& text) {
     request << text;
     // Asked directly, without starting anything: a name nobody owns fails at once.
     request.setAutoStartService(false);
-    const QDBusMessage reply = bus.call(request, QDBus::Block, SendTimeoutMs);
-    return reply.type() == QDBusMessage::ReplyMessage;
+    QElapsedTimer waited;
+    waited.start();
+    for (;;) {
+        const QDBusMessage reply = bus.call(request, QDBus::Block, SendTimeoutMs);
+        if (reply.type() == QDBusMessage::ReplyMessage) {
+            return true;
+        }
+        // An instance that claimed the name as it started answers once its window is up.
+        if (reply.errorName() != QStringLiteral("org.freedesktop.DBus.Error.UnknownObject") &&
+            reply.errorName() != QStringLiteral("org.freedesktop.DBus.Error.UnknownMethod")) {
+            return false;
+        }
+        if (waited.elapsed() > SendTimeoutMs || !bus.interface()->isServiceRegistered(name).value()) {
+            return false;
+        }
+        QThread::msleep(RetryMs);
+    }
+}
+
+void claimName(const QString& name) {
+    if (!sessionBusExists()) {
+        return;
+    }
+    // The bus is reached on a thread of its own: the window does not wait for it.
+    QThread* claim = QThread::create([name] {
+        const QDBusConnection bus = QDBusConnection::sessionBus();
+        if (bus.isConnected()) {
+            bus.interface()->registerService(name, QDBusConnectionInterface::DontQueueService,
+                                             QDBusConnectionInterface::DontAllowReplacement);
+        }
+    });
+    QObject::connect(claim, &QThread::finished, claim, &QObject::deleteLater);
+    claim->start();
 }
 
 bool isAnswered(const QString& name) {

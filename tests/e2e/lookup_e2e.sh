@@ -91,6 +91,17 @@ uncovered() { ! covered; }
 wait_for "the word tray in front" uncovered || fail "the word tray stayed behind the other program's window"
 kill "$other_pid"
 
+# A program that holds the selection and never answers is waited on two seconds, then the clipboard is taken.
+printf 'never' | xclip -selection primary
+holder=$(pgrep -n -x xclip)
+kill -STOP "$holder"
+printf 'cherry' | xclip -selection clipboard
+asked=$(date +%s)
+look_up cherry --selection
+[ $(($(date +%s) - asked)) -le 5 ] || fail "--selection waited $(($(date +%s) - asked)) s on a selection that never came"
+kill -CONT "$holder"
+kill "$holder" 2>/dev/null
+
 # Past the end every tray is parked behind the main window; a look-up then keeps them there.
 title=$(pixel $((X + 150)) $((Y + 20)))
 xdotool mousemove $((X + 200)) $((Y + 160)) click 1
@@ -104,5 +115,15 @@ timeout 10 "$WORK/lexorant" cherry >>"$WORK/later.log" 2>&1 || fail "lexorant ch
 sleep 0.5
 [ "$(pixel $((X + 150)) $((Y + 20)))" = "$title" ] || fail "a parked tray covers the main window's title after a look-up"
 close_program
+
+# A start a moment after another hands its look-up to it, even before the first one's window is up.
+(cd / && exec "$WORK/lexorant" >"$WORK/out3.log" 2>&1) &
+APP_PID=$!
+sleep 0.05
+timeout 10 "$WORK/lexorant" cherry >>"$WORK/later.log" 2>&1 || fail "a start just after another: status $?"
+[ "$(programs)" = 1 ] || fail "a start just after another made $(programs) programs"
+kill "$APP_PID"
+wait "$APP_PID" 2>/dev/null
+APP_PID=
 echo "PASS: look-ups handed over and from the meaning box shown with no box, forms to their base words, back and" \
     "forward, nothing found left in the find box with its offers, the trays in front with the main window"

@@ -11,6 +11,8 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <sys/mman.h>
+#include <unistd.h>
 
 using namespace core;
 using testsupport::Row;
@@ -308,4 +310,51 @@ TEST(JetFiles, AReaderThatTricklesIsStoppedByTheDeadlineOfTheWholeTable) {
         }
     }
     EXPECT_EQ(descriptors(), before);
+}
+
+// A memo whose text is lost, zeroed or another's is damage, whether it is in its record or on pages of long values;
+// and the reader sends no record before it has vouched for it, so nothing of the table reaches the program.
+TEST(JetFiles, DamagedMemosAreErrorsAndNoRecordIsSentBeforeIt) {
+    const std::string whole = testsupport::readBytes(JetData / "words-varied.mdb");
+    constexpr std::size_t Page = 4096;
+    // words-varied.mdb keeps its records on page 30, and the 70,000 characters of "long" on a chain of pages from 32
+    // to 66 (which also holds abate's meaning).
+    const std::size_t zebra = whole.find("\xFF\xFE"
+                                         "a striped animal") -
+                              12; // the memo's own length and flags
+    const auto page = [&whole](std::size_t n) { return whole.substr(n * Page, Page); };
+    const struct {
+        const char* what;
+        std::size_t at;
+        std::string bytes;
+    } damage[] = {
+        {"an inline memo's flags cleared", zebra + 3, std::string(1, '\0')},
+        {"an inline memo's length", zebra, std::string(1, '\x11')},
+        {"a meaning page zeroed", 45 * Page, std::string(Page, '\0')},
+        {"a meaning page copied over another", 45 * Page, page(50)},
+        {"the page of records copied over a meaning page", 66 * Page, page(30)},
+        {"a meaning page copied over the page of records", 30 * Page, page(66)},
+    };
+    testsupport::TempDir dir;
+    const auto path = (dir.path() / "db2.mdb").string();
+    for (const auto& d : damage) {
+        std::string bytes = whole;
+        bytes.replace(d.at, d.bytes.size(), d.bytes);
+        testsupport::writeBytes(path, bytes);
+        const int sent = memfd_create("stream", MFD_CLOEXEC);
+        (void)streamJetTable(path, "Table3", dup(sent));
+        std::string stream(static_cast<std::size_t>(lseek(sent, 0, SEEK_END)), '\0');
+        ASSERT_EQ(pread(sent, stream.data(), stream.size(), 0), static_cast<ssize_t>(stream.size()));
+        close(sent);
+        const std::size_t firstRecord = stream.find("R\1");
+        const std::size_t said = stream.rfind('D');
+        ASSERT_NE(said, std::string::npos) << d.what << ": no damage said";
+        EXPECT_TRUE(firstRecord == std::string::npos || firstRecord > said) << d.what << ": a record went first";
+        EXPECT_EQ(errorOf([&] {
+                      auto db = DBEngine::instance().OpenDatabase(path);
+                      db->OpenRecordset("Select * From Table3")->FindFirst("Name = 'nothing'");
+                  }),
+                  platform::err::UnrecognizedFormat)
+            << d.what;
+    }
 }

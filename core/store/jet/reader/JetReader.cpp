@@ -2,11 +2,9 @@
 #include "core/store/jet/reader/JetReader.h"
 
 #include "core/store/jet/JetStream.h"
+#include "core/store/jet/reader/MemoCheck.h"
 
-// glib first: mdbtools.h includes it inside its own C linkage block.
-#include <glib.h>
 #include <iconv.h>
-#include <mdbtools.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -23,12 +21,6 @@
 namespace core {
 
 namespace {
-
-// Damage found in the file, and what it is.
-class Damage : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
 
 // libmdb gives up on pages it cannot make sense of, but it trusts the page size and the counts it reads: a file
 // must hold whole pages, at least the header page and the catalog's. Its size.
@@ -218,33 +210,48 @@ bool complained(int complaints) {
     return complaints >= 0 && fstat(complaints, &written) == 0 && written.st_size > 0;
 }
 
-// Streams the table's records, checking now and then whether libmdb found anything wrong while it read them.
+// Streams the table's records, each sent only once the reader has vouched for it: its memos checked, and libmdb
+// found nothing wrong while it read it and the records before it (asked of libmdb for a batch of records at a time).
 void streamRecords(const JetHandle& handle, JetTableDef& words, jetstream::Writer& out, int complaints) {
     std::vector<std::string> names;
     for (unsigned i = 0; i < words.columnCount(); ++i) {
         names.emplace_back(words.column(i)->name);
     }
     out.columns(names);
-    jetstream::Values values(names.size());
-    std::size_t count = 0;
-    words.forEachRecord(handle.fileSize, [&] {
-        for (unsigned i = 0; i < names.size(); ++i) {
-            values[i] = columnText(handle, words.column(i));
-        }
-        if (++count % 256 == 0 && complained(complaints)) {
+    MemoCheck memos(handle.mdb, handle.fileSize);
+    constexpr std::size_t Batch = 256;
+    std::vector<jetstream::Values> vouched;
+    const auto send = [&] {
+        if (complained(complaints)) {
             throw Damage("libmdb cannot read a page of the table");
         }
-        out.record(values);
+        for (const jetstream::Values& values : vouched) {
+            out.record(values);
+        }
+        vouched.clear();
+    };
+    std::size_t count = 0;
+    words.forEachRecord(handle.fileSize, [&] {
+        jetstream::Values values(names.size());
+        for (unsigned i = 0; i < names.size(); ++i) {
+            MdbColumn* column = words.column(i);
+            if (column->col_type == MDB_MEMO && column->cur_value_len > 0) {
+                memos.check(column->cur_value_start, column->cur_value_len);
+            }
+            values[i] = columnText(handle, column);
+        }
+        vouched.push_back(std::move(values));
+        if (++count % Batch == 0) {
+            send();
+        }
         return true;
     });
-    if (complained(complaints)) {
-        throw Damage("libmdb cannot read a page of the table");
-    }
     // The table's definition counts its records: a page lost to damage shows as fewer.
     if (count != words.def()->num_rows) {
         throw Damage("the table holds " + std::to_string(count) + " of its " + std::to_string(words.def()->num_rows) +
                      " records");
     }
+    send();
     out.end();
 }
 
