@@ -10,6 +10,8 @@
 //   startup_bench offers PROGRAM_DIR     the program started, Ctrl+F and a letter at once: the wait for the offers
 //   startup_bench browse PROGRAM_DIR     the program started, then its first step to the next word
 //   startup_bench find PROGRAM_DIR       the program started, then its first find of "run" (the box answered)
+//   startup_bench boxes PROGRAM_DIR      the program started, then 1,500 finds of "run", each with its real message
+//                                        box (answered at once): prints the resident kilobytes after 500 and 1,500
 // Prints "<ms from launch> <ms from main> <peak kilobytes>" (the timed actions print their own time twice). The process
 // runs itself again as a child, so that the time from launch takes in loading the libraries; scripts/bench runs the
 // modes in turn and compares them.
@@ -26,6 +28,7 @@
 #include "trays/fBottomTray.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLabel>
@@ -161,6 +164,43 @@ void timeFirstOffers(core::fMain& main) {
     poll->start(1);
 }
 
+// A figure of /proc/self/status in kilobytes.
+long statusKb(const char* key) {
+    std::FILE* status = std::fopen("/proc/self/status", "r");
+    char line[256];
+    long kb = 0;
+    while (status != nullptr && std::fgets(line, sizeof line, status) != nullptr) {
+        if (std::strncmp(line, key, std::strlen(key)) == 0) {
+            kb = std::atol(line + std::strlen(key));
+        }
+    }
+    if (status != nullptr) {
+        std::fclose(status);
+    }
+    return kb;
+}
+
+// Finds of "run", each with its real message box, answered as soon as it is up: whether memory levels off.
+[[noreturn]] void countBoxes() {
+    auto& find = platform::instance<trays::fBottomTray>();
+    long afterFew = 0;
+    for (int i = 1; i <= 1500; ++i) {
+        QTimer::singleShot(0, [] {
+            if (auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                box->accept();
+            }
+        });
+        find.Text3->setText(QStringLiteral("run"));
+        find.Command1_Click();
+        if (i == 500) {
+            afterFew = statusKb("VmRSS:");
+        }
+    }
+    std::printf("%ld %ld\n", afterFew, statusKb("VmRSS:"));
+    std::fflush(stdout);
+    ::_exit(0);
+}
+
 // Times one action of a user's, done once the program is up.
 [[noreturn]] void timeAction(const std::function<void()>& action) {
     QElapsedTimer clock;
@@ -173,7 +213,7 @@ void timeFirstOffers(core::fMain& main) {
 // The whole start-up sequence, as the program's own main runs it; the window first paints once the loop runs. With
 // "slide", the word tray's slide-out is timed instead; with "offers", the first offers; with "browse" and "find",
 // the first step and the first find.
-enum class Timed { FirstPaint, Slide, FirstOffers, FirstBrowse, FirstFind };
+enum class Timed { FirstPaint, Slide, FirstOffers, FirstBrowse, FirstFind, Boxes };
 int runLexorant(QApplication& app, const char* programDir, Timed timed, double afterApplication) {
     platform::program::setExecutableDirectory(QString::fromLocal8Bit(programDir));
     core::fMain* main = nullptr;
@@ -188,6 +228,8 @@ int runLexorant(QApplication& app, const char* programDir, Timed timed, double a
         app.installEventFilter(&spy);
     } else if (timed == Timed::FirstOffers) {
         QTimer::singleShot(200, [main] { timeFirstOffers(*main); });
+    } else if (timed == Timed::Boxes) {
+        QTimer::singleShot(200, [] { countBoxes(); });
     } else {
         QTimer::singleShot(200, [main, timed] {
             switch (timed) {
@@ -214,7 +256,7 @@ int main(int argc, char** argv) {
     g_clock.start();
     if (argc < 2) {
         std::fprintf(stderr,
-                     "usage: startup_bench lexorant|slide|offers|browse|find PROGRAM_DIR | bare | text | design\n");
+                     "usage: startup_bench lexorant|slide|offers|browse|find|boxes PROGRAM_DIR | bare | text | design\n");
         return 2;
     }
     const char* launched = std::getenv(LaunchedAt);
@@ -242,6 +284,7 @@ int main(int argc, char** argv) {
                         : std::strcmp(argv[1], "offers") == 0 ? Timed::FirstOffers
                         : std::strcmp(argv[1], "browse") == 0 ? Timed::FirstBrowse
                         : std::strcmp(argv[1], "find") == 0   ? Timed::FirstFind
+                        : std::strcmp(argv[1], "boxes") == 0  ? Timed::Boxes
                                                               : Timed::FirstPaint;
     return runLexorant(app, argv[2], timed, afterApplication);
 }
