@@ -255,8 +255,9 @@ int runLexorant(QApplication& app, const char* programDir, Timed timed, double a
 int main(int argc, char** argv) {
     g_clock.start();
     if (argc < 2) {
-        std::fprintf(stderr,
-                     "usage: startup_bench lexorant|slide|offers|browse|find|boxes PROGRAM_DIR | bare | text | design\n");
+        std::fprintf(
+            stderr,
+            "usage: startup_bench lexorant|slide|offers|browse|find|boxes PROGRAM_DIR | bare | text | design\n");
         return 2;
     }
     const char* launched = std::getenv(LaunchedAt);

@@ -31,8 +31,9 @@ protected:
                    {"goose", "a bird"},
                    {"turkey", "a bird; Turkey: a country"},
                    {"zeal", "eagerness"}}) {
-        addToDatabase("CREATE TABLE BaseForms (Form TEXT, Base TEXT);"
-                      "INSERT INTO BaseForms VALUES ('geese', 'goose'), ('discoveries', 'discovery'), ('drew', 'draw');");
+        addToDatabase(
+            "CREATE TABLE BaseForms (Form TEXT, Base TEXT);"
+            "INSERT INTO BaseForms VALUES ('geese', 'goose'), ('discoveries', 'discovery'), ('drew', 'draw');");
     }
 };
 } // namespace

@@ -119,8 +119,8 @@ bool ReaderProcess::fill() {
     do {
         ready = poll(&wanted, 1, static_cast<int>(waiting.count()));
     } while (ready < 0 && errno == EINTR);
-    m_waitsLeft -= std::min(m_waitsLeft, std::chrono::duration_cast<std::chrono::milliseconds>(
-                                              std::chrono::steady_clock::now() - started));
+    m_waitsLeft -= std::min(
+        m_waitsLeft, std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started));
     if (ready == 0) {
         stop();
         throw jetstream::StreamError(waiting < m_eachWait ? "the reader took longer than a file of its size takes"
