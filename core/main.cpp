@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -57,6 +58,53 @@ void lookUpSoon(const QString& text) {
     });
 }
 
+// What the command line asks for, Qt's own options taken out (Qt saw only what came before "--").
+core::CommandLine commandLine(char** argv, int argc, int words) {
+    std::vector<std::string> arguments;
+    for (const QString& argument : QCoreApplication::arguments().mid(1)) {
+        arguments.push_back(argument.toStdString());
+    }
+    arguments.insert(arguments.end(), argv + words, argv + argc);
+    return core::parseCommandLine(arguments);
+}
+
+// A Lexorant that is already running does the look-up and comes to the front, and this one ends with the status
+// returned; nothing when this one is to run. A blank request does nothing there: there is nothing to send.
+std::optional<int> handOver(const QString& text) {
+    if (text.trimmed().isEmpty()) {
+        if (platform::sessionbus::isAnswered(BusName)) {
+            std::fputs("lexorant: nothing is selected\n", stderr);
+            return 1;
+        }
+        return std::nullopt;
+    }
+    if (platform::sessionbus::sendRequest(BusName, text)) {
+        return 0;
+    }
+    return std::nullopt;
+}
+
+// The program itself: the start-up window loaded, the text looked up once it is up, later requests answered.
+int run(const std::optional<QString>& lookUp) {
+    // At rest the word store holds no lock on its file, for other programs that write it.
+    QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
+                     [] { core::DBEngine::instance().EndReads(); });
+    // The running Lexorant from the first moment: a start a moment later hands its look-up over.
+    platform::sessionbus::claimName(BusName);
+    // Loading the start-up window runs the whole start-up sequence; an Access file's reader starts first, to open
+    // the file while the window is built.
+    core::PrepareWordViews();
+    platform::program::guarded([] { platform::instance<core::fMain>(); });
+    if (lookUp) {
+        lookUpSoon(*lookUp);
+    }
+    // Later look-ups come here once the first picture is up (the bus costs the start-up nothing).
+    QTimer::singleShot(core::fMain::TrayBuildDelay, [] {
+        platform::sessionbus::answerRequests(BusName, [](const QString& handedOver) { lookUpSoon(handedOver); });
+    });
+    return platform::Application::exec();
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -78,43 +126,17 @@ int main(int argc, char** argv) {
     int qtArgc = words;
     platform::Application app(qtArgc, argv);
     fonts.join();
-    std::vector<std::string> arguments;
-    for (const QString& argument : QCoreApplication::arguments().mid(1)) {
-        arguments.push_back(argument.toStdString());
-    }
-    arguments.insert(arguments.end(), argv + words, argv + argc);
-    const core::CommandLine line = core::parseCommandLine(arguments);
+    const core::CommandLine line = commandLine(argv, argc, words);
     if (line.action == core::CommandLine::Action::Error) {
         std::fprintf(stderr, "lexorant: %s\nTry 'lexorant --help'.\n", line.error.c_str());
         return 2;
     }
-    const bool lookingUp = line.selection || !line.lookUp.empty();
-    const QString text = lookingUp ? lookUpText(line) : QString();
-    // A Lexorant that is already running does the look-up and comes to the front; this one is not needed. A blank
-    // request does nothing there: there is nothing to send.
-    if (lookingUp && text.trimmed().isEmpty()) {
-        if (platform::sessionbus::isAnswered(BusName)) {
-            std::fputs("lexorant: nothing is selected\n", stderr);
-            return 1;
+    std::optional<QString> lookUp;
+    if (line.selection || !line.lookUp.empty()) {
+        lookUp = lookUpText(line);
+        if (const auto status = handOver(*lookUp)) {
+            return *status;
         }
-    } else if (lookingUp && platform::sessionbus::sendRequest(BusName, text)) {
-        return 0;
     }
-    // At rest the word store holds no lock on its file, for other programs that write it.
-    QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
-                     [] { core::DBEngine::instance().EndReads(); });
-    // The running Lexorant from the first moment: a start a moment later hands its look-up over.
-    platform::sessionbus::claimName(BusName);
-    // Loading the start-up window runs the whole start-up sequence; an Access file's reader starts first, to open
-    // the file while the window is built.
-    core::PrepareWordViews();
-    platform::program::guarded([] { platform::instance<core::fMain>(); });
-    if (lookingUp) {
-        lookUpSoon(text);
-    }
-    // Later look-ups come here once the first picture is up (the bus costs the start-up nothing).
-    QTimer::singleShot(core::fMain::TrayBuildDelay, [] {
-        platform::sessionbus::answerRequests(BusName, [](const QString& handedOver) { lookUpSoon(handedOver); });
-    });
-    return platform::Application::exec();
+    return run(lookUp);
 }

@@ -16,7 +16,7 @@ bool MemoryTable::has(std::size_t index) {
 }
 
 void MemoryTable::add(RecordValues values) {
-    m_bytes += sizeof values;
+    m_bytes += sizeof(RecordValues);
     for (const auto& value : values) {
         m_bytes += sizeof value + (value ? value->capacity() : 0);
     }

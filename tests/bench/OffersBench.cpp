@@ -168,6 +168,24 @@ long statusKb(const std::string& key) {
     return 0;
 }
 
+// Look-ups of words met in running text: each misspelling, quoted and capitalised, trimmed and led to its entry; the
+// time of each, in milliseconds.
+std::vector<double> timeLookUps(const offers::OfferIndex& index, const std::vector<Case>& cases) {
+    std::vector<double> times;
+    for (const Case& c : cases) {
+        std::string text = "\u201C" + c.wrong + ",\u201D";
+        text[3] = static_cast<char>(std::toupper(static_cast<unsigned char>(text[3])));
+        const auto t0 = std::chrono::steady_clock::now();
+        for (const std::string& tried : offers::lookUpText(text).tries) {
+            if (index.resolve(tried)) {
+                break;
+            }
+        }
+        times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
+    }
+    return times;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -210,19 +228,7 @@ int main(int argc, char** argv) {
             keystrokes.push_back(std::chrono::duration<double, std::milli>(Clock::now() - t0).count());
         }
     }
-    // Look-ups of words met in running text: each misspelling, quoted and capitalised, trimmed and led to its entry.
-    std::vector<double> lookUps;
-    for (const Case& c : cases) {
-        std::string text = "\u201C" + c.wrong + ",\u201D";
-        text[3] = static_cast<char>(std::toupper(static_cast<unsigned char>(text[3])));
-        const auto t0 = Clock::now();
-        for (const std::string& tried : offers::lookUpText(text).tries) {
-            if (index.resolve(tried)) {
-                break;
-            }
-        }
-        lookUps.push_back(std::chrono::duration<double, std::milli>(Clock::now() - t0).count());
-    }
+    const std::vector<double> lookUps = timeLookUps(index, cases);
     const std::vector<std::pair<std::string, std::string>> peers{{"aspell 0.60", "aspell -a -l en_US"},
                                                                  {"hunspell 1.7", "hunspell -a -d en_US"}};
     std::printf("\n%zu misspellings count of the file's; %zu words in the dictionary\n\n", cases.size(),

@@ -70,9 +70,9 @@ TEST(ReaderConfinement, OpeningIsRefusedAndAnythingElseEndsTheReader) {
     }
     // What it needs still works: memory to read into.
     const Ending mapped = confinedChild([] {
-        void* memory = reinterpret_cast<void*>(
-            syscall(SYS_mmap, nullptr, 4096, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0));
-        return memory == MAP_FAILED ? 1 : 0;
+        const long memory =
+            syscall(SYS_mmap, nullptr, 4096, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        return memory == -1 ? 1 : 0;
     });
     EXPECT_FALSE(mapped.killed);
     EXPECT_EQ(mapped.status, 0);

@@ -52,14 +52,18 @@ bool sharedIndex(sqlite3_file* file) {
     return reinterpret_cast<File*>(file)->sharedIndex;
 }
 
+bool isRegular(const std::string& path) {
+    struct stat about {};
+    return ::stat(path.c_str(), &about) == 0 && S_ISREG(about.st_mode);
+}
+
 // Whether the file is a WAL that does not exist. One that another program has made since is opened now and read as
 // it is.
 bool absent(sqlite3_file* file) {
     auto* f = reinterpret_cast<File*>(file);
     if (f->absent && f->path != nullptr) {
-        struct stat about {};
         int outFlags = 0;
-        if (::stat(f->path->c_str(), &about) == 0 && S_ISREG(about.st_mode) &&
+        if (isRegular(*f->path) &&
             g_base->xOpen(g_base, f->path->c_str(), f->real, f->openFlags, &outFlags) == SQLITE_OK) {
             f->absent = false;
         }
@@ -217,6 +221,18 @@ const sqlite3_io_methods g_methods = {
     nullptr,
 };
 
+// A WAL that does not exist: read as an empty one, which only this program sees (until another program makes it).
+int openAbsentWal(File* f, sqlite3_filename name, int flags, int* outFlags) {
+    f->absent = true;
+    f->openFlags = flags;
+    f->path = new std::string(name);
+    f->base.pMethods = &g_methods;
+    if (outFlags != nullptr) {
+        *outFlags = flags;
+    }
+    return SQLITE_OK;
+}
+
 int vfsOpen(sqlite3_vfs* /*vfs*/, sqlite3_filename name, sqlite3_file* file, int flags, int* outFlags) {
     auto* f = reinterpret_cast<File*>(file);
     f->base.pMethods = nullptr;
@@ -224,8 +240,6 @@ int vfsOpen(sqlite3_vfs* /*vfs*/, sqlite3_filename name, sqlite3_file* file, int
     f->path = nullptr;
     f->shmOpen = false;
     f->sharedIndex = false;
-    f->openFlags = flags;
-    f->neverWritten = false;
     f->absent = false;
     // The database and its WAL are read as they are and never created; the engine's own temporary files (which
     // have no name beside the database) are left as the base file system makes them.
@@ -235,24 +249,14 @@ int vfsOpen(sqlite3_vfs* /*vfs*/, sqlite3_filename name, sqlite3_file* file, int
         flags =
             (flags & ~(SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_DELETEONCLOSE)) | SQLITE_OPEN_READONLY;
     }
-    if ((flags & SQLITE_OPEN_WAL) != 0) {
-        int exists = 0;
-        if (g_base->xAccess(g_base, name, SQLITE_ACCESS_EXISTS, &exists) == SQLITE_OK && exists == 0) {
-            // Everything is in the database itself: an empty WAL, which only this program sees (until another
-            // program makes it).
-            f->absent = true;
-            f->openFlags = flags;
-            f->path = new std::string(name);
-            f->base.pMethods = &g_methods;
-            if (outFlags != nullptr) {
-                *outFlags = flags;
-            }
-            return SQLITE_OK;
-        }
+    f->openFlags = flags;
+    int exists = 0;
+    if ((flags & SQLITE_OPEN_WAL) != 0 && g_base->xAccess(g_base, name, SQLITE_ACCESS_EXISTS, &exists) == SQLITE_OK &&
+        exists == 0) {
+        return openAbsentWal(f, name, flags, outFlags);
     }
     // A pipe or device under the database's name (or its WAL's) would keep the open waiting for ever.
-    struct stat about {};
-    if (f->neverWritten && name != nullptr && ::stat(name, &about) == 0 && !S_ISREG(about.st_mode)) {
+    if (f->neverWritten && name != nullptr && !isRegular(name)) {
         return SQLITE_CANTOPEN;
     }
     const int rc = g_base->xOpen(g_base, name, f->real, flags, outFlags);
@@ -263,9 +267,7 @@ int vfsOpen(sqlite3_vfs* /*vfs*/, sqlite3_filename name, sqlite3_file* file, int
     // A "-shm" file beside a database is the WAL index of a program that has it open (or had, and left it): the
     // WAL is read under that index's locks, through its file opened read-only, so that a program writing the
     // database meanwhile cannot fold its WAL back under a read. Without one, the index lives in this program.
-    if ((flags & SQLITE_OPEN_MAIN_DB) != 0 && name != nullptr) {
-        f->sharedIndex = ::stat((*f->path + "-shm").c_str(), &about) == 0 && S_ISREG(about.st_mode);
-    }
+    f->sharedIndex = (flags & SQLITE_OPEN_MAIN_DB) != 0 && name != nullptr && isRegular(*f->path + "-shm");
     f->base.pMethods = &g_methods;
     return SQLITE_OK;
 }

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <sqlite3.h>
+#include <string_view>
 #include <utility>
 
 namespace core {
@@ -21,10 +22,10 @@ std::string readOnlyUri(const std::string& path) {
     std::string uri = path.starts_with('/') ? "file://" : "file:";
     for (const char c : path) {
         if (c == '%' || c == '?' || c == '#') {
-            static constexpr char Hex[] = "0123456789abcdef";
+            constexpr std::string_view Hex = "0123456789abcdef";
             uri += '%';
-            uri += Hex[(static_cast<unsigned char>(c) >> 4) & 0xF];
-            uri += Hex[static_cast<unsigned char>(c) & 0xF];
+            uri += Hex[(static_cast<unsigned char>(c) >> 4U) & 0xFU];
+            uri += Hex[static_cast<unsigned char>(c) & 0xFU];
         } else {
             uri += c;
         }

@@ -1,6 +1,7 @@
 #include "core/store/jet/reader/MemoCheck.h"
 
 #include <array>
+#include <cstddef>
 #include <cstring>
 
 namespace core {
@@ -59,9 +60,12 @@ MemoCheck::Row MemoCheck::lvalRow(std::uint32_t pageRow) {
     if (row >= rows || listEnd > pageSize) {
         throw Damage("a memo's row is not on its page");
     }
-    const int raw = int16At(bytes + rowCountAt + 2 + 2 * row);
+    // The list of rows after the count: each row's place, the first row at the page's end.
+    const unsigned char* places = bytes + rowCountAt + 2;
+    const auto placeOf = [places](int n) { return int16At(places + static_cast<std::ptrdiff_t>(2) * n); };
+    const int raw = placeOf(row);
     const int start = raw & RowOffsetBits;
-    const int end = row == 0 ? pageSize : int16At(bytes + rowCountAt + 2 * row) & RowOffsetBits;
+    const int end = row == 0 ? pageSize : placeOf(row - 1) & RowOffsetBits;
     if ((raw & DeletedRow) != 0 || start < listEnd || start > end || end > pageSize) {
         throw Damage("a memo's row does not lie on its page");
     }
