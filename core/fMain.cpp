@@ -259,16 +259,17 @@ void fMain::Label7_Click() {
 }
 
 void fMain::cmdNext_Click() {
-    Step(&Recordset::MoveNext, &Recordset::Eof, QStringLiteral("End of file reached."));
+    Step(&store::Recordset::MoveNext, &store::Recordset::Eof, QStringLiteral("End of file reached."));
 }
 
 void fMain::CmdPrev_Click() {
-    Step(&Recordset::MovePrevious, &Recordset::Bof, QStringLiteral("Front End of file."));
+    Step(&store::Recordset::MovePrevious, &store::Recordset::Bof, QStringLiteral("Front End of file."));
 }
 
 // One step of browsing: past either end, the message and then the whole load routine again (the boxes keep what
 // they show); otherwise the new word and meaning into the trays' boxes.
-void fMain::Step(void (Recordset::*moveTo)(), bool (Recordset::*pastTheEnd)() const, const QString& message) {
+void fMain::Step(void (store::Recordset::*moveTo)(), bool (store::Recordset::*pastTheEnd)() const,
+                 const QString& message) {
     ((*rstInfo).*moveTo)();
     if (((*rstInfo).*pastTheEnd)()) {
         platform::MsgBox(message, platform::vbOKOnly, QStringLiteral("  Error!"));

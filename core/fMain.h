@@ -1,11 +1,11 @@
 #pragma once
 
-#include "core/store/Database.h"
 #include "platform/widgets/Form.h"
 #include "platform/widgets/ImageControl.h"
 #include "platform/widgets/LabelControl.h"
 #include "skin/ArrowHover.h"
 #include "skin/FormBuilder.h"
+#include "store/Database.h"
 #include "trays/sliding/Sliding.h"
 #include "trays/sliding/TrayState.h"
 
@@ -39,8 +39,8 @@ public:
     static constexpr std::chrono::milliseconds TrayBuildDelay{50};
 
     // The main window's own view of the word store.
-    std::unique_ptr<Database> db;
-    std::unique_ptr<Recordset> rstInfo;
+    std::unique_ptr<store::Database> db;
+    std::unique_ptr<store::Recordset> rstInfo;
 
     QPushButton* cmdAbout = nullptr;
     QPushButton* CmdPrev = nullptr;
@@ -92,7 +92,7 @@ private:
     void wireHandlers();
     void wireKeys();
     void ShadeSurface();
-    void Step(void (Recordset::*moveTo)(), bool (Recordset::*pastTheEnd)() const, const QString& message);
+    void Step(void (store::Recordset::*moveTo)(), bool (store::Recordset::*pastTheEnd)() const, const QString& message);
     void ShowRecord();
     void BringForward();
 

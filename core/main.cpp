@@ -1,14 +1,14 @@
 #include "about/Version.h"
 #include "core/fMain.h"
-#include "core/module/CommandLine.h"
 #include "core/module/WordView.h"
-#include "core/store/Database.h"
 #include "platform/widgets/Application.h"
 #include "platform/widgets/FontWarmUp.h"
 #include "platform/widgets/Program.h"
 #include "platform/widgets/SessionBus.h"
 #include "platform/widgets/SingleInstance.h"
 #include "platform/widgets/X11Selection.h"
+#include "run/CommandLine.h"
+#include "store/Database.h"
 
 #include <QAbstractEventDispatcher>
 #include <QClipboard>
@@ -29,7 +29,7 @@ const QString BusName = QStringLiteral("example.lexorant.Lexorant");
 
 // What the command line asks to find: the words given, or the text selected in any program (the clipboard's when
 // nothing is selected).
-QString lookUpText(const core::CommandLine& line) {
+QString lookUpText(const run::CommandLine& line) {
     if (!line.selection) {
         return QString::fromStdString(line.lookUp);
     }
@@ -59,13 +59,13 @@ void lookUpSoon(const QString& text) {
 }
 
 // What the command line asks for, Qt's own options taken out (Qt saw only what came before "--").
-core::CommandLine commandLine(char** argv, int argc, int words) {
+run::CommandLine commandLine(char** argv, int argc, int words) {
     std::vector<std::string> arguments;
     for (const QString& argument : QCoreApplication::arguments().mid(1)) {
         arguments.push_back(argument.toStdString());
     }
     arguments.insert(arguments.end(), argv + words, argv + argc);
-    return core::parseCommandLine(arguments);
+    return run::parseCommandLine(arguments);
 }
 
 // A Lexorant that is already running does the look-up and comes to the front, and this one ends with the status
@@ -85,10 +85,10 @@ std::optional<int> handOver(const QString& text) {
 }
 
 // The program itself: the start-up window loaded, the text looked up once it is up, later requests answered.
-int run(const std::optional<QString>& lookUp) {
+int runProgram(const std::optional<QString>& lookUp) {
     // At rest the word store holds no lock on its file, for other programs that write it.
     QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
-                     [] { core::DBEngine::instance().EndReads(); });
+                     [] { store::DBEngine::instance().EndReads(); });
     // The running Lexorant from the first moment: a start a moment later hands its look-up over.
     platform::sessionbus::claimName(BusName);
     // Loading the start-up window runs the whole start-up sequence; an Access file's reader starts first, to open
@@ -109,12 +109,12 @@ int run(const std::optional<QString>& lookUp) {
 
 int main(int argc, char** argv) {
     // --help and --version answer without a display.
-    const core::CommandLine asked = core::parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
-    if (asked.action == core::CommandLine::Action::Help) {
-        std::fputs(core::commandLineHelp().c_str(), stdout);
+    const run::CommandLine asked = run::parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    if (asked.action == run::CommandLine::Action::Help) {
+        std::fputs(run::commandLineHelp().c_str(), stdout);
         return 0;
     }
-    if (asked.action == core::CommandLine::Action::Version) {
+    if (asked.action == run::CommandLine::Action::Version) {
         std::printf("lexorant %d.%d.%d\n", about::VersionMajor, about::VersionMinor, about::VersionRevision);
         return 0;
     }
@@ -126,8 +126,8 @@ int main(int argc, char** argv) {
     int qtArgc = words;
     platform::Application app(qtArgc, argv);
     fonts.join();
-    const core::CommandLine line = commandLine(argv, argc, words);
-    if (line.action == core::CommandLine::Action::Error) {
+    const run::CommandLine line = commandLine(argv, argc, words);
+    if (line.action == run::CommandLine::Action::Error) {
         std::fprintf(stderr, "lexorant: %s\nTry 'lexorant --help'.\n", line.error.c_str());
         return 2;
     }
@@ -138,5 +138,5 @@ int main(int argc, char** argv) {
             return *status;
         }
     }
-    return run(lookUp);
+    return runProgram(lookUp);
 }

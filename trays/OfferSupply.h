@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/offers/OfferIndex.h"
+#include "offers/OfferIndex.h"
 
 #include <QObject>
 #include <QThread>

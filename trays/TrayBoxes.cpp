@@ -8,7 +8,7 @@
 
 namespace trays {
 
-void ShowRecordInTrays(core::Recordset& view) {
+void ShowRecordInTrays(store::Recordset& view) {
     platform::SetText(*platform::instance<fLeftTray>().Text1, QString::fromStdString(view.Fields(0).Text()));
     platform::SetText(*platform::instance<fRightTray>().Text2, QString::fromStdString(view.Fields(1).Text()));
 }

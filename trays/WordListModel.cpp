@@ -4,7 +4,7 @@
 
 namespace trays {
 
-WordListModel::WordListModel(core::Recordset& view, QObject* parent) : QAbstractListModel(parent), m_view(view) {}
+WordListModel::WordListModel(store::Recordset& view, QObject* parent) : QAbstractListModel(parent), m_view(view) {}
 
 int WordListModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(m_words.size());

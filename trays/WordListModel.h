@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/store/Recordset.h"
+#include "store/Recordset.h"
 
 #include <QAbstractListModel>
 #include <QStringList>
@@ -14,7 +14,7 @@ public:
     static constexpr int BatchSize = 512;
 
     // The model reads the view from its current record on, moving it forward.
-    explicit WordListModel(core::Recordset& view, QObject* parent = nullptr);
+    explicit WordListModel(store::Recordset& view, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
@@ -22,7 +22,7 @@ public:
     void fetchMore(const QModelIndex& parent) override;
 
 private:
-    core::Recordset& m_view;
+    store::Recordset& m_view;
     QStringList m_words;
 };
 

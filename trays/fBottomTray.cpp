@@ -2,11 +2,10 @@
 
 #include "core/module/WordView.h"
 #include "core/module/modSlider.h"
-#include "core/offers/Folding.h"
-#include "core/offers/LookUpText.h"
-#include "core/offers/OfferData.h"
-#include "core/store/Criterion.h"
 #include "gradient/MetalShading.h"
+#include "offers/PlainText.h"
+#include "offers/LookUpText.h"
+#include "offers/OfferData.h"
 #include "platform/headless/Conversions.h"
 #include "platform/headless/MessageBox.h"
 #include "platform/headless/SystemColors.h"
@@ -14,6 +13,7 @@
 #include "platform/widgets/SingleInstance.h"
 #include "platform/widgets/TextBox.h"
 #include "skin/Design.h"
+#include "store/Criterion.h"
 #include "trays/RoundedBox.h"
 #include "trays/TrayBoxes.h"
 #include "trays/TrayWindow.h"
@@ -67,7 +67,7 @@ void fBottomTray::Command1_Click() {
     m_lookUpWaiting.clear();
     rstInfo->MoveFirst();
     // The typed text exactly as it is.
-    rstInfo->FindFirst(core::criterionFor("Name", Text3->text().toStdString()));
+    rstInfo->FindFirst(store::criterionFor("Name", Text3->text().toStdString()));
     const bool found = !rstInfo->NoMatch();
     if (!found) {
         platform::MsgBox(QStringLiteral("Data Not Found  Please Check your Dictiorary"), platform::vbExclamation);
@@ -146,7 +146,7 @@ void fBottomTray::LookUpWord(const QString& text) {
 
 bool fBottomTray::FindExactly(const std::string& word) {
     rstInfo->MoveFirst();
-    rstInfo->FindFirst(core::criterionFor("Name", word));
+    rstInfo->FindFirst(store::criterionFor("Name", word));
     return !rstInfo->NoMatch();
 }
 

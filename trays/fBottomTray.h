@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/module/History.h"
-#include "core/store/Database.h"
+#include "run/History.h"
+#include "store/Database.h"
 #include "trays/OfferSupply.h"
 #include "trays/SuggestionList.h"
 #include "trays/TrayForm.h"
@@ -23,8 +23,8 @@ public:
     void Form_Load() override;
     void Command1_Click();
 
-    std::unique_ptr<core::Database> db;
-    std::unique_ptr<core::Recordset> rstInfo;
+    std::unique_ptr<store::Database> db;
+    std::unique_ptr<store::Recordset> rstInfo;
 
     QLineEdit* Text3 = nullptr;
     QPushButton* Command1 = nullptr;
@@ -65,7 +65,7 @@ private:
     void ShowInFindBox(const QString& text, const QString& current);
     void ShowFromHistory(const std::optional<std::string>& word);
 
-    core::History m_history;
+    run::History m_history;
     QString m_lookUpWaiting; // a look-up that waits for the offers to be built
 };
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/store/Database.h"
+#include "store/Database.h"
 #include "trays/TrayForm.h"
 #include "trays/WordListModel.h"
 
@@ -19,8 +19,8 @@ public:
     void Form_Load() override;
     void List1_Click();
 
-    std::unique_ptr<core::Database> db;
-    std::unique_ptr<core::Recordset> rstInfo;
+    std::unique_ptr<store::Database> db;
+    std::unique_ptr<store::Recordset> rstInfo;
 
     QListView* List1 = nullptr;
     QPlainTextEdit* Text1 = nullptr;

@@ -11,14 +11,14 @@ std::string databasePath() {
 }
 } // namespace
 
-void OpenWordView(std::unique_ptr<Database>& db, std::unique_ptr<Recordset>& rstInfo) {
-    db = DBEngine::instance().OpenDatabase(databasePath());
-    rstInfo = db->OpenRecordset("Select * From Table3", dbOpenDynaset);
+void OpenWordView(std::unique_ptr<store::Database>& db, std::unique_ptr<store::Recordset>& rstInfo) {
+    db = store::DBEngine::instance().OpenDatabase(databasePath());
+    rstInfo = db->OpenRecordset("Select * From Table3", store::dbOpenDynaset);
     rstInfo->MoveFirst();
 }
 
 void PrepareWordViews() {
-    prepareTable(databasePath(), "Table3"); // the table of "Select * From Table3"
+    store::prepareTable(databasePath(), "Table3"); // the table of "Select * From Table3"
 }
 
 } // namespace core

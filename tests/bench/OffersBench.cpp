@@ -6,11 +6,11 @@
 
 #include "BenchTargets.h"
 
-#include "core/offers/Folding.h"
-#include "core/offers/LookUpText.h"
-#include "core/offers/OfferData.h"
-#include "core/offers/OfferIndex.h"
-#include "core/store/sqlite/Sqlite.h"
+#include "offers/PlainText.h"
+#include "offers/LookUpText.h"
+#include "offers/OfferData.h"
+#include "offers/OfferIndex.h"
+#include "store/sqlite/Sqlite.h"
 
 #include <algorithm>
 #include <cctype>
@@ -55,13 +55,13 @@ struct Score {
 
 // The cases that count: the meant word (or a base form of it) is a word of the dictionary, the misspelling is not.
 std::vector<Case> readCases(const std::string& path, const std::string& dictionary, const offers::OfferIndex& index) {
-    const auto connection = core::SqliteConnection::openReadOnly(dictionary);
+    const auto connection = store::SqliteConnection::openReadOnly(dictionary);
     std::set<std::string> words;
-    core::SqliteStatement all(connection, "SELECT Name FROM Table3");
+    store::SqliteStatement all(connection, "SELECT Name FROM Table3");
     while (all.step()) {
         words.insert(offers::plainText(all.text(0).value_or("")));
     }
-    const bool hasForms = core::SqliteStatement::prepares(connection, "SELECT Base FROM BaseForms LIMIT 0");
+    const bool hasForms = store::SqliteStatement::prepares(connection, "SELECT Base FROM BaseForms LIMIT 0");
     std::vector<Case> cases;
     std::ifstream in(path);
     std::string line;
@@ -76,7 +76,7 @@ std::vector<Case> readCases(const std::string& path, const std::string& dictiona
             meant.insert(offers::plainText(right));
         }
         if (hasForms) {
-            core::SqliteStatement bases(connection, "SELECT Base FROM BaseForms WHERE Form = ?1 COLLATE NOCASE");
+            store::SqliteStatement bases(connection, "SELECT Base FROM BaseForms WHERE Form = ?1 COLLATE NOCASE");
             bases.bind(1, right);
             while (bases.step()) {
                 meant.insert(offers::plainText(bases.text(0).value_or("")));

@@ -1,9 +1,10 @@
 // The word store at the scale of a real dictionary: a generated 150,000-word table. Opening a view, stepping, and
 // finding a word near the end or a missing one, each beside a linear scan of the same table in the same run.
-#include "core/offers/OfferData.h"
-#include "core/store/Criterion.h"
-#include "core/store/Database.h"
-#include "core/store/sqlite/Sqlite.h"
+#include "offers/OfferData.h"
+#include "store/Criterion.h"
+#include "store/Database.h"
+#include "store/Folding.h"
+#include "store/sqlite/Sqlite.h"
 #include "tests/bench/BenchTargets.h"
 #include "tests/support/TestDatabase.h"
 
@@ -46,8 +47,8 @@ const std::string& withoutRowidFile() {
 
 void BM_OpenView(benchmark::State& state) {
     for (auto _ : state) {
-        auto db = core::DBEngine::instance().OpenDatabase(databaseFile());
-        auto rs = db->OpenRecordset("Select * From Table3", core::dbOpenDynaset);
+        auto db = store::DBEngine::instance().OpenDatabase(databaseFile());
+        auto rs = db->OpenRecordset("Select * From Table3", store::dbOpenDynaset);
         rs->MoveFirst();
         benchmark::DoNotOptimize(rs.get());
     }
@@ -57,15 +58,15 @@ BENCHMARK(BM_OpenView)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAgg
 // A view over a table without row ids reads it once (shared by the views open at the same time).
 void BM_OpenViewWithoutRowid(benchmark::State& state) {
     for (auto _ : state) {
-        auto db = core::DBEngine::instance().OpenDatabase(withoutRowidFile());
-        auto rs = db->OpenRecordset("Select * From Table3", core::dbOpenDynaset);
+        auto db = store::DBEngine::instance().OpenDatabase(withoutRowidFile());
+        auto rs = db->OpenRecordset("Select * From Table3", store::dbOpenDynaset);
         benchmark::DoNotOptimize(rs.get());
     }
 }
 BENCHMARK(BM_OpenViewWithoutRowid)->Unit(benchmark::kMillisecond)->Repetitions(3)->ReportAggregatesOnly(true);
 
 void moveNextBenchmark(benchmark::State& state, const std::string& file) {
-    auto db = core::DBEngine::instance().OpenDatabase(file);
+    auto db = store::DBEngine::instance().OpenDatabase(file);
     auto rs = db->OpenRecordset("Select * From Table3");
     for (auto _ : state) {
         rs->MoveNext();
@@ -84,7 +85,7 @@ BENCHMARK(BM_MoveNext)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_MoveNextWithoutRowid)->Repetitions(5)->ReportAggregatesOnly(true);
 
 void findBenchmark(benchmark::State& state, const std::string& word, const std::string& file = databaseFile()) {
-    auto db = core::DBEngine::instance().OpenDatabase(file);
+    auto db = store::DBEngine::instance().OpenDatabase(file);
     auto rs = db->OpenRecordset("Select * From Table3");
     rs->FindFirst("Name = 'warm-up'"); // the first find of a view reads the column once
     for (auto _ : state) {
@@ -108,7 +109,7 @@ BENCHMARK(BM_FindFirstMiss)->Unit(benchmark::kMicrosecond)->Repetitions(5)->Repo
 
 // The first find of a fresh view reads the word column once, to find every later word by its hash.
 void BM_FirstFindOfAView(benchmark::State& state) {
-    auto db = core::DBEngine::instance().OpenDatabase(databaseFile());
+    auto db = store::DBEngine::instance().OpenDatabase(databaseFile());
     for (auto _ : state) {
         auto rs = db->OpenRecordset("Select * From Table3");
         rs->FindFirst("Name = 'WORD149990'");
@@ -119,14 +120,14 @@ BENCHMARK(BM_FirstFindOfAView)->Unit(benchmark::kMillisecond)->Repetitions(3)->R
 
 // The baseline: a find that reads the table from the top, comparing every word ignoring case.
 void BM_LinearScanFind(benchmark::State& state) {
-    auto connection = core::SqliteConnection::openReadOnly(databaseFile());
-    core::SqliteStatement scan(connection, "SELECT rowid, Name FROM Table3");
-    const std::string wanted = core::foldCase("WORD149990");
+    auto connection = store::SqliteConnection::openReadOnly(databaseFile());
+    store::SqliteStatement scan(connection, "SELECT rowid, Name FROM Table3");
+    const std::string wanted = store::foldCase("WORD149990");
     for (auto _ : state) {
         scan.reset();
         std::int64_t found = 0;
         while (scan.step()) {
-            if (core::foldCase(scan.text(1).value_or("")) == wanted) {
+            if (store::foldCase(scan.text(1).value_or("")) == wanted) {
                 found = scan.int64(0);
                 break;
             }
@@ -144,8 +145,8 @@ const char* jetFile() {
 
 void BM_JetOpenView(benchmark::State& state) {
     for (auto _ : state) {
-        auto db = core::DBEngine::instance().OpenDatabase(jetFile());
-        auto rs = db->OpenRecordset("Select * From Table3", core::dbOpenDynaset);
+        auto db = store::DBEngine::instance().OpenDatabase(jetFile());
+        auto rs = db->OpenRecordset("Select * From Table3", store::dbOpenDynaset);
         rs->MoveFirst();
         benchmark::DoNotOptimize(rs->Fields(0).Text());
     }
@@ -158,7 +159,7 @@ void BM_JetFindFirstNearEnd(benchmark::State& state) {
 }
 void BM_JetFirstFindOfAView(benchmark::State& state) {
     for (auto _ : state) {
-        auto db = core::DBEngine::instance().OpenDatabase(jetFile());
+        auto db = store::DBEngine::instance().OpenDatabase(jetFile());
         auto rs = db->OpenRecordset("Select * From Table3");
         rs->FindFirst("Name = 'WORD_149990'");
         benchmark::DoNotOptimize(rs->NoMatch());
@@ -181,17 +182,17 @@ void BM_Suggestions(benchmark::State& state) {
     }
 }
 void BM_SuggestionsByScan(benchmark::State& state) {
-    auto connection = core::SqliteConnection::openReadOnly(dictionaryFile());
-    core::SqliteStatement scan(connection, "SELECT Name FROM Table3");
+    auto connection = store::SqliteConnection::openReadOnly(dictionaryFile());
+    store::SqliteStatement scan(connection, "SELECT Name FROM Table3");
     std::vector<std::string> words;
     while (scan.step()) {
         words.push_back(scan.text(0).value_or(""));
     }
-    const std::string prefix = core::foldCase(Prefixes[static_cast<std::size_t>(state.range(0) - 1)]);
+    const std::string prefix = store::foldCase(Prefixes[static_cast<std::size_t>(state.range(0) - 1)]);
     for (auto _ : state) {
         std::vector<std::string> found;
         for (const std::string& word : words) {
-            if (found.size() < 10 && core::foldCase(word).compare(0, prefix.size(), prefix) == 0) {
+            if (found.size() < 10 && store::foldCase(word).compare(0, prefix.size(), prefix) == 0) {
                 found.push_back(word);
             }
         }

@@ -1,7 +1,8 @@
 // libFuzzer target: any find text gives a criterion or the syntax error, never a crash; what parses reads back the
 // same when it is written out again, and letter case folds to a fixed point.
-#include "core/store/Criterion.h"
 #include "platform/headless/RuntimeError.h"
+#include "store/Criterion.h"
+#include "store/Folding.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -11,12 +12,12 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    const std::string folded = core::foldCase(text);
-    if (core::foldCase(folded) != folded) {
+    const std::string folded = store::foldCase(text);
+    if (store::foldCase(folded) != folded) {
         std::abort();
     }
     try {
-        const core::Criterion c = core::parseCriterion(text);
+        const store::Criterion c = store::parseCriterion(text);
         std::string again = "[" + c.column + "] = '";
         for (char ch : c.literal) {
             again += ch;
@@ -25,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             }
         }
         again += "'";
-        const core::Criterion back = core::parseCriterion(again);
+        const store::Criterion back = store::parseCriterion(again);
         if (back.column != c.column || back.literal != c.literal) {
             std::abort();
         }

@@ -1,8 +1,8 @@
 // libFuzzer target: a damaged word database, SQLite or Access, gives a run-time error with a number and a text, never
 // a crash, a hang or a write. Each input is written to a file of its own, opened as the program opens db2.mdb,
 // browsed both ways and searched.
-#include "core/store/Database.h"
 #include "platform/headless/RuntimeError.h"
+#include "store/Database.h"
 #include "tests/fuzz/ScratchFile.h"
 
 #include <cstddef>
@@ -14,7 +14,7 @@
 
 namespace {
 
-void browse(core::Recordset& view) {
+void browse(store::Recordset& view) {
     int seen = 0;
     for (view.MoveFirst(); !view.Eof() && seen < 200; view.MoveNext(), ++seen) {
         (void)view.Fields(0).Text();
@@ -32,7 +32,7 @@ void browse(core::Recordset& view) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string& path = fuzzsupport::writeScratchFile(data, size);
     try {
-        auto db = core::DBEngine::instance().OpenDatabase(path);
+        auto db = store::DBEngine::instance().OpenDatabase(path);
         auto view = db->OpenRecordset("Select * From Table3");
         browse(*view);
     } catch (const platform::RuntimeError& error) {

@@ -8,7 +8,7 @@
 // keeps each one (a crash in our own code shows there too, by its stack):
 //   jet_reader_fuzz -fork=2 -ignore_crashes=1 -ignore_timeouts=1 -timeout=10 -max_len=300000
 //                   -max_total_time=1800 CORPUS
-#include "core/store/jet/reader/JetReader.h"
+#include "store/jet/reader/JetReader.h"
 #include "tests/fuzz/ScratchFile.h"
 
 #include <algorithm>
@@ -51,6 +51,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (sink < 0) {
         std::abort();
     }
-    (void)core::streamJetTable(path, "Table3", sink); // closes the sink
+    (void)store::streamJetTable(path, "Table3", sink); // closes the sink
     return 0;
 }

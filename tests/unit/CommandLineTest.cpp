@@ -1,9 +1,9 @@
 // The command line: words to find, the selection, help, version, and clear errors.
-#include "core/module/CommandLine.h"
+#include "run/CommandLine.h"
 
 #include <gtest/gtest.h>
 
-using core::CommandLine;
+using run::CommandLine;
 using Action = CommandLine::Action;
 
 TEST(CommandLine, WordsSelectionHelpVersionAndErrors) {
@@ -25,7 +25,7 @@ TEST(CommandLine, WordsSelectionHelpVersionAndErrors) {
         {{"--selection", "zeal"}, Action::Error, "", false},
     };
     for (const auto& c : cases) {
-        const CommandLine line = core::parseCommandLine(c.arguments);
+        const CommandLine line = run::parseCommandLine(c.arguments);
         EXPECT_EQ(line.action, c.action) << c.arguments.size();
         EXPECT_EQ(line.lookUp, c.lookUp);
         EXPECT_EQ(line.selection, c.selection);

@@ -1,11 +1,11 @@
 // The stream between the Access reader and the program, both ends in this process: what the reader writes reads
 // back whole, and a stream no sound reader writes is an error before anything it names is allocated.
-#include "core/store/jet/JetStream.h"
+#include "store/jet/JetStream.h"
 
 #include <cstring>
 #include <gtest/gtest.h>
 
-using namespace core::jetstream;
+using namespace store::jetstream;
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Words met in running text, looked up: what surrounds them there taken off, then the entry they lead to for
 // certain, forgiving what the offers forgive.
-#include "core/offers/LookUpText.h"
-#include "core/offers/OfferIndex.h"
+#include "offers/LookUpText.h"
+#include "offers/OfferIndex.h"
 
 #include <chrono>
 #include <gtest/gtest.h>

@@ -1,10 +1,11 @@
 // The find box's offers: what a typed text stands for, base words, spelling offers, words that begin with it; and
 // what they are read from.
-#include "core/offers/Folding.h"
-#include "core/offers/OfferData.h"
-#include "core/offers/OfferIndex.h"
-#include "core/offers/Speller.h"
-#include "core/offers/TextBlock.h"
+#include "offers/PlainText.h"
+#include "offers/OfferData.h"
+#include "offers/OfferIndex.h"
+#include "offers/Speller.h"
+#include "offers/TextBlock.h"
+#include "store/Database.h"
 #include "tests/support/TestDatabase.h"
 
 #include <gtest/gtest.h>
@@ -157,8 +158,9 @@ TEST(OfferIndex, WordsBeginningWithTheTextInTheStoresOrder) {
               (Words{"many0", "many1", "many2", "many3", "many4", "many5", "many6", "many7", "many8", "many9"}));
 }
 
-// A user's tables as they come: BaseForms declared WITHOUT ROWID, bases that are NULL, BLOB, empty or no word, counts
-// that are no numbers, tables without the expected columns. What cannot be used is passed over, never an error.
+// A user's tables as they come, read through the store as any table is: BaseForms declared WITHOUT ROWID, bases that
+// are NULL, BLOB, empty or no word, counts that are no numbers, tables without the expected columns. What cannot be
+// used is passed over, never an error.
 TEST(OfferData, ReadsWhatItCanUseOfTheUsersTables) {
     const testsupport::TempDir dir;
     const auto file = dir.path() / "db2.mdb";
@@ -176,10 +178,11 @@ TEST(OfferData, ReadsWhatItCanUseOfTheUsersTables) {
     sqlite3_close(raw);
     const OfferData data = offers::readOfferData(file.string(), "table3");
     EXPECT_EQ(data.words, (offers::TextBlock{"goose", "run"}));
-    EXPECT_EQ(data.forms, (offers::TextBlock{"geese", "ran"}));
-    EXPECT_EQ(data.bases, (offers::TextBlock{"goose", "run"}));
-    EXPECT_EQ(data.usedWords, offers::TextBlock{"goose"});
-    EXPECT_EQ(data.uses, std::vector<double>{12.0});
+    // A BLOB reads as its bytes, as the word table's values do ("goose" here); what is no word is passed over later.
+    EXPECT_EQ(data.forms, (offers::TextBlock{"c", "geese", "ran"})); // in the order of the key
+    EXPECT_EQ(data.bases, (offers::TextBlock{"goose", "goose", "run"}));
+    EXPECT_EQ(data.usedWords, (offers::TextBlock{"goose", std::string_view("\0", 1)}));
+    EXPECT_EQ(data.uses, (std::vector<double>{12.0, 3.0}));
 
     ASSERT_EQ(sqlite3_open(file.c_str(), &raw), SQLITE_OK);
     ASSERT_EQ(
@@ -191,15 +194,25 @@ TEST(OfferData, ReadsWhatItCanUseOfTheUsersTables) {
     EXPECT_TRUE(offers::readOfferData(file.string(), "NoSuchTable").words.empty());
 }
 
-// An Access file gives the offers its words alone. A block keeps every text in its place, the empty ones too, and
-// takes none that would carry it past 4 GB.
-TEST(OfferData, AnAccessFileGivesItsWordsAndABlockKeepsEveryText) {
+// An Access file gives the offers its tables as an SQLite file does. A block keeps every text in its place, the empty
+// ones too, and takes none that would carry it past 4 GB.
+TEST(OfferData, AnAccessFileGivesItsTablesAndABlockKeepsEveryText) {
     const testsupport::TempDir dir;
     const auto path = dir.path() / "db2.mdb";
     std::filesystem::copy_file(std::filesystem::path(LEXORANT_TEST_DATA_DIR) / "jet" / "encoded.mdb", path);
     const OfferData data = offers::readOfferData(path.string(), "Table3");
     EXPECT_EQ(data.words, (offers::TextBlock{"alpha", "beta", "gamma"}));
     EXPECT_TRUE(data.forms.empty() && data.bases.empty() && data.usedWords.empty());
+    // Any table of an Access file is read the one way every table is (as BaseForms and WordUse would be).
+    const auto varied =
+        store::openDatabase((std::filesystem::path(LEXORANT_TEST_DATA_DIR) / "jet" / "words-varied.mdb").string());
+    const auto other = varied->OpenTable("OTHER");
+    ASSERT_TRUE(other);
+    std::vector<std::string> labels;
+    (*other)->scan({0},
+                   [&labels](std::int64_t, const store::RecordValues& row) { labels.push_back(row[0].value_or("")); });
+    EXPECT_EQ(labels, std::vector<std::string>{"this is not the word table"});
+    EXPECT_FALSE(varied->OpenTable("BaseForms"));
 
     const offers::TextBlock texts{"", "ab", "", "c"};
     ASSERT_EQ(texts.size(), 4U);

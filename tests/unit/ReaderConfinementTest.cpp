@@ -1,6 +1,6 @@
 // The Access reader's confinement, tried in a child process under the filter itself: opening a file is refused,
 // executable memory ends the process, writing goes only to the two descriptors the reader keeps.
-#include "core/store/jet/reader/Confinement.h"
+#include "store/jet/reader/Confinement.h"
 
 #include <cerrno>
 #include <csignal>
@@ -28,7 +28,7 @@ Ending confinedChild(const std::function<int()>& call) {
     if (child == 0) {
         // Raw calls only from here on, the end too (a sanitizer's _exit makes calls of its own): the filter is the
         // sole judge of what happens.
-        syscall(SYS_exit_group, core::confineReader(STDOUT_FILENO, STDERR_FILENO) ? call() : 99);
+        syscall(SYS_exit_group, store::confineReader(STDOUT_FILENO, STDERR_FILENO) ? call() : 99);
     }
     int status = 0;
     waitpid(child, &status, 0);

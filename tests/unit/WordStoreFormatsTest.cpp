@@ -1,10 +1,10 @@
 // The word store behaves the same whatever the file's format: each case runs on an SQLite file and on a Microsoft
 // Access (Jet 4) file holding the same records (the Access files are made by another program; see
 // tests/data/jet/README.md).
-#include "core/store/Database.h"
-#include "core/store/jet/ReaderProcess.h"
-#include "core/store/jet/reader/JetReader.h"
 #include "platform/headless/RuntimeError.h"
+#include "store/Database.h"
+#include "store/jet/ReaderProcess.h"
+#include "store/jet/reader/JetReader.h"
 #include "tests/support/TestDatabase.h"
 
 #include <fcntl.h>
@@ -14,7 +14,7 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
-using namespace core;
+using namespace store;
 using testsupport::Row;
 
 namespace {
@@ -296,9 +296,9 @@ TEST(JetFiles, AReaderThatTricklesIsStoppedByTheDeadlineOfTheWholeTable) {
     const auto descriptors = [] { return std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {}); };
     const auto before = descriptors();
     {
-        core::ReaderProcess reader(file.string(), "Table3",
-                                   {std::chrono::milliseconds(1000), std::chrono::milliseconds(1500)},
-                                   trickler.string());
+        store::ReaderProcess reader(file.string(), "Table3",
+                                    {std::chrono::milliseconds(1000), std::chrono::milliseconds(1500)},
+                                    trickler.string());
         jetstream::Reader stream(reader, 4096);
         ASSERT_EQ(stream.head()->size(), 2U);
         try {

@@ -94,7 +94,7 @@ TEST_F(Startup, ShadingLivesInThePersistentImage) {
 TEST_F(Startup, RerunReplacesTheViewWithAFreshOneOnTheFirstWord) {
     auto& main = platform::instance<fMain>();
     main.rstInfo->MoveNext();
-    const core::Recordset* old = main.rstInfo.get();
+    const store::Recordset* old = main.rstInfo.get();
     main.Form_Load();
     EXPECT_NE(main.rstInfo.get(), old);
     EXPECT_EQ(main.rstInfo->Fields(0).Text(), "word0");

@@ -1,0 +1,117 @@
+#include "offers/OfferData.h"
+
+#include "platform/headless/RuntimeError.h"
+#include "store/Database.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+#include <functional>
+#include <optional>
+#include <string_view>
+#include <unordered_set>
+#include <vector>
+
+namespace offers {
+
+namespace {
+
+using store::RecordValues;
+
+// However large a user's BaseForms table, the offers read this many rows of it at most.
+constexpr std::size_t MostBaseFormRows = 20'000'000;
+
+// Reading stops here: a table read this far is as much as the offers take.
+struct Enough {};
+
+// The place of a column named ignoring letter case, if the table has it.
+std::optional<int> columnNamed(const store::RecordSource& table, std::string_view name) {
+    const auto& columns = table.columns();
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        const std::string& column = columns[i];
+        if (column.size() == name.size() && std::equal(column.begin(), column.end(), name.begin(), [](char a, char b) {
+                return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+            })) {
+            return static_cast<int>(i);
+        }
+    }
+    return std::nullopt;
+}
+
+// The named columns of every row of a table the file may have (nothing when it has not, or not those columns), as
+// far as it can be read: a damaged table gives what was read before the damage.
+void readColumns(store::Database& db, const std::string& table, const std::vector<std::string_view>& names,
+                 const std::function<void(const RecordValues&)>& visit) {
+    try {
+        const auto source = db.OpenTable(table);
+        if (!source) {
+            return;
+        }
+        std::vector<int> columns;
+        for (const std::string_view name : names) {
+            const auto column = columnNamed(**source, name);
+            if (!column) {
+                return;
+            }
+            columns.push_back(*column);
+        }
+        (*source)->scan(columns, [&visit](std::int64_t, const RecordValues& values) { visit(values); });
+    } catch (const platform::RuntimeError&) {
+    } catch (const Enough&) {
+    }
+}
+
+void readBaseForms(store::Database& db, OfferData& data) {
+    std::unordered_set<std::string_view> words;
+    words.reserve(data.words.size());
+    for (std::size_t i = 0; i < data.words.size(); ++i) {
+        words.insert(data.words[i]);
+    }
+    std::size_t read = 0;
+    readColumns(db, "BaseForms", {"Form", "Base"}, [&](const RecordValues& row) {
+        if (++read > MostBaseFormRows) {
+            throw Enough{};
+        }
+        if (row[0] && row[1] && !row[1]->empty() && words.contains(*row[1])) {
+            data.addBaseForm(*row[0], *row[1]);
+        }
+    });
+}
+
+void readWordUse(store::Database& db, OfferData& data) {
+    readColumns(db, "WordUse", {"Word", "Count"}, [&data](const RecordValues& row) {
+        if (!row[0] || !row[1] || row[1]->empty()) {
+            return;
+        }
+        char* end = nullptr;
+        const double count = std::strtod(row[1]->c_str(), &end);
+        if (end == row[1]->c_str() + row[1]->size()) {
+            data.addWordUse(*row[0], count);
+        }
+    });
+}
+
+} // namespace
+
+OfferData readOfferData(const std::string& path, const std::string& table) {
+    OfferData data;
+    try {
+        const auto db = store::openDatabase(path);
+        const auto words = db->OpenTable(table);
+        if (!words) {
+            return data;
+        }
+        (*words)->scan({0}, [&data](std::int64_t, const RecordValues& values) {
+            if (values.front()) {
+                data.words.push_back(*values.front());
+            }
+        });
+        readBaseForms(*db, data);
+        readWordUse(*db, data);
+    } catch (const platform::RuntimeError&) {
+        // the offers are built from what could be read
+    }
+    return data;
+}
+
+} // namespace offers

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "offers/OfferIndex.h"
+
+#include <string>
+
+namespace offers {
+
+// Reads what the offers are made from out of the word database, through a connection (or an Access reader) of its
+// own, so that it may run on a thread of its own: the first column of `table`, then an SQLite file's BaseForms
+// (Form, Base) and WordUse (Word, Count) tables where it has them. A table the offers cannot use, or a value that is no
+// text (or no number for a count), is passed over; a base that is no word of the table is left out. Never raises: what
+// could not be read is simply not there.
+OfferData readOfferData(const std::string& path, const std::string& table);
+
+} // namespace offers

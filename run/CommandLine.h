@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace run {
+
+// What the command line asks for. Qt's own options (-display, -platform, ...) are taken out before.
+struct CommandLine {
+    enum class Action { Run, Help, Version, Error };
+    Action action = Action::Run;
+    std::string lookUp;     // words given, joined by single spaces: found once the program is up
+    bool selection = false; // --selection: the text selected in any program is found
+    std::string error;      // for Error: what was wrong, for standard error
+};
+
+CommandLine parseCommandLine(const std::vector<std::string>& arguments);
+
+// The text of --help.
+std::string commandLineHelp();
+
+} // namespace run

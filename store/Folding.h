@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace store {
+
+// Letter case as the word store compares it, the one rule for the find and the offers: composed (NFC, so that an
+// accent typed apart from its letter is the letter's), then every letter's case folded, not only ASCII; everything
+// else, spaces included, left as it is.
+std::string foldCase(std::string_view utf8);
+
+} // namespace store
