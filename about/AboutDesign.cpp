@@ -5,9 +5,9 @@
 namespace about {
 
 namespace {
+using platform::RGB;
 using skin::ControlSpec;
 using skin::Kind;
-using skin::rgb;
 
 constexpr skin::FontSpec Link{skin::Face::SansSerif, 8.25f, false, true};
 
@@ -19,7 +19,7 @@ constexpr auto Controls = std::to_array<ControlSpec>({
      .top = 120,
      .width = 2760,
      .height = 240,
-     .foreColour = rgb(0, 0, 0)},
+     .foreColour = RGB(0, 0, 0)},
     {.kind = Kind::Label, .name = "lblCopyright", .left = 840, .top = 480, .width = 2760, .height = 225},
     {.kind = Kind::Label, .name = "lblDistribute", .left = 840, .top = 720, .width = 2760, .height = 255},
     {.kind = Kind::Line,
@@ -29,7 +29,7 @@ constexpr auto Controls = std::to_array<ControlSpec>({
      .top = 1065,
      .right = 3450,
      .bottom = 1065,
-     .foreColour = rgb(128, 128, 128)},
+     .foreColour = RGB(128, 128, 128)},
     {.kind = Kind::Line,
      .name = "Line1",
      .index = 0,
@@ -37,7 +37,7 @@ constexpr auto Controls = std::to_array<ControlSpec>({
      .top = 1080,
      .right = 3450,
      .bottom = 1080,
-     .foreColour = rgb(255, 255, 255),
+     .foreColour = RGB(255, 255, 255),
      .borderWidth = 2},
     {.kind = Kind::Label, .name = "lblInfo", .left = 840, .top = 1200, .width = 2760, .height = 255},
     {.kind = Kind::Label,
@@ -46,7 +46,7 @@ constexpr auto Controls = std::to_array<ControlSpec>({
      .top = 1440,
      .width = 2325,
      .height = 255,
-     .foreColour = rgb(0, 0, 255),
+     .foreColour = RGB(0, 0, 255),
      .font = Link,
      .ownFont = true,
      .accessible = "Open the Lexorant web site"},
@@ -57,7 +57,7 @@ constexpr auto Controls = std::to_array<ControlSpec>({
      .top = 2040,
      .width = 1950,
      .height = 255,
-     .foreColour = rgb(0, 0, 255),
+     .foreColour = RGB(0, 0, 255),
      .font = Link,
      .ownFont = true,
      .accessible = "Write to the Lexorant developers"},

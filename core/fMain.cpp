@@ -154,21 +154,6 @@ void fMain::wireKeys() {
     qApp->installEventFilter(&m_historyButtons);
 }
 
-bool HistoryButtons::eventFilter(QObject* /*watched*/, QEvent* event) {
-    if (event->type() != QEvent::MouseButtonPress) {
-        return false;
-    }
-    const Qt::MouseButton button = static_cast<QMouseEvent*>(event)->button();
-    if (button != Qt::BackButton && button != Qt::ForwardButton) {
-        return false;
-    }
-    platform::program::guarded([button] {
-        auto& find = platform::instance<trays::fBottomTray>();
-        button == Qt::BackButton ? find.HistoryBack() : find.HistoryForward();
-    });
-    return true;
-}
-
 void fMain::FindKey() {
     // What is typed while the tray slides down goes into the box once it is there.
     platform::KeyBuffer typedAhead;
@@ -201,17 +186,23 @@ void fMain::LookUpRequested(const QString& text) {
 
 // The main window to the front with the keyboard, and the trays that are out with it, under it as ever.
 void fMain::BringForward() {
+    ForEachTrayOut([](trays::TrayForm& tray) { tray.raise(); });
+    platform::bringToFront(*this);
+}
+
+// Each tray that is out (a tray sliding out is not out yet, one sliding in still is): the find tray, the meaning
+// tray, the word tray.
+void fMain::ForEachTrayOut(const std::function<void(trays::TrayForm&)>& act) {
     using platform::instance;
-    if (LeftTrayOut != trays::False) {
-        instance<trays::fLeftTray>().raise();
+    if (BottomTrayOut != trays::False) {
+        act(instance<trays::fBottomTray>());
     }
     if (RightTrayOut != trays::False) {
-        instance<trays::fRightTray>().raise();
+        act(instance<trays::fRightTray>());
     }
-    if (BottomTrayOut != trays::False) {
-        instance<trays::fBottomTray>().raise();
+    if (LeftTrayOut != trays::False) {
+        act(instance<trays::fLeftTray>());
     }
-    platform::bringToFront(*this);
 }
 
 void fMain::Form_Load() {
@@ -296,19 +287,10 @@ void fMain::Image2_MouseDown(Qt::MouseButton /*button*/) {
     skin::WindowDrag::run(*this, Image2->pressedAt());
 }
 
-// Every repaint shows again the trays that are out (a tray sliding out is not out yet, one sliding in still is);
-// the shading lives in the persistent image and is not painted again.
+// Every repaint shows again the trays that are out; the shading lives in the persistent image and is not painted
+// again.
 void fMain::Form_Paint() {
-    using platform::instance;
-    if (BottomTrayOut != trays::False) {
-        instance<trays::fBottomTray>().Show();
-    }
-    if (RightTrayOut != trays::False) {
-        instance<trays::fRightTray>().Show();
-    }
-    if (LeftTrayOut != trays::False) {
-        instance<trays::fLeftTray>().Show();
-    }
+    ForEachTrayOut([](trays::TrayForm& tray) { tray.Show(); });
 }
 
 void fMain::paintEvent(QPaintEvent* event) {

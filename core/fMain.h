@@ -1,11 +1,13 @@
 #pragma once
 
+#include "core/HistoryButtons.h"
 #include "platform/widgets/Form.h"
 #include "platform/widgets/ImageControl.h"
 #include "platform/widgets/LabelControl.h"
 #include "skin/ArrowHover.h"
 #include "skin/FormBuilder.h"
 #include "store/Database.h"
+#include "trays/TrayForm.h"
 #include "trays/sliding/Sliding.h"
 #include "trays/sliding/TrayState.h"
 
@@ -14,6 +16,7 @@
 #include <array>
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 namespace core {
@@ -21,12 +24,6 @@ namespace core {
 // An arrow button: three picture controls of one name; member 0 is shown, 1 holds the normal picture and 2 the
 // highlighted one.
 using ArrowArray = skin::ArrowHover::Arrow;
-
-// The mouse's back and forward buttons over any of the program's windows step through the words found.
-class HistoryButtons : public QObject {
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-};
 
 // The main window: the start-up window, whose load routine is the program's whole start-up sequence. It keeps
 // the tray state (the three flags and three stops).
@@ -95,6 +92,7 @@ private:
     void Step(void (store::Recordset::*moveTo)(), bool (store::Recordset::*pastTheEnd)() const, const QString& message);
     void ShowRecord();
     void BringForward();
+    void ForEachTrayOut(const std::function<void(trays::TrayForm&)>& act);
 
     skin::Controls m_controls;
     trays::Slider m_slider;

@@ -3,8 +3,6 @@
 #include "platform/headless/RuntimeError.h"
 #include "store/Database.h"
 
-#include <algorithm>
-#include <cctype>
 #include <cstdlib>
 #include <functional>
 #include <optional>
@@ -24,20 +22,6 @@ constexpr std::size_t MostBaseFormRows = 20'000'000;
 // Reading stops here: a table read this far is as much as the offers take.
 struct Enough {};
 
-// The place of a column named ignoring letter case, if the table has it.
-std::optional<int> columnNamed(const store::RecordSource& table, std::string_view name) {
-    const auto& columns = table.columns();
-    for (std::size_t i = 0; i < columns.size(); ++i) {
-        const std::string& column = columns[i];
-        if (column.size() == name.size() && std::equal(column.begin(), column.end(), name.begin(), [](char a, char b) {
-                return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
-            })) {
-            return static_cast<int>(i);
-        }
-    }
-    return std::nullopt;
-}
-
 // The named columns of every row of a table the file may have (nothing when it has not, or not those columns), as
 // far as it can be read: a damaged table gives what was read before the damage.
 void readColumns(store::Database& db, const std::string& table, const std::vector<std::string_view>& names,
@@ -49,7 +33,7 @@ void readColumns(store::Database& db, const std::string& table, const std::vecto
         }
         std::vector<int> columns;
         for (const std::string_view name : names) {
-            const auto column = columnNamed(**source, name);
+            const auto column = store::columnNamed(**source, name);
             if (!column) {
                 return;
             }

@@ -296,18 +296,6 @@ std::vector<Speller::Match> Speller::near(std::string_view typed, float most) co
     return found;
 }
 
-float Speller::distance(std::string_view typed, std::string_view meant) {
-    if (typed.size() > LongestTyped) {
-        return typed == meant ? 0.0F : 1e9F;
-    }
-    Search search(typed, meant.size());
-    for (std::size_t d = 1; d <= meant.size(); ++d) {
-        search.path[d - 1] = meant[d - 1];
-        search.fill(d);
-    }
-    return search.last(meant.size());
-}
-
 std::size_t Speller::memoryUsed() const {
     return m_nodes.capacity() * sizeof(Node) + m_ids.capacity() * sizeof(std::uint32_t) + m_below.capacity();
 }

@@ -33,9 +33,6 @@ public:
     // Every id whose spelling is within `most` of the typed text, with the cost of the cheapest way there.
     std::vector<Match> near(std::string_view typed, float most) const;
 
-    // The cost of typing `typed` for `meant`, by the same measure (for tests and for ranking a single pair).
-    static float distance(std::string_view typed, std::string_view meant);
-
     std::size_t memoryUsed() const;
 
 private:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/headless/SystemColors.h"
 #include "platform/widgets/Graphics.h"
 #include "skin/Pictures.h"
 
@@ -27,9 +28,7 @@ inline constexpr std::int32_t ButtonFace = static_cast<std::int32_t>(0x8000000F)
 inline constexpr std::int32_t WindowText = static_cast<std::int32_t>(0x80000008);
 inline constexpr std::int32_t ButtonText = static_cast<std::int32_t>(0x80000012);
 
-constexpr std::int32_t rgb(int r, int g, int b) {
-    return r + 256 * g + 65536 * b;
-}
+using platform::RGB;
 
 // One control of a design: positions and sizes in twips from the window's inside top-left corner; a line runs from
 // (left, top) to (right, bottom).

@@ -7,8 +7,8 @@ namespace skin {
 
 namespace {
 
-constexpr std::int32_t Gray = rgb(128, 128, 128);
-constexpr std::int32_t White = rgb(255, 255, 255);
+constexpr std::int32_t Gray = RGB(128, 128, 128);
+constexpr std::int32_t White = RGB(255, 255, 255);
 constexpr FontSpec Dialog975{Face::SansSerif, 9.75f};
 constexpr FontSpec Dialog12{Face::SansSerif, 12.0f};
 
@@ -118,7 +118,7 @@ constexpr auto Controls = std::to_array<ControlSpec>({
      .top = 2355,
      .width = 1830,
      .height = 240,
-     .foreColour = rgb(0, 0, 192),
+     .foreColour = RGB(0, 0, 192),
      .font = {Face::SansSerif, 9.75f, true},
      .ownFont = true,
      .align = Align::Centre,
@@ -144,7 +144,7 @@ constexpr auto Controls = std::to_array<ControlSpec>({
      .foreColour = WindowText,
      .shape = platform::ShapeKind::Oval,
      .filled = true,
-     .fillColour = rgb(0, 0, 0)},
+     .fillColour = RGB(0, 0, 0)},
     arrow("btnRightIn", 2, 4155, 1395, Picture::ArrowLeftLit),
     arrow("btnRightIn", 1, 3960, 1425, Picture::ArrowLeft),
     arrow("btnRightOut", 2, 4140, 1200, Picture::ArrowRightLit),
@@ -191,7 +191,7 @@ constexpr auto Controls = std::to_array<ControlSpec>({
      .width = 225,
      .height = 345,
      .text = "X",
-     .foreColour = rgb(64, 64, 64),
+     .foreColour = RGB(64, 64, 64),
      .font = {Face::Heavy, 12.0f, true},
      .ownFont = true,
      .align = Align::Centre,
@@ -203,7 +203,7 @@ constexpr auto Controls = std::to_array<ControlSpec>({
      .width = 3405,
      .height = 225,
      .text = "Lexorant",
-     .foreColour = rgb(0, 128, 0),
+     .foreColour = RGB(0, 128, 0),
      .font = {Face::Heavy, 9.75f},
      .ownFont = true,
      .align = Align::Centre},

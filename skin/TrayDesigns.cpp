@@ -7,8 +7,8 @@ namespace skin {
 
 namespace {
 
-constexpr std::int32_t Gray = rgb(128, 128, 128);
-constexpr std::int32_t Silver = rgb(192, 192, 192);
+constexpr std::int32_t Gray = RGB(128, 128, 128);
+constexpr std::int32_t Silver = RGB(192, 192, 192);
 constexpr FontSpec Tray{Face::SansSerif, 8.25f};
 
 constexpr ControlSpec outline(int left, int top, int width, int height) {
@@ -39,8 +39,8 @@ constexpr auto WordTray = std::to_array<ControlSpec>({
      .width = 3045,
      .height = 1560,
      .text = "Word",
-     .foreColour = rgb(255, 255, 0),
-     .backColour = rgb(0, 0, 0),
+     .foreColour = RGB(255, 255, 0),
+     .backColour = RGB(0, 0, 0),
      .font = {Face::SansSerif, 13.5f, true},
      .ownFont = true,
      .tabIndex = 0,
@@ -58,7 +58,7 @@ constexpr auto MeaningTray = std::to_array<ControlSpec>({
      .width = 3375,
      .height = 2115,
      .text = "Meaning\r\n",
-     .foreColour = rgb(45, 255, 15),
+     .foreColour = RGB(45, 255, 15),
      .backColour = WindowText,
      .font = {Face::SansSerif, 12.0f},
      .ownFont = true,
@@ -74,7 +74,7 @@ constexpr auto MeaningTray = std::to_array<ControlSpec>({
      .width = 2910,
      .height = 1290,
      .text = "Put all your cool stuff and doodads, widgets and whatever on these cool sliding panels ",
-     .foreColour = rgb(0, 0, 128),
+     .foreColour = RGB(0, 0, 128),
      .font = {Face::SansSerif, 12.0f},
      .ownFont = true},
 });
@@ -87,8 +87,8 @@ constexpr auto FindTray = std::to_array<ControlSpec>({
      .width = 3495,
      .height = 450,
      .text = "",
-     .foreColour = rgb(253, 183, 19),
-     .backColour = rgb(0, 0, 0),
+     .foreColour = RGB(253, 183, 19),
+     .backColour = RGB(0, 0, 0),
      .font = {Face::SansSerif, 13.5f},
      .ownFont = true,
      .tabIndex = 1,

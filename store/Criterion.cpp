@@ -11,7 +11,7 @@ bool isIdentifierStart(char c) {
 bool isIdentifierChar(char c) {
     return isIdentifierStart(c) || (c >= '0' && c <= '9');
 }
-bool isBlank(char c) {
+bool isSpaceOrTab(char c) {
     return c == ' ' || c == '\t';
 }
 
@@ -26,7 +26,7 @@ public:
     explicit CriterionReader(std::string_view text) : m_text(text) {}
 
     void skipBlanks() {
-        while (m_at < m_text.size() && isBlank(m_text[m_at])) {
+        while (m_at < m_text.size() && isSpaceOrTab(m_text[m_at])) {
             ++m_at;
         }
     }

@@ -2,6 +2,7 @@
 
 #include "platform/headless/RuntimeError.h"
 #include "store/FileFormat.h"
+#include "store/Folding.h"
 #include "store/jet/JetTable.h"
 #include "store/sqlite/Sqlite.h"
 #include "store/sqlite/SqliteTables.h"
@@ -31,14 +32,7 @@ std::string tableOfQuery(const std::string& sql) {
     if (!word.empty()) {
         words.push_back(word);
     }
-    auto is = [](const std::string& w, const char* keyword) {
-        std::string lower;
-        for (char c : w) {
-            lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        }
-        return lower == keyword;
-    };
-    if (words.size() != 4 || !is(words[0], "select") || words[1] != "*" || !is(words[2], "from")) {
+    if (words.size() != 4 || !sameName(words[0], "select") || words[1] != "*" || !sameName(words[2], "from")) {
         throw RuntimeError(platform::err::SyntaxInFrom, "Syntax error in FROM clause of '" + sql + "'.");
     }
     std::string table = words[3];
@@ -56,7 +50,7 @@ std::string tableOfQuery(const std::string& sql) {
 }
 } // namespace
 
-std::unique_ptr<Recordset> Database::OpenRecordset(const std::string& sql, int /*type*/) {
+std::unique_ptr<Recordset> Database::OpenRecordset(const std::string& sql) {
     const std::string table = tableOfQuery(sql);
     auto source = m_backend->openTable(table);
     if (!source) {

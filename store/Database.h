@@ -12,8 +12,6 @@ namespace store {
 
 class SqliteConnection;
 
-inline constexpr int dbOpenDynaset = 2;
-
 // An open connection to the word database: an SQLite file, or a Microsoft Access (Jet) one, told apart by the
 // file's first bytes when it opens. The file is opened read-only: nothing is ever written to it or beside it.
 class Database {
@@ -21,8 +19,9 @@ public:
     Database(std::unique_ptr<StoreBackend> backend, std::string path)
         : m_backend(std::move(backend)), m_path(std::move(path)) {}
 
-    // Opens a view for a query of the form  Select * From <table>  (the only query the program makes).
-    std::unique_ptr<Recordset> OpenRecordset(const std::string& sql, int type = dbOpenDynaset);
+    // Opens a view for a query of the form  Select * From <table>  (the only query the program makes), an updatable
+    // dynaset as the engine calls it: every view reads the file as it is.
+    std::unique_ptr<Recordset> OpenRecordset(const std::string& sql);
     // The records of any table of the file, named ignoring letter case; nothing when the file has no such table.
     std::optional<std::unique_ptr<RecordSource>> OpenTable(const std::string& table) {
         return m_backend->openTable(table);

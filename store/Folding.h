@@ -10,4 +10,8 @@ namespace store {
 // else, spaces included, left as it is.
 std::string foldCase(std::string_view utf8);
 
+// Whether two names (of tables, columns, keywords) are the same but for the letter case of ASCII letters, as the
+// database engine compares names.
+bool sameName(std::string_view a, std::string_view b);
+
 } // namespace store

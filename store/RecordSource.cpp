@@ -1,6 +1,7 @@
 #include "store/RecordSource.h"
 
 #include "platform/headless/RuntimeError.h"
+#include "store/Folding.h"
 
 #include <filesystem>
 #include <map>
@@ -13,6 +14,16 @@ bool MemoryTable::has(std::size_t index) {
     while (m_records.size() <= index && readMore()) {
     }
     return index < m_records.size();
+}
+
+std::optional<int> columnNamed(const RecordSource& table, std::string_view name) {
+    const auto& columns = table.columns();
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        if (sameName(columns[i], name)) {
+            return static_cast<int>(i);
+        }
+    }
+    return std::nullopt;
 }
 
 void MemoryTable::add(RecordValues values) {

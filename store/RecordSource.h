@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace store {
@@ -28,6 +29,9 @@ public:
     virtual void scan(const std::vector<int>& columns,
                       const std::function<void(std::int64_t key, const RecordValues& values)>& visit) = 0;
 };
+
+// The place of a column named ignoring letter case, as the engine names columns; nothing when the table has none.
+std::optional<int> columnNamed(const RecordSource& table, std::string_view name);
 
 // A table's records held in memory in the table's order: read whole when it is made, or a few at a time as views
 // need them (readMore). The views of one file share it.

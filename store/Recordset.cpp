@@ -13,15 +13,6 @@ namespace store {
 using platform::RuntimeError;
 namespace err = platform::err;
 
-namespace {
-bool sameNameIgnoringCase(const std::string& a, const std::string& b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
-        return lower(x) == lower(y);
-    });
-}
-} // namespace
-
 // The first find in a column reads that column's values once and keeps a hash of each folded value with its key,
 // sorted, so that every later find is a binary search plus one record read to confirm the match. The entries grow in
 // blocks rather than by doubling one array: a dictionary's column is a few hundred thousand of them, and a doubled
@@ -117,11 +108,8 @@ Field Recordset::Fields(std::int16_t index) {
 }
 
 int Recordset::columnIndex(const std::string& name) const {
-    const auto& columns = m_source->columns();
-    for (std::size_t i = 0; i < columns.size(); ++i) {
-        if (sameNameIgnoringCase(columns[i], name)) {
-            return static_cast<int>(i);
-        }
+    if (const auto column = columnNamed(*m_source, name)) {
+        return *column;
     }
     throw RuntimeError(err::UnknownField,
                        "The database engine does not recognize '" + name + "' as a valid field name or expression.");

@@ -329,7 +329,7 @@ std::vector<Entry> readWordList(const std::filesystem::path& path) {
     return entries;
 }
 
-// The second table: inflected forms and their base words, for the find's suggestions.
+// The second table: inflected forms and their base words, for the find's offers.
 void writeBaseForms(wordtable::WordTableWriter& db, const std::vector<BaseForm>& forms) {
     db.exec("CREATE TABLE BaseForms (Form TEXT COLLATE NOCASE, Base TEXT);");
     std::vector<wordtable::Row> rows;

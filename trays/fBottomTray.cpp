@@ -3,9 +3,9 @@
 #include "core/module/WordView.h"
 #include "core/module/modSlider.h"
 #include "gradient/MetalShading.h"
-#include "offers/PlainText.h"
 #include "offers/LookUpText.h"
 #include "offers/OfferData.h"
+#include "offers/PlainText.h"
 #include "platform/headless/Conversions.h"
 #include "platform/headless/MessageBox.h"
 #include "platform/headless/SystemColors.h"
@@ -35,8 +35,8 @@ void fBottomTray::bindControls() {
     Text3->setMaxLength(std::numeric_limits<int>::max());
     // Enter in the find box presses "&FindFast", as Alt+F does.
     connect(Text3, &QLineEdit::returnPressed, Command1, &QPushButton::click);
-    // A chosen suggestion goes into the box and is found at once, as "&FindFast" finds it.
-    Suggestions = new SuggestionList(*Text3, [this](const QString& word) {
+    // A chosen offer goes into the box and is found at once, as "&FindFast" finds it.
+    OffersShown = new OfferList(*Text3, [this](const QString& word) {
         Text3->setText(word);
         Command1->click();
     });
@@ -63,7 +63,7 @@ void fBottomTray::Form_Load() {
 }
 
 void fBottomTray::Command1_Click() {
-    Suggestions->hide(); // the find answers what was typed or chosen; the list has done its work
+    OffersShown->hide(); // the find answers what was typed or chosen; the list has done its work
     m_lookUpWaiting.clear();
     rstInfo->MoveFirst();
     // The typed text exactly as it is.
@@ -156,7 +156,7 @@ void fBottomTray::ShowLookedUp(const std::string& text, const std::string& baseF
     m_history.visit(rstInfo->Fields(0).Text());
     if (baseFormOf.empty()) {
         Text3->setText(QString::fromStdString(text));
-        Suggestions->hide();
+        OffersShown->hide();
         return;
     }
     if (BringDown) {
@@ -194,7 +194,7 @@ void fBottomTray::ShowOffers(const QString& typed, const QString& current) {
         PrepareOffers(); // the offers come when they are built
         return;
     }
-    std::vector<SuggestionList::Row> rows;
+    std::vector<OfferList::Row> rows;
     int currentRow = -1;
     for (const offers::Offer& offer : index->offersFor(typed.toStdString())) {
         rows.push_back({QString::fromStdString(offer.word), QString::fromStdString(offer.baseFormOf)});
@@ -202,7 +202,7 @@ void fBottomTray::ShowOffers(const QString& typed, const QString& current) {
             currentRow = static_cast<int>(rows.size()) - 1;
         }
     }
-    Suggestions->show(rows, currentRow);
+    OffersShown->show(rows, currentRow);
 }
 
 void fBottomTray::PrepareOffers() {

@@ -2,8 +2,8 @@
 
 #include "run/History.h"
 #include "store/Database.h"
+#include "trays/OfferList.h"
 #include "trays/OfferSupply.h"
-#include "trays/SuggestionList.h"
 #include "trays/TrayForm.h"
 
 #include <QLineEdit>
@@ -32,7 +32,7 @@ public:
     // The offers under the find box as the user types: the words the text stands for (spaces, hyphens, accents
     // forgiven), base words of an inflected form or phrase, the words nearest a misspelling, then words that begin
     // with the text; ten at most. Choosing one puts it in the box and finds it.
-    SuggestionList* Suggestions = nullptr;
+    OfferList* OffersShown = nullptr;
     OfferSupply* Offers = nullptr;
     void Text3_Edited(const QString& typed);
     // Starts building the offers (once), so that they are ready by the time the user types.

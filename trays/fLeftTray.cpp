@@ -21,8 +21,7 @@ fLeftTray::fLeftTray() : TrayForm(skin::wordTrayDesign()) {
 }
 
 void fLeftTray::bindControls() {
-    m_controls.bind(*this, skin::bind("List1", &fLeftTray::List1), skin::bind("Text1", &fLeftTray::Text1),
-                    skin::bind("Timer1", &fLeftTray::Timer1));
+    m_controls.bind(*this, skin::bind("List1", &fLeftTray::List1), skin::bind("Text1", &fLeftTray::Text1));
     platform::program::onSignal(List1, &QListView::clicked, this, [this] { List1_Click(); });
     platform::ShowOnly(*Text1); // the word shown, not to be typed over
     new LookUp(*Text1, [](const QString& word) { platform::instance<fBottomTray>().LookUpWord(word); });

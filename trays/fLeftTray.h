@@ -6,7 +6,6 @@
 
 #include <QListView>
 #include <QPlainTextEdit>
-#include <QTimer>
 #include <memory>
 
 namespace trays {
@@ -24,7 +23,6 @@ public:
 
     QListView* List1 = nullptr;
     QPlainTextEdit* Text1 = nullptr;
-    QTimer* Timer1 = nullptr;
 
 protected:
     void bindControls() override;

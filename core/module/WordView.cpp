@@ -13,7 +13,7 @@ std::string databasePath() {
 
 void OpenWordView(std::unique_ptr<store::Database>& db, std::unique_ptr<store::Recordset>& rstInfo) {
     db = store::DBEngine::instance().OpenDatabase(databasePath());
-    rstInfo = db->OpenRecordset("Select * From Table3", store::dbOpenDynaset);
+    rstInfo = db->OpenRecordset("Select * From Table3");
     rstInfo->MoveFirst();
 }
 

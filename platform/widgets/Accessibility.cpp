@@ -130,27 +130,8 @@ public:
 private:
     QPlainTextEdit* box() const { return static_cast<QPlainTextEdit*>(widget()); }
 
-    // Walks the set text and the shown one side by side, to the given offset of one of them.
-    int walk(int target, bool fromShown) const {
-        const QString stored = Text(*box());
-        const QString shown = box()->toPlainText();
-        qsizetype i = 0;
-        qsizetype j = 0;
-        while ((fromShown ? j : i) < target && i < stored.size() && j < shown.size()) {
-            if (stored[i] == QLatin1Char('\r')) {
-                i += i + 1 < stored.size() && stored[i + 1] == QLatin1Char('\n') ? 2 : 1;
-                ++j;
-            } else if (shown[j] == QLatin1Char('\n') && stored[i] != QLatin1Char('\n')) {
-                ++j; // the row break of a piece of a long line
-            } else {
-                ++i;
-                ++j;
-            }
-        }
-        return static_cast<int>(fromShown ? i : j);
-    }
-    int toStored(int shown) const { return walk(shown, true); }
-    int toShown(int stored) const { return walk(stored, false); }
+    int toStored(int shown) const { return storedOffset(*box(), shown); }
+    int toShown(int stored) const { return shownOffset(*box(), stored); }
 };
 
 QAccessibleInterface* controlInterface(const QString& /*className*/, QObject* object) {

@@ -78,13 +78,9 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
 }
 
 bool Application::notify(QObject* receiver, QEvent* event) {
-    try {
-        return QApplication::notify(receiver, event);
-    } catch (const RuntimeError& error) {
-        program::reportUnhandled(error);
-    } catch (const std::bad_alloc&) {
-        program::reportUnhandled(RuntimeError(err::OutOfMemory, "Out of memory"));
-    }
+    bool handled = false;
+    program::reportingErrors([&] { handled = QApplication::notify(receiver, event); });
+    return handled;
 }
 
 } // namespace platform

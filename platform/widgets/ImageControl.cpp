@@ -1,7 +1,5 @@
 #include "platform/widgets/ImageControl.h"
 
-#include "platform/widgets/Program.h"
-
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -25,29 +23,15 @@ void ImageControl::paintEvent(QPaintEvent* /*event*/) {
 }
 
 void ImageControl::mousePressEvent(QMouseEvent* event) {
-    m_pressed = event->button() == Qt::LeftButton;
-    m_pressedAt = event->globalPosition().toPoint();
-    if (onMouseDown) {
-        program::guarded([this, button = event->button()] { onMouseDown(button); });
-    }
+    pressed(*event);
 }
 
 void ImageControl::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
-    m_pressed = false;
-    if (onMouseUp) {
-        program::guarded([this, button = event->button()] { onMouseUp(button); });
-    }
-    if (click && onClick) {
-        const std::function<void()> handler = onClick; // the handler may unload the window that holds it
-        program::guarded(handler);
-    }
+    released(*this, *event);
 }
 
 void ImageControl::mouseMoveEvent(QMouseEvent* /*event*/) {
-    if (onMouseMove) {
-        program::guarded(onMouseMove);
-    }
+    moved();
 }
 
 } // namespace platform

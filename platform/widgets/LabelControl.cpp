@@ -1,7 +1,5 @@
 #include "platform/widgets/LabelControl.h"
 
-#include "platform/widgets/Program.h"
-
 #include <QMouseEvent>
 
 namespace platform {
@@ -38,29 +36,15 @@ QColor LabelControl::foreColour() const {
 }
 
 void LabelControl::mousePressEvent(QMouseEvent* event) {
-    m_pressed = event->button();
-    if (onMouseDown) {
-        program::guarded([this, button = event->button()] { onMouseDown(button); });
-    }
+    pressed(*event);
 }
 
 void LabelControl::mouseReleaseEvent(QMouseEvent* event) {
-    // The release always reaches the label that was pressed; the click only counts over the label.
-    const bool click = event->button() == m_pressed && rect().contains(event->position().toPoint());
-    m_pressed = Qt::NoButton;
-    if (onMouseUp) {
-        program::guarded([this, button = event->button()] { onMouseUp(button); });
-    }
-    if (click && event->button() == Qt::LeftButton && onClick) {
-        const std::function<void()> handler = onClick; // the handler may unload the window that holds it
-        program::guarded(handler);
-    }
+    released(*this, *event);
 }
 
 void LabelControl::mouseMoveEvent(QMouseEvent* /*event*/) {
-    if (onMouseMove) {
-        program::guarded(onMouseMove);
-    }
+    moved();
 }
 
 } // namespace platform

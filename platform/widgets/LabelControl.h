@@ -1,13 +1,14 @@
 #pragma once
 
+#include "platform/widgets/PointerHandlers.h"
+
 #include <QLabel>
-#include <functional>
 
 namespace platform {
 
 // A label: draws only its text when transparent, and takes the pointer (movement over a label without a handler
 // changes nothing). Its handlers are optional.
-class LabelControl : public QLabel {
+class LabelControl : public QLabel, public PointerHandlers {
 public:
     explicit LabelControl(QWidget* parent);
 
@@ -17,11 +18,6 @@ public:
     void setForeColour(const QColor& colour);
     QColor foreColour() const;
 
-    std::function<void()> onClick;
-    std::function<void(Qt::MouseButton)> onMouseDown;
-    std::function<void(Qt::MouseButton)> onMouseUp;
-    std::function<void()> onMouseMove;
-
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -29,7 +25,6 @@ protected:
 
 private:
     bool m_autoSize = false;
-    Qt::MouseButton m_pressed = Qt::NoButton;
 };
 
 } // namespace platform

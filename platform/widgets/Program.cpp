@@ -94,6 +94,16 @@ bool insideGuard() {
     return g_guards > 0;
 }
 
+void reportingErrors(const std::function<void()>& work) {
+    try {
+        work();
+    } catch (const RuntimeError& error) {
+        reportUnhandled(error);
+    } catch (const std::bad_alloc&) {
+        reportUnhandled(RuntimeError(err::OutOfMemory, "Out of memory"));
+    }
+}
+
 void guarded(const std::function<void()>& handler) {
     struct Depth {
         Depth() { ++g_guards; }
@@ -101,13 +111,7 @@ void guarded(const std::function<void()>& handler) {
         Depth(const Depth&) = delete;
         Depth& operator=(const Depth&) = delete;
     } const depth;
-    try {
-        handler();
-    } catch (const RuntimeError& error) {
-        reportUnhandled(error);
-    } catch (const std::bad_alloc&) {
-        reportUnhandled(RuntimeError(err::OutOfMemory, "Out of memory"));
-    }
+    reportingErrors(handler);
 }
 
 QString executableName() {

@@ -39,6 +39,8 @@ YieldHandler setYieldHandler(YieldHandler handler);
 
 // Runs an event handler; an error that leaves it is reported and ends the program.
 void guarded(const std::function<void()>& handler);
+// The same for what the runtime itself does around the handlers (delivering an event), which is no handler.
+void reportingErrors(const std::function<void()>& work);
 // Whether an event handler is running under that error handling now.
 bool insideGuard();
 

@@ -4,6 +4,7 @@
 #include <QTextBlock>
 #include <QVariant>
 #include <algorithm>
+#include <iterator>
 #include <vector>
 
 namespace platform {
@@ -91,7 +92,69 @@ QString joinedRows(const QTextDocument& document, int from, int to, const QStrin
     return text;
 }
 
+// Where the set text and the shown one stop going side by side: from each mark on, a character of one is a
+// character of the other, to the next mark. Kept with the box for the text it was made for.
+struct Mark {
+    int shown;
+    int stored;
+};
+class OffsetMap : public QObject {
+public:
+    explicit OffsetMap(QPlainTextEdit& box) : QObject(&box) { setObjectName(QStringLiteral("lexorantOffsets")); }
+    int revision = -1;
+    std::vector<Mark> marks;
+};
+
+// Walks the set text and the shown one side by side once, marking where they part.
+std::vector<Mark> marksOf(const QString& stored, const QString& shown) {
+    std::vector<Mark> marks{{0, 0}};
+    qsizetype i = 0;
+    qsizetype j = 0;
+    while (i < stored.size() && j < shown.size()) {
+        if (stored[i] == QLatin1Char('\r')) {
+            i += i + 1 < stored.size() && stored[i + 1] == QLatin1Char('\n') ? 2 : 1;
+            ++j;
+            marks.push_back({static_cast<int>(j), static_cast<int>(i)});
+        } else if (shown[j] == QLatin1Char('\n') && stored[i] != QLatin1Char('\n')) {
+            ++j; // the row break of a piece of a long line
+            marks.push_back({static_cast<int>(j), static_cast<int>(i)});
+        } else {
+            ++i;
+            ++j;
+        }
+    }
+    return marks;
+}
+
+const std::vector<Mark>& marksOf(const QPlainTextEdit& box) {
+    auto* map = box.findChild<OffsetMap*>(QStringLiteral("lexorantOffsets"), Qt::FindDirectChildrenOnly);
+    if (map == nullptr) {
+        map = new OffsetMap(const_cast<QPlainTextEdit&>(box)); // NOLINT(cppcoreguidelines-pro-type-const-cast)
+    }
+    if (map->revision != box.document()->revision()) {
+        map->marks = marksOf(Text(box), box.toPlainText());
+        map->revision = box.document()->revision();
+    }
+    return map->marks;
+}
+
 } // namespace
+
+int storedOffset(const QPlainTextEdit& box, int shown) {
+    const auto& marks = marksOf(box);
+    const auto after = std::upper_bound(marks.begin(), marks.end(), shown,
+                                        [](int offset, const Mark& mark) { return offset < mark.shown; });
+    const Mark& mark = *std::prev(after);
+    return mark.stored + (shown - mark.shown);
+}
+
+int shownOffset(const QPlainTextEdit& box, int stored) {
+    const auto& marks = marksOf(box);
+    const auto after = std::upper_bound(marks.begin(), marks.end(), stored,
+                                        [](int offset, const Mark& mark) { return offset < mark.stored; });
+    const Mark& mark = *std::prev(after);
+    return mark.shown + (stored - mark.stored);
+}
 
 void SetText(QPlainTextEdit& box, const QString& text) {
     std::vector<qsizetype> breaks;

@@ -12,6 +12,12 @@ namespace platform {
 void SetText(QPlainTextEdit& box, const QString& text);
 QString Text(const QPlainTextEdit& box);
 
+// Offsets into a box's text as it was set (lines ending in CR LF) and as the box shows it (lines ending in LF, long
+// lines in rows), each to the other. The map is made once for each text the box holds: a query costs a look-up in
+// the places where the two differ, however long the text.
+int storedOffset(const QPlainTextEdit& box, int shown);
+int shownOffset(const QPlainTextEdit& box, int stored);
+
 // Makes a box show its text without taking typing: read-only, the text still selectable with the pointer and the
 // keyboard, copied, and read by assistive tools.
 void ShowOnly(QPlainTextEdit& box);

@@ -156,7 +156,7 @@ void timeFirstOffers(core::fMain& main) {
     QApplication::sendEvent(find.Text3, &letter);
     auto* poll = new QTimer;
     QObject::connect(poll, &QTimer::timeout, [&find, clock] {
-        if (find.Suggestions->isVisible() || clock->elapsed() > 5000) {
+        if (find.OffersShown->isVisible() || clock->elapsed() > 5000) {
             const double waited = static_cast<double>(clock->nsecsElapsed()) / 1e6;
             report(waited, waited);
         }

@@ -48,7 +48,7 @@ const std::string& withoutRowidFile() {
 void BM_OpenView(benchmark::State& state) {
     for (auto _ : state) {
         auto db = store::DBEngine::instance().OpenDatabase(databaseFile());
-        auto rs = db->OpenRecordset("Select * From Table3", store::dbOpenDynaset);
+        auto rs = db->OpenRecordset("Select * From Table3");
         rs->MoveFirst();
         benchmark::DoNotOptimize(rs.get());
     }
@@ -59,7 +59,7 @@ BENCHMARK(BM_OpenView)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAgg
 void BM_OpenViewWithoutRowid(benchmark::State& state) {
     for (auto _ : state) {
         auto db = store::DBEngine::instance().OpenDatabase(withoutRowidFile());
-        auto rs = db->OpenRecordset("Select * From Table3", store::dbOpenDynaset);
+        auto rs = db->OpenRecordset("Select * From Table3");
         benchmark::DoNotOptimize(rs.get());
     }
 }
@@ -146,7 +146,7 @@ const char* jetFile() {
 void BM_JetOpenView(benchmark::State& state) {
     for (auto _ : state) {
         auto db = store::DBEngine::instance().OpenDatabase(jetFile());
-        auto rs = db->OpenRecordset("Select * From Table3", store::dbOpenDynaset);
+        auto rs = db->OpenRecordset("Select * From Table3");
         rs->MoveFirst();
         benchmark::DoNotOptimize(rs->Fields(0).Text());
     }
@@ -166,7 +166,7 @@ void BM_JetFirstFindOfAView(benchmark::State& state) {
     }
 }
 
-// Suggestions as the user types, over the real dictionary (LEXORANT_DICTIONARY: the built db2.mdb), for one-, two-
+// Offers as the user types, over the real dictionary (LEXORANT_DICTIONARY: the built db2.mdb), for one-, two-
 // and three-letter prefixes; beside a scan that folds every word and compares its start, the same words.
 const char* dictionaryFile() {
     const char* file = std::getenv("LEXORANT_DICTIONARY");
@@ -174,14 +174,14 @@ const char* dictionaryFile() {
 }
 const std::array<std::string, 3> Prefixes{"s", "co", "pre"};
 
-void BM_Suggestions(benchmark::State& state) {
+void BM_Offers(benchmark::State& state) {
     const offers::OfferIndex index(offers::readOfferData(dictionaryFile(), "Table3"));
     const std::string& prefix = Prefixes[static_cast<std::size_t>(state.range(0) - 1)];
     for (auto _ : state) {
         benchmark::DoNotOptimize(index.wordsBeginningWith(prefix, 10));
     }
 }
-void BM_SuggestionsByScan(benchmark::State& state) {
+void BM_OffersByScan(benchmark::State& state) {
     auto connection = store::SqliteConnection::openReadOnly(dictionaryFile());
     store::SqliteStatement scan(connection, "SELECT Name FROM Table3");
     std::vector<std::string> words;
@@ -204,12 +204,12 @@ void BM_SuggestionsByScan(benchmark::State& state) {
 
 int main(int argc, char** argv) {
     if (dictionaryFile() != nullptr) {
-        BENCHMARK(BM_Suggestions)
+        BENCHMARK(BM_Offers)
             ->DenseRange(1, 3)
             ->Unit(benchmark::kMicrosecond)
             ->Repetitions(5)
             ->ReportAggregatesOnly(true);
-        BENCHMARK(BM_SuggestionsByScan)
+        BENCHMARK(BM_OffersByScan)
             ->DenseRange(1, 3)
             ->Unit(benchmark::kMillisecond)
             ->Repetitions(3)
@@ -254,15 +254,14 @@ int main(int argc, char** argv) {
     }
     for (int letters = 1; letters <= 3; ++letters) {
         const std::string arg = "/" + std::to_string(letters);
-        if (!t.contains("BM_Suggestions" + arg)) {
+        if (!t.contains("BM_Offers" + arg)) {
             continue;
         }
-        const double suggest = t.at("BM_Suggestions" + arg);
-        met &= benchsupport::check("suggestions for a " + std::to_string(letters) + "-letter prefix (147,306 words)",
+        const double suggest = t.at("BM_Offers" + arg);
+        met &= benchsupport::check("offers for a " + std::to_string(letters) + "-letter prefix (147,306 words)",
                                    suggest / 1e6, 2, "ms");
-        met &=
-            benchsupport::checkAtLeast("a scan of the words over suggestions (" + std::to_string(letters) + " letters)",
-                                       t.at("BM_SuggestionsByScan" + arg) / suggest, 50, "x");
+        met &= benchsupport::checkAtLeast("a scan of the words over offers (" + std::to_string(letters) + " letters)",
+                                          t.at("BM_OffersByScan" + arg) / suggest, 50, "x");
     }
     benchsupport::note("word store: the first find of a fresh view (reads the words once)",
                        t.at("BM_FirstFindOfAView") / 1e6, "ms");

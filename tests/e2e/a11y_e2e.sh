@@ -25,22 +25,22 @@ atspi can link "hello@lexorant.example" || fail "the about box's mail link canno
 atspi press "push button" "OK" || fail "could not press the about box's OK"
 wait_for "the about box to close" box_gone || fail "pressing OK did not close the about box"
 
-# Suggestions: typed into the find box, read from the accessibility tree, one chosen with the keyboard.
+# Offers: typed into the find box, read from the accessibility tree, one chosen with the keyboard.
 xdotool mousemove $((X + 16)) $((Y + 205)) click 1
 wait_for "the find tray down" tray_at $((X + 10)) $((Y + 204)) || fail "the find tray did not slide down"
 xdotool mousemove $((X + 10 + 140)) $((Y + 204 + 60)) click 1
 xdotool type --delay 50 "ch"
-wait_for "the suggestions" atspi has list "Suggestions" || fail "no suggestions list in the accessibility tree"
-suggestions=$(atspi items list "Suggestions")
-[ "$suggestions" = "cherry" ] || fail "the suggestions for 'ch' read '$suggestions'"
+wait_for "the offers" atspi has list "Offers" || fail "no offers list in the accessibility tree"
+offered=$(atspi items list "Offers")
+[ "$offered" = "cherry" ] || fail "the offers for 'ch' read '$offered'"
 xdotool key Down Return
-wait_for "the DATA FOUND box" box_up || fail "choosing a suggestion did not find it"
+wait_for "the DATA FOUND box" box_up || fail "choosing a offer did not find it"
 xdotool key Return
 wait_for "the box to close" box_gone || fail "the message box stayed"
 atspi press "push button" "Slide the word tray out" || fail "could not press the word tray's out arrow"
 wait_for "the word tray out" tray_at $((X - 232)) $((Y + 7)) || fail "the word tray did not slide out"
 shown=$(box_text $((X - 232 + 60)) $((Y + 7 + 60)))
-[ "$shown" = "cherry" ] || fail "after choosing the suggestion the word box shows '$shown'"
+[ "$shown" = "cherry" ] || fail "after choosing the offer the word box shows '$shown'"
 
 # The long record, looked up by a later start of the program, reads back exactly as stored.
 "$WORK/lexorant" "$long" || fail "the look-up of the long word was not handed over"
@@ -56,5 +56,5 @@ wait "$APP_PID"
 status=$?
 APP_PID=
 [ "$status" = 0 ] || fail "exit status $status"
-echo "PASS: the arrows, \"A\", OK and X pressed, the suggestions read and chosen, a 9,000-character record read" \
+echo "PASS: the arrows, \"A\", OK and X pressed, the offers read and chosen, a 9,000-character record read" \
     "back whole, through the accessibility tree"

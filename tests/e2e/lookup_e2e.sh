@@ -54,7 +54,7 @@ box_gone || fail "Ctrl+click opened a box"
 timeout 10 "$WORK/lexorant" zzxq >>"$WORK/later.log" 2>&1 || fail "lexorant zzxq: status $?"
 wait_for "the find tray down" tray_at $((X + 10)) $((Y + 204)) || fail "a look-up of zzxq did not bring the find tray down"
 timeout 10 "$WORK/lexorant" cherri >>"$WORK/later.log" 2>&1 || fail "lexorant cherri: status $?"
-offers() { atspi items list "Suggestions" 2>/dev/null; }
+offers() { atspi items list "Offers" 2>/dev/null; }
 first_offer_is() { [ "$(offers | head -n 1)" = "$1" ]; }
 wait_for "the offers for cherri" first_offer_is cherry || fail "the offers for 'cherri' read: $(offers | tr '\n' ',')"
 box_gone || fail "a look-up of nothing opened a box"

@@ -8,7 +8,7 @@ set -u
 start_accessible_program "$@"
 wait_for "the accessibility tree" atspi has "push button" "Slide the word tray out" || fail "no accessibility tree"
 
-offers() { atspi items list "Suggestions" 2>/dev/null; }
+offers() { atspi items list "Offers" 2>/dev/null; }
 first_offer_is() { [ "$(offers | head -n 1)" = "$1" ]; }
 dismiss_box() {
     wait_for "$1" box_up || fail "no message box for $1"
@@ -32,7 +32,7 @@ xdotool type --delay 20 "hippopotami"
 long="hippopotamus — base form of hippopotami"
 wait_for "the offers for hippopotami" first_offer_is "$long" ||
     fail "the offers for 'hippopotami' read: $(offers | tr '\n' ',')"
-list=$(xdotool search --onlyvisible --name '^Suggestions$' | head -n 1)
+list=$(xdotool search --onlyvisible --name '^Offers$' | head -n 1)
 read -r _ _ list_width _ <<<"$(geometry "$list")"
 [ "$list_width" -ge 260 ] || fail "the list is $list_width px wide for '$long'"
 
@@ -43,7 +43,7 @@ wait_for "the offers for definately" first_offer_is "definitely" || fail "no off
 xdotool key Escape Return
 dismiss_box "Data Not Found"
 wait_for "the offers back" first_offer_is "definitely" || fail "the offers did not come back after Data Not Found"
-atspi choose list "Suggestions" "definitely" || fail "the offer could not be chosen by its action"
+atspi choose list "Offers" "definitely" || fail "the offer could not be chosen by its action"
 dismiss_box "DATA FOUND"
 
 close_program

@@ -26,7 +26,7 @@ protected:
     std::unique_ptr<Recordset> open(const std::vector<Row>& rows) {
         testsupport::writeWordDatabase(file(), rows);
         m_db = DBEngine::instance().OpenDatabase(file().string());
-        return m_db->OpenRecordset("Select * From Table3", dbOpenDynaset);
+        return m_db->OpenRecordset("Select * From Table3");
     }
     std::filesystem::path file() const { return m_dir.path() / "db2.mdb"; }
     static std::string word(Recordset& rs) { return rs.Fields(0).Text(); }

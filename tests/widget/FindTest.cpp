@@ -1,4 +1,4 @@
-// Finding from the keyboard and from suggestions: keys on the main window, the list under the find box, base forms.
+// Finding from the keyboard and from offers: keys on the main window, the list under the find box, base forms.
 #include "tests/widget/ProgramFixture.h"
 #include "trays/LookUp.h"
 #include "trays/fRightTray.h"
@@ -53,13 +53,13 @@ using testsupport::suggested;
 
 // Typing in the find box lists the words that begin with it, ignoring letter case, in the store's order; choosing one
 // finds it as the button does.
-TEST_F(Words, SuggestionsListWordsBeginningWithTheTextAndChoosingOneFindsIt) {
+TEST_F(Words, OffersListWordsBeginningWithTheTextAndChoosingOneFindsIt) {
     start();
     auto& find = instance<fBottomTray>();
     ASSERT_TRUE(offersReady());
     find.Text3_Edited(QStringLiteral("ÉM"));
     EXPECT_EQ(suggested(), QStringList{"Émile"});
-    EXPECT_TRUE(find.Suggestions->isVisible());
+    EXPECT_TRUE(find.OffersShown->isVisible());
     find.Text3_Edited(QStringLiteral("o'"));
     EXPECT_EQ(suggested(), QStringList{"o'clock"});
     find.Text3_Edited(QStringLiteral("nothing begins so"));
@@ -94,7 +94,7 @@ TEST_F(Words, BaseFormsComeFirstMarkedAndChoosingOneFindsTheBaseWord) {
     find.Text3->setText(QStringLiteral("ab"));
     find.Text3_Edited(QStringLiteral("ab"));
     QTest::keyClick(find.Text3, Qt::Key_Escape);
-    EXPECT_FALSE(find.Suggestions->isVisible());
+    EXPECT_FALSE(find.OffersShown->isVisible());
     EXPECT_EQ(find.Text3->text(), "ab");
     m_seams.boxes.clear();
     QTest::keyClick(find.Text3, Qt::Key_Return);
@@ -117,14 +117,14 @@ TEST_F(Words, AfterAFindTheBoxHasTheKeyboardAndAMissShowsTheOffersAgain) {
     EXPECT_EQ(word(), "abate"); // the first word, as ever
     EXPECT_TRUE(QTest::qWaitFor([&find] { return find.Text3->hasFocus(); }, 2000));
     EXPECT_EQ(find.Text3->selectedText(), "zeel");
-    ASSERT_TRUE(find.Suggestions->isVisible());
+    ASSERT_TRUE(find.OffersShown->isVisible());
     EXPECT_EQ(suggested().value(0), "zeal");
     QTest::keyClick(find.Text3, Qt::Key_Down);
     QTest::keyClick(find.Text3, Qt::Key_Return);
     EXPECT_EQ(prompts().last(), "DATA FOUND");
     EXPECT_EQ(word(), "zeal");
     EXPECT_EQ(find.Text3->selectedText(), "zeal");
-    EXPECT_FALSE(find.Suggestions->isVisible());
+    EXPECT_FALSE(find.OffersShown->isVisible());
 }
 
 // Every offer is readable whole: the list grows to its longest row (no horizontal scroll bar), and an offer taken
@@ -136,7 +136,7 @@ TEST_F(Words, LongOffersAreReadWholeAndSelectingOneChoosesIt) {
     auto& find = instance<fBottomTray>();
     ASSERT_TRUE(offersReady());
     find.Text3_Edited(QStringLiteral("zealsandzealsandzealsandmorezeals"));
-    QListWidget& list = find.Suggestions->list();
+    QListWidget& list = find.OffersShown->list();
     ASSERT_EQ(list.count(), 1);
     const QString row = list.item(0)->text();
     EXPECT_EQ(row, QString::fromUtf8("zeal \u2014 base form of zealsandzealsandzealsandmorezeals"));
@@ -159,11 +159,11 @@ TEST_F(Words, KeysTypedWhileTheFindTraySlidesReachTheBox) {
 }
 
 // Down and Up move through the list and stop at its ends; Enter chooses the row reached.
-TEST(SuggestionKeys, DownAndUpMoveThroughTheListAndStopAtItsEnds) {
+TEST(OfferKeys, DownAndUpMoveThroughTheListAndStopAtItsEnds) {
     QLineEdit box;
     box.show();
     QString chosen;
-    trays::SuggestionList list(box, [&chosen](const QString& word) { chosen = word; });
+    trays::OfferList list(box, [&chosen](const QString& word) { chosen = word; });
     const struct {
         std::vector<Qt::Key> keys;
         const char* chosen;
@@ -263,7 +263,7 @@ TEST(HugeOffer, ShowsItsBeginningAndFindsTheWholeWord) {
     auto& find = instance<fBottomTray>();
     ASSERT_TRUE(offersReady());
     find.Text3_Edited(QStringLiteral("e"));
-    QListWidget& list = find.Suggestions->list();
+    QListWidget& list = find.OffersShown->list();
     ASSERT_EQ(list.count(), 1);
     EXPECT_LT(list.item(0)->text().size(), 300);
     list.item(0)->setSelected(true);

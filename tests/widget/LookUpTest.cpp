@@ -57,10 +57,10 @@ TEST_F(Dictionary, ALookUpShowsWhereItLandsWithNoBoxAndJoinsTheHistory) {
     for (const auto& c : cases) {
         find.LookUpWord(QString::fromUtf8(c.text));
         EXPECT_EQ(word(), QString::fromUtf8(c.shown)) << c.text;
-        EXPECT_EQ(find.Suggestions->isVisible(), c.offer != nullptr) << c.text;
+        EXPECT_EQ(find.OffersShown->isVisible(), c.offer != nullptr) << c.text;
         if (c.offer != nullptr) {
             EXPECT_EQ(main.BottomTrayOut, trays::True) << c.text;
-            const QListWidgetItem* current = find.Suggestions->list().currentItem();
+            const QListWidgetItem* current = find.OffersShown->list().currentItem();
             ASSERT_NE(current, nullptr) << c.text;
             EXPECT_EQ(current->text(), QString::fromUtf8(c.offer));
         }
@@ -81,7 +81,7 @@ TEST_F(Dictionary, ALookUpThatLeadsNowhereOpensTheOffersInTheFindBox) {
     EXPECT_EQ(word(), "zeal");
     EXPECT_EQ(main.BottomTrayOut, trays::True);
     EXPECT_EQ(find.Text3->text(), "zeel");
-    ASSERT_TRUE(find.Suggestions->isVisible());
+    ASSERT_TRUE(find.OffersShown->isVisible());
     EXPECT_EQ(suggested().value(0), "zeal");
     find.LookUpWord(QStringLiteral(" .,;\u2014 "));
     EXPECT_EQ(find.Text3->text(), "zeel"); // punctuation alone is no look-up
@@ -115,18 +115,18 @@ TEST_F(Words, TheOffersAfterAMissStayWhileTheKeyboardComesBack) {
     };
     find.Text3->setText(QStringLiteral("zeel"));
     find.Command1_Click();
-    ASSERT_TRUE(find.Suggestions->isVisible());
+    ASSERT_TRUE(find.OffersShown->isVisible());
     const auto focus = [&find](QEvent::Type type) {
         QFocusEvent event(type, Qt::ActiveWindowFocusReason);
         QApplication::sendEvent(find.Text3, &event);
-        return find.Suggestions->isVisible();
+        return find.OffersShown->isVisible();
     };
     EXPECT_TRUE(focus(QEvent::FocusOut)); // passing through the main window
     EXPECT_TRUE(focus(QEvent::FocusIn));
     QTest::mouseClick(find.Text3, Qt::LeftButton);
-    EXPECT_TRUE(find.Suggestions->isVisible());
+    EXPECT_TRUE(find.OffersShown->isVisible());
     QTest::mouseClick(main.cmdAbout->parentWidget(), Qt::LeftButton, {}, QPoint(150, 160)); // the user went elsewhere
-    EXPECT_FALSE(find.Suggestions->isVisible());
+    EXPECT_FALSE(find.OffersShown->isVisible());
 }
 
 // The word and meaning boxes show the record: typing changes nothing, selecting and copying still work; each tray

@@ -71,7 +71,7 @@ inline bool offersReady() {
 
 // The rows of the offers under the find box, as they read.
 inline QStringList suggested() {
-    QListWidget& list = platform::instance<trays::fBottomTray>().Suggestions->list();
+    QListWidget& list = platform::instance<trays::fBottomTray>().OffersShown->list();
     QStringList rows;
     for (int i = 0; i < list.count(); ++i) {
         rows << list.item(i)->text();

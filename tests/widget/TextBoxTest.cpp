@@ -100,3 +100,37 @@ TEST(TextBox, AssistiveToolsReadTheTextAsSet) {
         EXPECT_EQ(reading->cursorPosition(), text.size() - 1);
     }
 }
+
+// Every offset of the text as set maps to the place in the box that shows the same character, and back: across
+// CR LF line ends, a lone CR, the row breaks of a long line's pieces, and characters outside the basic plane.
+TEST(TextBox, OffsetsOfTheSetTextAndTheShownOneMatchCharacterByCharacter) {
+    QString astral;
+    while (astral.size() < 3000) {
+        astral += QStringLiteral("\U0001F642 ");
+    }
+    const struct {
+        const char* name;
+        QString text;
+    } cases[] = {
+        {"line ends", QStringLiteral("ab\r\ncd\rek\nl\r\n")},
+        {"a long line", QString(2500, QLatin1Char('w')) + QStringLiteral("\r\nend")},
+        {"a long line of words", QStringLiteral("one two three ").repeated(300) + QStringLiteral("\r\nend")},
+        {"astral characters", astral + QStringLiteral("\r\n") + astral},
+    };
+    QPlainTextEdit box;
+    for (const auto& c : cases) {
+        SetText(box, c.text);
+        const QString shown = box.toPlainText();
+        for (int stored = 0; stored < c.text.size(); ++stored) {
+            if (c.text[stored] == QLatin1Char('\n') && stored > 0 && c.text[stored - 1] == QLatin1Char('\r')) {
+                continue; // the second half of a line end is the first half's
+            }
+            const int at = platform::shownOffset(box, stored);
+            ASSERT_LT(at, shown.size()) << c.name << " at " << stored;
+            const QChar expected = c.text[stored] == QLatin1Char('\r') ? QLatin1Char('\n') : c.text[stored];
+            ASSERT_EQ(shown[at], expected) << c.name << " at " << stored;
+            ASSERT_EQ(platform::storedOffset(box, at), stored) << c.name << " at " << stored;
+        }
+        EXPECT_EQ(platform::shownOffset(box, static_cast<int>(c.text.size())), shown.size()) << c.name;
+    }
+}

@@ -1,4 +1,4 @@
-#include "trays/SuggestionList.h"
+#include "trays/OfferList.h"
 
 #include <QApplication>
 #include <QFocusEvent>
@@ -25,14 +25,14 @@ QString shortened(const QString& text) {
     return text.size() > LongestShown ? text.left(LongestShown) + QChar(0x2026) : text;
 }
 
-QString textOf(const SuggestionList::Row& row) {
+QString textOf(const OfferList::Row& row) {
     const QString word = shortened(row.word);
     return row.baseFormOf.isEmpty() ? word : word + BaseFormOf + shortened(row.baseFormOf);
 }
 
 } // namespace
 
-SuggestionList::SuggestionList(QLineEdit& box, std::function<void(const QString&)> chosen)
+OfferList::OfferList(QLineEdit& box, std::function<void(const QString&)> chosen)
     : QObject(&box), m_box(box), m_chosen(std::move(chosen)) {
     m_box.installEventFilter(this);
     m_box.window()->installEventFilter(this);
@@ -44,7 +44,7 @@ SuggestionList::SuggestionList(QLineEdit& box, std::function<void(const QString&
 }
 
 // The list window is made when it is first needed, not while the program starts.
-QListWidget& SuggestionList::list() {
+QListWidget& OfferList::list() {
     if (m_list) {
         return *m_list;
     }
@@ -54,17 +54,17 @@ QListWidget& SuggestionList::list() {
     m_list->setFocusPolicy(Qt::NoFocus);
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_list->setTextElideMode(Qt::ElideNone);
-    m_list->setWindowTitle(QStringLiteral("Suggestions"));
-    m_list->setAccessibleName(QStringLiteral("Suggestions"));
+    m_list->setWindowTitle(QStringLiteral("Offers"));
+    m_list->setAccessibleName(QStringLiteral("Offers"));
     m_list->setAccessibleDescription(QStringLiteral("Words for the typed text: select one to find it"));
     connect(m_list.get(), &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { choose(item); });
     connect(m_list.get(), &QListWidget::itemSelectionChanged, this, [this] { selectionChanged(); });
     return *m_list;
 }
 
-SuggestionList::~SuggestionList() = default;
+OfferList::~OfferList() = default;
 
-void SuggestionList::show(const std::vector<Row>& rows, int current) {
+void OfferList::show(const std::vector<Row>& rows, int current) {
     if (rows.empty() && !m_list) {
         return;
     }
@@ -109,7 +109,7 @@ void SuggestionList::show(const std::vector<Row>& rows, int current) {
     }
 }
 
-void SuggestionList::hide() {
+void OfferList::hide() {
     qApp->removeEventFilter(this);
     if (m_list) {
         m_list->hide();
@@ -117,11 +117,11 @@ void SuggestionList::hide() {
     }
 }
 
-bool SuggestionList::isVisible() const {
+bool OfferList::isVisible() const {
     return m_list && m_list->isVisible();
 }
 
-void SuggestionList::moveTo(int row) {
+void OfferList::moveTo(int row) {
     m_moving = true;
     m_list->setCurrentRow(row);
     m_moving = false;
@@ -129,7 +129,7 @@ void SuggestionList::moveTo(int row) {
 
 // A row selected by anything but the list's own keys (an assistive tool's select, say) is chosen, as a click
 // chooses it.
-void SuggestionList::selectionChanged() {
+void OfferList::selectionChanged() {
     if (m_moving || !isVisible() || QGuiApplication::mouseButtons() != Qt::NoButton) {
         return; // a press of the pointer chooses when it is let go, as a click
     }
@@ -145,7 +145,7 @@ void SuggestionList::selectionChanged() {
     }
 }
 
-void SuggestionList::choose(const QListWidgetItem* item) {
+void OfferList::choose(const QListWidgetItem* item) {
     if (!isVisible()) {
         return; // chosen already
     }
@@ -155,7 +155,7 @@ void SuggestionList::choose(const QListWidgetItem* item) {
 }
 
 // Whether the event takes the user away from the list and its box.
-bool SuggestionList::leftFor(const QObject* watched, const QEvent* event) const {
+bool OfferList::leftFor(const QObject* watched, const QEvent* event) const {
     if (!isVisible()) {
         return false;
     }
@@ -174,7 +174,7 @@ bool SuggestionList::leftFor(const QObject* watched, const QEvent* event) const 
     }
 }
 
-bool SuggestionList::eventFilter(QObject* watched, QEvent* event) {
+bool OfferList::eventFilter(QObject* watched, QEvent* event) {
     if (leftFor(watched, event)) {
         hide();
         return false;

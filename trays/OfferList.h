@@ -9,13 +9,13 @@ class QLineEdit;
 
 namespace trays {
 
-// The list of suggestions that drops down under a text box as the user types: a window of its own (it reaches below
+// The list of offers that drops down under a text box as the user types: a window of its own (it reaches below
 // the tray), which assistive tools read as a list. Down and Up move through it, Enter or a click chooses, Esc closes
 // it and leaves the text as typed; Enter with nothing chosen goes to the box as usual. The list goes when the user
 // goes elsewhere: a press of the pointer outside it and the box, the keyboard moved on within the box's window, the
 // box's window hidden, or another program taking the keyboard. The keyboard passing through another of the program's
 // windows alone (as window managers do when a message box closes) leaves it.
-class SuggestionList : public QObject {
+class OfferList : public QObject {
 public:
     // Each row stands for a word, what is chosen, and shows it; a row that offers the word as the base form of
     // an inflected text says so ("goose \u2014 base form of geese").
@@ -24,10 +24,10 @@ public:
         QString baseFormOf;
     };
 
-    SuggestionList(QLineEdit& box, std::function<void(const QString&)> chosen);
-    ~SuggestionList() override;
-    SuggestionList(const SuggestionList&) = delete;
-    SuggestionList& operator=(const SuggestionList&) = delete;
+    OfferList(QLineEdit& box, std::function<void(const QString&)> chosen);
+    ~OfferList() override;
+    OfferList(const OfferList&) = delete;
+    OfferList& operator=(const OfferList&) = delete;
 
     // Shows the rows under the box, the list as wide as its longest row within the screen (beyond that a row's
     // explanation is shortened, never its word); no rows hide the list. A row may be made the current one.
