@@ -1,34 +1,95 @@
-// The command line: words to find, the selection, help, version, and clear errors.
+// The plain logic of a run: what the command line asks for, and the history of the words found. Each case is named,
+// so that a failure says which.
 #include "run/CommandLine.h"
+#include "run/History.h"
 
 #include <gtest/gtest.h>
 
 using run::CommandLine;
 using Action = CommandLine::Action;
 
-TEST(CommandLine, WordsSelectionHelpVersionAndErrors) {
-    const struct {
-        std::vector<std::string> arguments;
-        Action action;
-        std::string lookUp;
-        bool selection;
-    } cases[] = {
-        {{}, Action::Run, "", false},
-        {{"ice", "cream"}, Action::Run, "ice cream", false},
-        {{"o'clock"}, Action::Run, "o'clock", false},
-        {{"--selection"}, Action::Run, "", true},
-        {{"--", "-ism", "--help"}, Action::Run, "-ism --help", false},
-        {{"zeal", "--help"}, Action::Help, "", false},
-        {{"-v"}, Action::Version, "", false},
-        {{"--bogus"}, Action::Error, "", false},
-        {{"-x", "--help"}, Action::Error, "", false},
-        {{"--selection", "zeal"}, Action::Error, "", false},
-    };
-    for (const auto& c : cases) {
-        const CommandLine line = run::parseCommandLine(c.arguments);
-        EXPECT_EQ(line.action, c.action) << c.arguments.size();
-        EXPECT_EQ(line.lookUp, c.lookUp);
-        EXPECT_EQ(line.selection, c.selection);
-        EXPECT_EQ(line.error.empty(), c.action != Action::Error);
+namespace {
+
+struct LineCase {
+    const char* name;
+    std::vector<std::string> arguments;
+    Action action;
+    std::string lookUp;
+    bool selection;
+};
+
+class CommandLines : public ::testing::TestWithParam<LineCase> {};
+
+} // namespace
+
+TEST_P(CommandLines, AskForWordsTheSelectionHelpVersionOrSayWhatIsWrong) {
+    const LineCase& c = GetParam();
+    const CommandLine line = run::parseCommandLine(c.arguments);
+    EXPECT_EQ(line.action, c.action);
+    EXPECT_EQ(line.lookUp, c.lookUp);
+    EXPECT_EQ(line.selection, c.selection);
+    EXPECT_EQ(line.error.empty(), c.action != Action::Error) << line.error;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CommandLine, CommandLines,
+    ::testing::Values(
+        LineCase{"Nothing", {}, Action::Run, "", false},
+        LineCase{"WordsJoined", {"ice", "cream"}, Action::Run, "ice cream", false},
+        LineCase{"AnApostrophe", {"o'clock"}, Action::Run, "o'clock", false},
+        LineCase{"AnEmptyArgumentIsNoWord", {"", "zeal", ""}, Action::Run, "zeal", false},
+        LineCase{"TheSelection", {"--selection"}, Action::Run, "", true},
+        LineCase{"WordsAfterTheEndOfOptions", {"--", "-ism", "--help"}, Action::Run, "-ism --help", false},
+        LineCase{"TheEndOfOptionsAfterWords", {"zeal", "--", "--help"}, Action::Run, "zeal --help", false},
+        LineCase{"HelpAfterAWord", {"zeal", "--help"}, Action::Help, "", false},
+        LineCase{"ShortVersion", {"-v"}, Action::Version, "", false},
+        LineCase{"AnUnknownOption", {"--bogus"}, Action::Error, "", false},
+        LineCase{"AnUnknownOptionBeforeHelp", {"-x", "--help"}, Action::Error, "", false},
+        LineCase{"WordsAndTheSelection", {"--selection", "zeal"}, Action::Error, "", false}),
+    [](const auto& param) { return std::string(param.param.name); });
+
+namespace {
+
+// A step through the history: a word found, or back or forward (what it gives: the word, or "" for nothing).
+struct Step {
+    char kind; // 'v'isit, 'b'ack, 'f'orward
+    std::string word;
+};
+
+struct HistoryCase {
+    const char* name;
+    std::vector<Step> steps;
+};
+
+class Histories : public ::testing::TestWithParam<HistoryCase> {};
+
+} // namespace
+
+TEST_P(Histories, StepAsABrowserDoes) {
+    run::History history;
+    int n = 0;
+    for (const Step& step : GetParam().steps) {
+        ++n;
+        if (step.kind == 'v') {
+            history.visit(step.word);
+            continue;
+        }
+        const auto got = step.kind == 'b' ? history.back() : history.forward();
+        EXPECT_EQ(got.value_or(""), step.word) << "step " << n;
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    History, Histories,
+    ::testing::Values(
+        HistoryCase{"NothingYet", {{'b', ""}, {'f', ""}}},
+        HistoryCase{
+            "BackAndForward",
+            {{'v', "a"}, {'v', "b"}, {'v', "c"}, {'b', "b"}, {'b', "a"}, {'b', ""}, {'f', "b"}, {'f', "c"}, {'f', ""}}},
+        HistoryCase{"TheSameWordTwiceIsOneStep", {{'v', "a"}, {'v', "a"}, {'b', ""}}},
+        // Found again where the reader stands, the words ahead stay; found anew, they go.
+        HistoryCase{"TheWordStoodOnFoundAgainKeepsTheWordsAhead",
+                    {{'v', "a"}, {'v', "b"}, {'b', "a"}, {'v', "a"}, {'f', "b"}}},
+        HistoryCase{"ANewWordAfterSteppingBackDropsTheWordsAhead",
+                    {{'v', "a"}, {'v', "b"}, {'v', "c"}, {'b', "b"}, {'v', "d"}, {'f', ""}, {'b', "b"}, {'b', "a"}}}),
+    [](const auto& param) { return std::string(param.param.name); });

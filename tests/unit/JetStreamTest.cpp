@@ -129,6 +129,8 @@ TEST(JetStream, StreamsNoReaderWritesAreErrors) {
         {"more columns than Jet allows", "T" + count(256), 1 << 20},
         {"a text of 4 GB", head + "R\1" + count(0xFFFFFFFF), 1 << 20},
         {"a text longer than the file can hold", head + "R\1" + count(4000), 1000},
+        {"a text longer than three characters a byte of the file",
+         head + "R\1" + count(8000) + std::string(8000, 'x') + std::string("\0E", 2), 1000},
         {"more records than the file has bytes", head + record + record + record + "E", 2},
     };
     for (const auto& c : cases) {

@@ -1,8 +1,8 @@
 // The find box's offers: what a typed text stands for, base words, spelling offers, words that begin with it; and
 // what they are read from.
-#include "offers/PlainText.h"
 #include "offers/OfferData.h"
 #include "offers/OfferIndex.h"
+#include "offers/PlainText.h"
 #include "offers/Speller.h"
 #include "offers/TextBlock.h"
 #include "store/Database.h"
@@ -227,4 +227,65 @@ TEST(Folding, PlainAndJoinedTexts) {
     EXPECT_EQ(offers::plainText("Caf\xC3\xA9 Na\xC3\xAFve"), "cafe naive");
     EXPECT_EQ(offers::plainText("E\xCC\x81MILE"), "emile");
     EXPECT_EQ(offers::joinedText("mother-in law"), "motherinlaw");
+    // Composed again at the end: Hangul, taken apart to strip accents, comes back whole.
+    EXPECT_EQ(offers::plainText("\uD55C\uAD6D\uC5B4"), "\uD55C\uAD6D\uC5B4");
+}
+
+namespace {
+
+// What typing a text for a word costs, by the speller's own measure.
+float costOf(std::string_view typed, std::string_view meant) {
+    offers::Speller speller;
+    speller.add(meant, 1);
+    speller.build();
+    const auto found = speller.near(typed, 10.0F);
+    return found.empty() ? -1.0F : found.front().cost;
+}
+
+struct SlipCase {
+    const char* name;
+    std::string typed;
+    std::string meant;
+    float cost;
+};
+
+class Slips : public ::testing::TestWithParam<SlipCase> {};
+
+} // namespace
+
+// Each slip costs what people make of it, and the same slip at the first letter costs more.
+TEST_P(Slips, CostWhatPeopleMakeOfThem) {
+    EXPECT_FLOAT_EQ(costOf(GetParam().typed, GetParam().meant), GetParam().cost);
+}
+
+INSTANTIATE_TEST_SUITE_P(Speller, Slips,
+                         ::testing::Values(SlipCase{"TwoLettersSwapped", "borwn", "brown", 0.7F},
+                                           SlipCase{"TwoVowelsSwapped", "wierd", "weird", 0.5F},
+                                           SlipCase{"ALetterChanged", "abxd", "abcd", 1.0F},
+                                           SlipCase{"TheFirstLetterChanged", "xbcd", "abcd", 1.6F},
+                                           SlipCase{"ALetterLeftOut", "xbd", "xbcd", 1.0F},
+                                           SlipCase{"TheFirstLetterLeftOut", "bcd", "xbcd", 1.6F},
+                                           SlipCase{"AVowelLeftOut", "brwn", "brown", 0.7F},
+                                           SlipCase{"ALetterAdded", "abxcd", "abcd", 1.0F},
+                                           SlipCase{"ALetterAddedBeforeTheFirst", "xabcd", "abcd", 1.6F},
+                                           SlipCase{"ADoubledLetterWrittenOnce", "acomodate", "accomodate", 0.35F},
+                                           SlipCase{"ASoundSpeltAnotherWay", "fone", "phone", 0.5F}),
+                         [](const auto& param) { return std::string(param.param.name); });
+
+// How far a misspelling may be from the words offered for it grows with its length: a one-letter slip at the start of
+// a three-letter text is too far, of a four-letter one not; a slip and a vowel at five letters too far, at six not. Of
+// two words equally near and equally common, the first in the store's order comes first.
+TEST(OfferIndex, TheReachGrowsWithTheTextAndTiesKeepTheStoresOrder) {
+    OfferData data;
+    data.words = {"xbc", "xbcd", "xbcdo", "xbcdof", "dame", "came"};
+    const OfferIndex index(std::move(data));
+    const auto offered = [&index](std::string_view typed, std::string_view word) {
+        const auto rows = shown(index, typed);
+        return std::find(rows.begin(), rows.end(), word) != rows.end();
+    };
+    EXPECT_FALSE(offered("abc", "xbc"));
+    EXPECT_TRUE(offered("abcd", "xbcd"));
+    EXPECT_FALSE(offered("abcde", "xbcdo"));
+    EXPECT_TRUE(offered("abcdef", "xbcdof"));
+    EXPECT_EQ(shown(index, "bame"), (std::vector<std::string>{"dame", "came"}));
 }
