@@ -5,11 +5,12 @@
 //   offers_bench DICTIONARY.mdb MISSPELLINGS.txt        (lines "right: wrong wrong ...")
 
 #include "BenchTargets.h"
+#include "tests/support/SpellingCases.h"
 
-#include "offers/PlainText.h"
 #include "offers/LookUpText.h"
 #include "offers/OfferData.h"
 #include "offers/OfferIndex.h"
+#include "offers/PlainText.h"
 #include "store/sqlite/Sqlite.h"
 
 #include <algorithm>
@@ -29,70 +30,8 @@
 
 namespace {
 
-struct Case {
-    std::string wrong;
-    std::set<std::string> meant; // the right word and its base forms that are words of the dictionary, plain
-};
-
-struct Score {
-    int cases = 0;
-    int at1 = 0;
-    int at3 = 0;
-    int at10 = 0;
-    void add(const Case& c, const std::vector<std::string>& offered) {
-        ++cases;
-        for (std::size_t i = 0; i < offered.size() && i < 10; ++i) {
-            if (c.meant.contains(offers::plainText(offered[i]))) {
-                at1 += i < 1 ? 1 : 0;
-                at3 += i < 3 ? 1 : 0;
-                at10 += 1;
-                return;
-            }
-        }
-    }
-    double percent(int hits) const { return cases == 0 ? 0.0 : 100.0 * hits / cases; }
-};
-
-// The cases that count: the meant word (or a base form of it) is a word of the dictionary, the misspelling is not.
-std::vector<Case> readCases(const std::string& path, const std::string& dictionary, const offers::OfferIndex& index) {
-    const auto connection = store::SqliteConnection::openReadOnly(dictionary);
-    std::set<std::string> words;
-    store::SqliteStatement all(connection, "SELECT Name FROM Table3");
-    while (all.step()) {
-        words.insert(offers::plainText(all.text(0).value_or("")));
-    }
-    const bool hasForms = store::SqliteStatement::prepares(connection, "SELECT Base FROM BaseForms LIMIT 0");
-    std::vector<Case> cases;
-    std::ifstream in(path);
-    std::string line;
-    while (std::getline(in, line)) {
-        const std::size_t colon = line.find(':');
-        if (colon == std::string::npos) {
-            continue;
-        }
-        const std::string right = line.substr(0, colon);
-        std::set<std::string> meant;
-        if (words.contains(offers::plainText(right))) {
-            meant.insert(offers::plainText(right));
-        }
-        if (hasForms) {
-            store::SqliteStatement bases(connection, "SELECT Base FROM BaseForms WHERE Form = ?1 COLLATE NOCASE");
-            bases.bind(1, right);
-            while (bases.step()) {
-                meant.insert(offers::plainText(bases.text(0).value_or("")));
-            }
-        }
-        std::istringstream wrongs(line.substr(colon + 1));
-        std::string wrong;
-        while (wrongs >> wrong) {
-            if (!meant.empty() && !words.contains(offers::plainText(wrong))) {
-                cases.push_back({wrong, meant});
-            }
-        }
-    }
-    (void)index;
-    return cases;
-}
+using Case = testsupport::SpellingCase;
+using Score = testsupport::SpellingScore;
 
 // A speller's offers through its ispell pipe (aspell -a, hunspell -a): one line a word, "& word n m: a, b, c".
 std::vector<std::vector<std::string>> spellerOffers(const std::string& command, const std::vector<Case>& cases) {
@@ -201,7 +140,7 @@ int main(int argc, char** argv) {
     const double buildMs = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
     const double builtMb = static_cast<double>(statusKb("VmRSS:") - before) / 1024.0;
     const double buildingMb = static_cast<double>(statusKb("VmHWM:") - before) / 1024.0;
-    const std::vector<Case> cases = readCases(argv[2], argv[1], index);
+    const std::vector<Case> cases = testsupport::readSpellingCases(argv[2], argv[1]);
     const bool list = argc > 3 && std::string(argv[3]) == "--list";
 
     Score ours;
