@@ -14,7 +14,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: makeicons OUTDIR\n");
         return 2;
     }
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    setenv("QT_QPA_PLATFORM", "offscreen", 1); // NOLINT(concurrency-mt-unsafe): one thread yet
     QGuiApplication app(argc, argv);
     const QDir dir(QString::fromLocal8Bit(argv[1]));
     QDir().mkpath(dir.path());

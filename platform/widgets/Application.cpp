@@ -60,11 +60,12 @@ std::optional<std::int32_t> paletteSysColor(int index) {
     return RGB(c.red(), c.green(), c.blue());
 }
 
+// Called first thing in main, while the program has one thread: the environment is read and written in peace.
 void preferXcbOnWayland() {
-    const char* wayland = std::getenv("WAYLAND_DISPLAY");
-    const char* chosen = std::getenv("QT_QPA_PLATFORM");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY"); // NOLINT(concurrency-mt-unsafe): one thread yet
+    const char* chosen = std::getenv("QT_QPA_PLATFORM");  // NOLINT(concurrency-mt-unsafe): one thread yet
     if (wayland != nullptr && *wayland != '\0' && (chosen == nullptr || *chosen == '\0')) {
-        setenv("QT_QPA_PLATFORM", "xcb", 1);
+        setenv("QT_QPA_PLATFORM", "xcb", 1); // NOLINT(concurrency-mt-unsafe): one thread yet
     }
 }
 

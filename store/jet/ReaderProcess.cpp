@@ -12,6 +12,7 @@
 #include <poll.h>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <system_error>
 #include <unistd.h>
 
 extern char** environ; // NOLINT(readability-redundant-declaration): unistd.h declares it only for _GNU_SOURCE
@@ -27,7 +28,7 @@ constexpr std::size_t BufferSize = std::size_t{64} * 1024;
 struct SpawnSetup {
     posix_spawn_file_actions_t actions{};
     posix_spawnattr_t attributes{};
-    SpawnSetup(int streamEnd) {
+    explicit SpawnSetup(int streamEnd) {
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
         posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
@@ -53,9 +54,9 @@ struct SpawnSetup {
 };
 
 [[noreturn]] void raiseNotStarted(const std::string& program, int error) {
-    throw platform::RuntimeError(platform::err::FileNotFound, "The Access reader '" + program +
-                                                                  "' could not be started: " + std::strerror(error) +
-                                                                  ".");
+    throw platform::RuntimeError(platform::err::FileNotFound,
+                                 "The Access reader '" + program +
+                                     "' could not be started: " + std::generic_category().message(error) + ".");
 }
 
 } // namespace

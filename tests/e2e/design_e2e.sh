@@ -20,7 +20,7 @@ wait_for "the about box" about_shown || fail "the about box did not open"
 box=$(xdotool search --onlyvisible --name '^Lexorant$' | grep -v "^$MAIN\$" | head -n 1)
 read -r bx by bw bh <<<"$(geometry "$box")"
 echo "about box at $bx,$by size ${bw}x$bh"
-[ "$bw" = 249 ] && [ "$bh" = 197 ] || fail "about box size ${bw}x$bh"
+{ [ "$bw" = 249 ] && [ "$bh" = 197 ]; } || fail "about box size ${bw}x$bh"
 about_painted() { [ "$(pixel $((bx + bw / 2)) $((by + bh - 10)))" != "0,0,0" ]; }
 wait_for "the about box to be painted" about_painted || fail "the about box shows nothing"
 [ -n "$shots" ] && import -window root -crop "${bw}x$bh+$bx+$by" "$shots/about-box.png"

@@ -29,7 +29,7 @@ wait_for "the main window at its new place" main_at "$NX" "$NY" ||
 xdotool mousemove $((NX + 160)) $((NY + 14))
 xdotool mousemove $((NX + 162)) $((NY + 15))
 # Follow puts the tray exactly on its out target, 180 twips inside the right edge (the slide may overshoot by a step).
-wait_for "the tray to follow" tray_at $((NX + 301)) $((NY + 7)) || fail "the meaning tray did not follow: $(for w in $(xdotool search --onlyvisible --name "^Form1$"); do geometry $w; done)"
+wait_for "the tray to follow" tray_at $((NX + 301)) $((NY + 7)) || fail "the meaning tray did not follow: $(for w in $(xdotool search --onlyvisible --name "^Form1$"); do geometry "$w"; done)"
 X=$NX
 Y=$NY
 close_program

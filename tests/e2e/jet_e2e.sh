@@ -37,11 +37,11 @@ find_word "NAÏVE CAFÉ" 150
 meaning_box | head -n 1 | grep -qx "non-ASCII in both" || fail "(typed: $(box_text $((X + 10 + 140)) $((Y + 204 + 60)))) the meaning box shows '$(meaning_box)' for naïve café"
 find_word "long"
 memo=$(meaning_box)
-[ "${#memo}" = 70000 ] && [ "${memo: -5}" = "jumps" ] || fail "the long memo shows ${#memo} characters"
+{ [ "${#memo}" = 70000 ] && [ "${memo: -5}" = "jumps" ]; } || fail "the long memo shows ${#memo} characters"
 
 close_program
 [ "$(sha256sum <"$WORK/db2.mdb")" = "$before" ] || fail "the database file changed"
-after=$(cd "$WORK" && ls -A | grep -v '\.log$' | sort | tr '\n' ' ')
+after=$(files_beside_the_program)
 [ "$after" = "$BEFORE" ] || fail "files beside the program changed: '$BEFORE' -> '$after'"
 
 # run_to_error DIR DB EXPECTED: the program in DIR with DB as its word database shows the engine's error in a box,

@@ -1,8 +1,14 @@
+# shellcheck shell=bash
 # Shared by the end-to-end tests: lays the program out in a directory of its own with a small word database, and
 # starts it under a private Xvfb.
 #   . lib.sh PROGRAM WORDNET2DB WORDLIST REGIONDIR
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 . "$here/../../scripts/lib/xvfb.sh"
+
+# The files beside the program, logs left out, in one line.
+files_beside_the_program() {
+    find "$WORK" -mindepth 1 -maxdepth 1 ! -name '*.log' -printf '%f\n' | sort | tr '\n' ' '
+}
 
 # start_program: copies the program, its region files and a test database to a new directory and starts it there.
 start_program() {
@@ -23,11 +29,13 @@ start_program() {
     if [ -n "${E2E_DB_SQL:-}" ]; then
         sqlite3 "$WORK/db2.mdb" "$E2E_DB_SQL" >/dev/null || fail "could not reshape the test database"
     fi
-    BEFORE=$(cd "$WORK" && ls -A | grep -v '\.log$' | sort | tr '\n' ' ')
+    # shellcheck disable=SC2034 # the tests that source this file read it
+    BEFORE=$(files_beside_the_program)
     start_xvfb 1024x768x24
     if [ "${E2E_WM:-}" = openbox ]; then
         openbox --sm-disable >"$WORK/wm.log" 2>&1 &
         WM_PID=$!
+        # shellcheck disable=SC2317 # called through wait_for
         wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
         wait_for "openbox" wm_running || fail "openbox did not start"
     fi
@@ -37,6 +45,7 @@ start_program() {
     APP_PID=$!
     wait_for "the main window" has_window Lexorant || { cat "$WORK/out.log"; fail "no main window"; }
     MAIN=$(window_id Lexorant)
+    # shellcheck disable=SC2034 # the tests that source this file read the size
     read -r X Y W H <<<"$(geometry "$MAIN")"
     # Painted: the shading's band edges at 156 and 261 pixels show the light and the dark band's first colours.
     [ -n "${E2E_NO_SHADING_CHECK:-}" ] && return 0
@@ -74,11 +83,13 @@ box_gone() { [ "$(lexorant_windows)" -lt 2 ]; }
 # its text is empty after a short wait).
 box_text() {
     xdotool mousemove "$1" "$2" click 1
+    # shellcheck disable=SC2317 # called through wait_for
     tray_has_keyboard() { [ "$(xdotool getwindowfocus getwindowname 2>/dev/null)" = "Form1" ]; }
     E2E_TIMEOUT=5 wait_for "a tray to take the keyboard" tray_has_keyboard >&2
     local mark="(nothing copied $RANDOM)"
     printf '%s' "$mark" | xclip -selection clipboard
     xdotool key ctrl+a ctrl+c
+    # shellcheck disable=SC2317 # called through wait_for
     copied() { [ "$(xclip -o -selection clipboard 2>/dev/null)" != "$mark" ]; }
     if E2E_TIMEOUT=2 wait_for "the copy" copied 2>/dev/null; then
         xclip -o -selection clipboard 2>/dev/null

@@ -16,9 +16,9 @@ start_program "$1" "$2" "$3" "$4"
 rm -f "$db"
 reader=$(reader_of "$APP_PID") || fail "no reader process while the table is read"
 [ "$(readlink "/proc/$reader/exe")" != "$(readlink "/proc/$APP_PID/exe")" ] || fail "the reader is a copy of lexorant"
-fds=$(ls -l "/proc/$reader/fd" | awk 'NR > 1 { print $9 "=" $11 }' | sort | tr '\n' ' ')
+fds=$(for fd in "/proc/$reader/fd"/*; do echo "${fd##*/}=$(readlink "$fd")"; done | sort | tr '\n' ' ')
 grep -q "socket:" <<<"$fds" && fail "the reader holds a socket: $fds"
-[ "$(ls "/proc/$reader/fd" | wc -l)" = 5 ] && [ "$(readlink "/proc/$reader/fd/4")" = "$WORK/db2.mdb" ] ||
+{ [ "$(find "/proc/$reader/fd" -mindepth 1 | wc -l)" = 5 ] && [ "$(readlink "/proc/$reader/fd/4")" = "$WORK/db2.mdb" ]; } ||
     fail "the reader holds more than its file, its stream and the standard files: $fds"
 grep -qx "Seccomp:[[:space:]]*2" "/proc/$reader/status" || fail "the reader is not confined: $(grep Seccomp "/proc/$reader/status")"
 

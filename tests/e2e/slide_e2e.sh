@@ -35,7 +35,7 @@ if [ "${E2E_WM:-}" = openbox ]; then
     main_frame=$(printf '0x%x' "$MAIN")
     last=$(echo "$stacking" | tr ' ' '\n' | grep -n -i -x "$main_frame" | cut -d: -f1)
     total=$(echo "$stacking" | wc -w)
-    [ -n "$last" ] && [ "$last" = "$total" ] || fail "the window manager stacks a tray above the main window: $stacking"
+    { [ -n "$last" ] && [ "$last" = "$total" ]; } || fail "the window manager stacks a tray above the main window: $stacking"
     # Neither tray has a place in a taskbar or a window switcher.
     for client in $(xprop -root _NET_CLIENT_LIST | sed 's/.*# //; s/,//g'); do
         [ "$((client))" = "$MAIN" ] && continue

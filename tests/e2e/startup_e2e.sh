@@ -6,8 +6,8 @@ set -u
 . "$(dirname "$0")/lib.sh"
 start_program "$@"
 echo "main window at $X,$Y size ${W}x$H"
-[ "$W" = 313 ] && [ "$H" = 210 ] || fail "size ${W}x$H, not 313x210"
-[ $((X - 355)) -ge -1 ] && [ $((X - 355)) -le 1 ] && [ $((Y - 279)) -ge -1 ] && [ $((Y - 279)) -le 1 ] ||
+{ [ "$W" = 313 ] && [ "$H" = 210 ]; } || fail "size ${W}x$H, not 313x210"
+{ [ $((X - 355)) -ge -1 ] && [ $((X - 355)) -le 1 ] && [ $((Y - 279)) -ge -1 ] && [ $((Y - 279)) -le 1 ]; } ||
     fail "not centred: $X,$Y"
 # The outline: the corner is cut away (the black root shows).
 corner=$(pixel "$X" "$Y")

@@ -17,7 +17,7 @@ run_with() {
         word() { box_text $((X - 232 + 60)) $((Y + 7 + 60)); }
         [ "$(word)" = "banana" ] || fail "$kind: the word box shows '$(word)' after Next"
         close_program
-        after=$(cd "$WORK" && ls -A | grep -v '\.log$' | sort | tr '\n' ' ')
+        after=$(files_beside_the_program)
         [ "$after" = "$BEFORE" ] || fail "$kind: files beside the program changed: '$BEFORE' -> '$after'"
         echo "ok: $kind"
     ) || exit 1
