@@ -105,7 +105,7 @@ TEST_F(Program, TraysBuiltOnDemandShowWhatTheirLoadsLeft) {
         {"the first picture is shown (and a moment passes)",
          [](fMain& main) {
              main.grab();
-             QTest::qWait(static_cast<int>(fMain::TrayBuildDelay.count()) * 2);
+             EXPECT_TRUE(QTest::qWaitFor([] { return platform::loadedInstance<fBottomTray>().built(); }, 5000));
          },
          {true, true, true}},
     };
