@@ -1,10 +1,10 @@
 #include "skin/Design.h"
 #include "core/fMain.h"
 #include "platform/headless/Conversions.h"
+#include "platform/widgets/SingleInstance.h"
 #include "skin/FormBuilder.h"
 #include "skin/Pictures.h"
 #include "tests/widget/WidgetTestSupport.h"
-#include "platform/widgets/SingleInstance.h"
 #include "tests/widget/Windows.h"
 #include "trays/fBottomTray.h"
 #include "trays/fLeftTray.h"
@@ -62,12 +62,15 @@ TEST(Designs, EveryControlAUserReachesLiesWithinTheOutline) {
         return outline.contains(control.geometry().center());
     };
     const std::vector<std::pair<const QWidget*, const QWidget*>> controls{
-        {&main, main.btnClose},       {&main, main.Image2},         {&main, main.cmdNext},
-        {&main, main.CmdPrev},        {&main, main.cmdAbout},       {&main, main.btnToolsOut[0]},
-        {&main, main.btnToolsIn[0]},  {&main, main.btnRightOut[0]}, {&main, main.btnRightIn[0]},
-        {&main, main.btnBottomDown[0]}, {&main, main.btnBottomUp[0]}, {&main, main.Label7},
-        {&word, word.Text1},          {&word, word.List1},          {&meaning, meaning.Text2},
-        {&find, find.Text3},          {&find, find.Command1},
+        {&main, main.btnClose},       {&main, main.Image2},
+        {&main, main.cmdNext},        {&main, main.CmdPrev},
+        {&main, main.cmdAbout},       {&main, main.btnToolsOut[0]},
+        {&main, main.btnToolsIn[0]},  {&main, main.btnRightOut[0]},
+        {&main, main.btnRightIn[0]},  {&main, main.btnBottomDown[0]},
+        {&main, main.btnBottomUp[0]}, {&main, main.Label7},
+        {&word, word.Text1},          {&word, word.List1},
+        {&meaning, meaning.Text2},    {&find, find.Text3},
+        {&find, find.Command1},
     };
     for (const auto& [window, control] : controls) {
         EXPECT_TRUE(reachable(*window, *control)) << control->objectName().toStdString();
