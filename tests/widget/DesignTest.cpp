@@ -53,7 +53,7 @@ TEST(Designs, EveryControlAUserReachesLiesWithinTheOutline) {
         std::filesystem::copy_file(std::filesystem::path(LEXORANT_DATA_DIR) / outline, program.path() / outline,
                                    std::filesystem::copy_options::overwrite_existing);
     }
-    fMain& main = platform::instance<fMain>();
+    auto& main = platform::instance<fMain>();
     auto& word = platform::instance<trays::fLeftTray>();
     auto& meaning = platform::instance<trays::fRightTray>();
     auto& find = platform::instance<trays::fBottomTray>();
