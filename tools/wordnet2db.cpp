@@ -1,7 +1,8 @@
 // Builds the word database db2.mdb (an SQLite file with the table Table3: Name, Meaning) from WordNet 3.0's
-// dictionary files, or from a small tab-separated word list when WordNet is not installed. From WordNet, each sense is
-// a line: its number, its part of speech, its gloss, and its synonyms, opposites and what it is a kind of; the parts of
-// speech the word is used as most come first.
+// dictionary files, or from a small tab-separated word list when WordNet is not installed. From WordNet, an entry
+// opens with the word, how it is said (espeak-ng's IPA) and how common it is; each part of speech has a heading, the
+// one the word is used as most first, and under it each sense is a line: its number, its gloss, and its synonyms,
+// opposites and what it is a kind of.
 //
 //   wordnet2db --wordnet /usr/share/wordnet [--word-forms LIST]... OUT.mdb
 //   wordnet2db --words LIST.tsv OUT.mdb        (word TAB meaning, "\n" in a meaning for a line break)
@@ -10,6 +11,9 @@
 // wbritish-huge install them): an inflected form made by WordNet's rules is kept only where a list has it, so that
 // "occured" or "weared" are never offered as English. WordNet's own exception lists are kept whole.
 
+#include "tools/wordnet/BaseForms.h"
+#include "tools/wordnet/EntryLayout.h"
+#include "tools/wordnet/Pronunciation.h"
 #include "tools/wordnet/WordNetEntry.h"
 #include "tools/wordtable/WordTableWriter.h"
 
@@ -33,136 +37,20 @@ namespace {
 
 struct Entry {
     std::string word;
-    std::vector<std::string> senses;
+    std::vector<std::string> senses;        // from a word list: the meaning's lines
+    std::vector<wordnet::PartSenses> parts; // from WordNet: the senses by part of speech, the most used part first
+    std::size_t senseCount = 0;
     long uses = 0; // how often WordNet's sense-tagged texts use the word, in any sense
     // From WordNet: the synsets of the senses per part of speech (noun, verb, adjective, adverb), and the uses of each.
     std::array<std::vector<wordnet::Synset>, 4> byPart;
     std::array<long, 4> partUses{};
 };
 
-// An inflected form and the word it comes from ("geese", "goose").
-using BaseForm = std::pair<std::string, std::string>;
-
+using wordnet::BaseForm;
+using wordnet::ConfirmedForms;
 using wordnet::lower;
+using wordnet::readFile;
 using wordnet::spaced;
-
-std::string readFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        throw std::runtime_error("cannot read " + path.string());
-    }
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
-
-// WordNet's rules for detaching a regular ending, per part of speech, as its own tools apply them: a form that ends
-// in the first text may come from a word that ends in the second instead.
-struct Detachment {
-    const char* ending;
-    const char* base;
-};
-const std::map<std::string, std::vector<Detachment>>& detachments() {
-    static const std::map<std::string, std::vector<Detachment>> rules{
-        {"noun",
-         {{"s", ""},
-          {"ses", "s"},
-          {"xes", "x"},
-          {"zes", "z"},
-          {"ches", "ch"},
-          {"shes", "sh"},
-          {"men", "man"},
-          {"ies", "y"}}},
-        {"verb",
-         {{"s", ""}, {"ies", "y"}, {"es", "e"}, {"es", ""}, {"ed", "e"}, {"ed", ""}, {"ing", "e"}, {"ing", ""}}},
-        {"adj", {{"er", ""}, {"est", ""}, {"er", "e"}, {"est", "e"}}},
-    };
-    return rules;
-}
-
-// Whether English spelling makes a form this way from this word: -es, not -s, after a hissing sound ("boxes"), and
-// after an "o" ("goes") as well as -s; an "e" taken off, or an adjective's -er and -est, only from a word of three
-// letters or more (never "bing" or "bed" from "be", or "lest" from "l").
-bool spelledThisWay(std::string_view lemma, const Detachment& rule) {
-    const std::string_view ending = rule.ending;
-    const std::string_view base = rule.base;
-    const bool hissing = lemma.ends_with('s') || lemma.ends_with('x') || lemma.ends_with('z') ||
-                         lemma.ends_with("ch") || lemma.ends_with("sh");
-    if (ending == "s" && base.empty()) {
-        return !hissing;
-    }
-    if (ending == "es" && base.empty()) {
-        return hissing || lemma.ends_with('o');
-    }
-    if (base == "e" || ending == "er" || ending == "est") {
-        return lemma.size() >= 3;
-    }
-    return true;
-}
-
-// Words that are a class of their own, never an inflected form of another however their letters fall ("his" is no
-// plural of "hi", "its" none of "IT").
-bool isFunctionWord(std::string_view form) {
-    static const std::unordered_set<std::string_view> words{"as",   "has",  "his",   "hers",   "its",    "is",
-                                                            "lest", "less", "ours",  "theirs", "this",   "thus",
-                                                            "us",   "was",  "yours", "yes",    "whereas"};
-    return words.contains(form);
-}
-
-// The word forms that real English has, in lower case; empty when no list was given (every form made is kept then).
-using ConfirmedForms = std::unordered_set<std::string>;
-
-ConfirmedForms readConfirmedForms(const std::vector<std::filesystem::path>& lists) {
-    ConfirmedForms confirmed;
-    for (const std::filesystem::path& list : lists) {
-        std::istringstream words(readFile(list));
-        std::string word;
-        while (std::getline(words, word)) {
-            confirmed.insert(lower(word));
-        }
-    }
-    return confirmed;
-}
-
-// The inflected forms of the words of one part of speech: from WordNet's exception list, then by its rules run
-// backwards over every one-word lemma, where real English has the form. A base that is not a word of that part of
-// speech is left out.
-void addBaseForms(const std::filesystem::path& dir, const std::string& part,
-                  const std::map<std::string, std::string>& lemmas, const ConfirmedForms& confirmed,
-                  std::vector<BaseForm>& forms) {
-    std::istringstream exceptions(readFile(dir / (part + ".exc")));
-    std::string line;
-    while (std::getline(exceptions, line)) {
-        std::istringstream fields(line);
-        std::string form;
-        std::string base;
-        fields >> form;
-        while (fields >> base) {
-            if (const auto it = lemmas.find(spaced(base)); it != lemmas.end() && spaced(form) != it->first) {
-                forms.emplace_back(spaced(form), it->second);
-            }
-        }
-    }
-    const auto rules = detachments().find(part);
-    if (rules == detachments().end()) {
-        return;
-    }
-    for (const auto& [lemma, word] : lemmas) {
-        // Phrases, single letters, and names and abbreviations (spelt with capitals) have no forms by rule.
-        if (lemma.find(' ') != std::string::npos || lemma.size() < 2 || word != lemma) {
-            continue;
-        }
-        for (const Detachment& rule : rules->second) {
-            const std::string base = rule.base;
-            if (lemma.size() > base.size() && lemma.ends_with(base) && spelledThisWay(lemma, rule)) {
-                std::string form = lemma.substr(0, lemma.size() - base.size()) + rule.ending;
-                if ((confirmed.empty() || confirmed.contains(form)) && !isFunctionWord(form)) {
-                    forms.emplace_back(std::move(form), word);
-                }
-            }
-        }
-    }
-}
 
 constexpr std::array<char, 4> PartLetters{'n', 'v', 'a', 'r'};
 
@@ -251,9 +139,15 @@ std::vector<Entry> inPartOrder(std::map<std::string, Entry>& byLemma, const word
             }
         }
         for (const std::size_t part : order) {
-            for (const wordnet::Synset& synset : entry.byPart[part]) {
-                entry.senses.push_back(wordnet::senseLine(PartNames[part], synset, lemma, entry.word, synsetAt));
+            if (entry.byPart[part].empty()) {
+                continue;
             }
+            wordnet::PartSenses senses{PartNames[part], {}, wordnet::quoted(entry.byPart[part].front().gloss)};
+            for (const wordnet::Synset& synset : entry.byPart[part]) {
+                senses.senses.push_back(wordnet::senseLine(synset, lemma, entry.word, synsetAt));
+            }
+            entry.senseCount += senses.senses.size();
+            entry.parts.push_back(std::move(senses));
             entry.byPart[part] = {};
         }
         entries.push_back(std::move(entry));
@@ -291,7 +185,7 @@ std::vector<Entry> readWordNet(const std::filesystem::path& dir, const Confirmed
             word = spellings[lemma];
         }
         if (std::filesystem::exists(dir / (part + ".exc"))) {
-            addBaseForms(dir, part, lemmas, confirmed, baseForms);
+            wordnet::addBaseForms(dir, part, lemmas, confirmed, baseForms);
         }
     }
     std::sort(baseForms.begin(), baseForms.end());
@@ -341,6 +235,11 @@ void writeBaseForms(wordtable::WordTableWriter& db, const std::vector<BaseForm>&
     db.exec("CREATE INDEX BaseFormsByForm ON BaseForms (Form);");
 }
 
+// How common a word is: its uses in WordNet's tagged texts and one for each of its senses.
+long useCount(const Entry& entry) {
+    return entry.uses + static_cast<long>(entry.senseCount);
+}
+
 // The third table: how common each word is, to rank the find's spelling offers: its uses in WordNet's tagged texts
 // and one for each of its senses.
 void writeWordUse(wordtable::WordTableWriter& db, const std::vector<Entry>& entries) {
@@ -348,12 +247,21 @@ void writeWordUse(wordtable::WordTableWriter& db, const std::vector<Entry>& entr
     std::vector<wordtable::Row> rows;
     rows.reserve(entries.size());
     for (const Entry& entry : entries) {
-        rows.push_back({entry.word, std::int64_t{entry.uses + static_cast<long>(entry.senses.size())}});
+        rows.push_back({entry.word, std::int64_t{useCount(entry)}});
     }
     db.insert("WordUse", rows);
 }
 
-void writeDatabase(const std::vector<Entry>& entries, bool numbered, const std::vector<BaseForm>& baseForms,
+// A word list's meaning as it stands, its lines one under the other.
+std::string joined(const std::vector<std::string>& lines) {
+    std::string meaning;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        meaning += (i > 0 ? "\r\n" : "") + lines[i]; // the meaning box shows each line as a line
+    }
+    return meaning;
+}
+
+void writeDatabase(const std::vector<Entry>& entries, bool wordnet, const std::vector<BaseForm>& baseForms,
                    const std::filesystem::path& out) {
     const std::filesystem::path temporary = out.string() + ".tmp";
     std::filesystem::remove(temporary);
@@ -362,21 +270,28 @@ void writeDatabase(const std::vector<Entry>& entries, bool numbered, const std::
         db.exec("PRAGMA journal_mode=OFF; BEGIN; CREATE TABLE Table3 (Name TEXT, Meaning TEXT);");
         std::vector<wordtable::Row> rows;
         rows.reserve(entries.size());
+        std::optional<wordnet::Pronouncer> pronouncer;
+        if (wordnet) {
+            pronouncer.emplace();
+        }
+        std::size_t pronounced = 0;
         for (const Entry& entry : entries) {
-            std::string meaning;
-            for (std::size_t i = 0; i < entry.senses.size(); ++i) {
-                if (i > 0) {
-                    meaning += "\r\n"; // the meaning box shows each sense on a line of its own
-                }
-                meaning += numbered ? std::to_string(i + 1) + ". " + entry.senses[i] : entry.senses[i];
+            if (!wordnet) {
+                rows.push_back({entry.word, joined(entry.senses)});
+                continue;
             }
-            rows.push_back({entry.word, std::move(meaning)});
+            const std::string ipa = pronouncer->ipaOf(entry.word);
+            pronounced += ipa.empty() ? 0 : 1;
+            rows.push_back({entry.word, wordnet::entryText(entry.word, ipa, useCount(entry), entry.parts)});
+        }
+        if (wordnet) {
+            std::cout << "wordnet2db: " << pronounced << " of " << entries.size() << " entries have a pronunciation\n";
         }
         db.insert("Table3", rows);
         if (!baseForms.empty()) {
             writeBaseForms(db, baseForms);
         }
-        if (numbered) {
+        if (wordnet) {
             writeWordUse(db, entries);
         }
         db.exec("COMMIT; PRAGMA journal_mode=DELETE;");
@@ -402,7 +317,7 @@ int main(int argc, char** argv) {
     try {
         std::vector<BaseForm> baseForms;
         const std::vector<Entry> entries =
-            wordnet ? readWordNet(args[1], readConfirmedForms(formLists), baseForms) : readWordList(args[1]);
+            wordnet ? readWordNet(args[1], wordnet::readConfirmedForms(formLists), baseForms) : readWordList(args[1]);
         writeDatabase(entries, wordnet, baseForms, args[at]);
         std::cout << "wordnet2db: " << entries.size() << " words and " << baseForms.size()
                   << " inflected forms written to " << args[at] << "\n";

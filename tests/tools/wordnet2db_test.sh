@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds a dictionary from a tiny WordNet of two verb senses and reads it back: one line per sense, numbered, with
-# its part of speech, its gloss and the other words of its synset as synonyms (none when the synset has no other).
+# Builds a dictionary from a tiny WordNet of two verb senses and reads it back: a head line with the word's IPA and
+# how common it is, a heading for each part of speech, one line per sense, numbered within it, with its gloss and the
+# other words of its synset as synonyms (none when the synset has no other).
 #   wordnet2db_test.sh WORDNET2DB
 set -eu
 wordnet2db=$1
@@ -23,10 +24,19 @@ printf 'weird%%3:00:00:: 1 8\n' >"$dir/cntlist.rev"
 printf 'abated abate\nran run\n' >"$dir/verb.exc"
 "$wordnet2db" --wordnet "$dir" "$dir/db2.mdb" >/dev/null
 got=$(sqlite3 "$dir/db2.mdb" "SELECT Name || ': ' || replace(Meaning, char(13), '') FROM Table3 ORDER BY rowid")
-expected='abate: 1. (verb) become less in amount or intensity; "The storm abated". Synonyms: let up, slack off, slack, die away.
-prod: 1. (verb) urge on.
-weird: 1. (adjective) strikingly odd.
-2. (noun) Weird: fate personified.'
+expected='abate: abate /ɐˈbeɪt/ · rare
+Verb — 1 sense
+1. become less in amount or intensity; "The storm abated". Synonyms: let up, slack off, slack, die away.
+prod: prod /ˈpɹɑːd/ · rare
+Verb — 1 sense
+1. urge on.
+weird: weird /ˈwɪɹd/ · common
+Adjective: strikingly odd
+Noun: fate personified
+Adjective — 1 sense
+1. strikingly odd.
+Noun — 1 sense
+1. Weird: fate personified.'
 [ "$got" = "$expected" ] || { echo "FAIL: got"; echo "$got"; exit 1; }
 # Inflected forms and their base words: from the exception list, and by the verb rules run backwards.
 forms=$(sqlite3 "$dir/db2.mdb" "SELECT Form || '>' || Base FROM BaseForms ORDER BY Form, Base" | tr '\n' ' ')

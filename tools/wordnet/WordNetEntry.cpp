@@ -114,10 +114,10 @@ std::string quoted(const std::string& gloss) {
     return out;
 }
 
-std::string senseLine(const char* partName, const Synset& synset, const std::string& lemma,
-                      const std::string& entryWord, const SynsetAt& synsetAt) {
+std::string senseLine(const Synset& synset, const std::string& lemma, const std::string& entryWord,
+                      const SynsetAt& synsetAt) {
     const unsigned own = wordNumber(synset, lemma);
-    std::string line = std::string("(") + partName + ") ";
+    std::string line;
     if (own > 0 && spaced(synset.words[own - 1]) != entryWord) {
         line += spaced(synset.words[own - 1]) + ": ";
     }
@@ -149,7 +149,11 @@ std::string senseLine(const char* partName, const Synset& synset, const std::str
     if (!line.empty() && line.back() == ' ') {
         line.pop_back();
     }
-    return line + listed("Synonyms:", synonyms) + listed("Opposite:", opposites) + listed("Kind of:", kinds);
+    line += listed("Synonyms:", synonyms) + listed("Opposite:", opposites) + listed("Kind of:", kinds);
+    if (!line.empty() && line.front() == ' ') {
+        line.erase(0, 1); // a sense with no gloss opens with its synonyms
+    }
+    return line;
 }
 
 std::array<std::size_t, 4> partOrder(const std::array<long, 4>& uses) {

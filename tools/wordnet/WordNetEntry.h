@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-// How one dictionary entry is written from WordNet's data: each sense a line of its part of speech, its gloss, its
-// synonyms, opposites and what it is a kind of.
+// How one sense of a dictionary entry is written from WordNet's data: its gloss, its synonyms, opposites and what it
+// is a kind of.
 namespace wordnet {
 
 // A pointer of a synset to another: its symbol ("!" an opposite, "@" or "@i" what it is a kind or an instance of),
@@ -37,12 +37,12 @@ std::string spaced(std::string s);
 // The synset at an offset of the data file of a part of speech.
 using SynsetAt = std::function<Synset(char part, unsigned long offset)>;
 
-// The line of one sense of lemma (lower case, spaces) in an entry stored as entryWord: "(noun) " and, where the
-// sense belongs to a differently capitalised form, that form ("Turkey: "); the gloss with WordNet's `quoting' shown
+// The line of one sense of lemma (lower case, spaces) in an entry stored as entryWord: where the sense belongs to a
+// differently capitalised form, that form first ("Turkey: "); the gloss with WordNet's `quoting' shown
 // with quotation marks; then "Synonyms:", "Opposite:" and "Kind of:" with at most three words each, each part ending
 // with a full stop.
-std::string senseLine(const char* partName, const Synset& synset, const std::string& lemma,
-                      const std::string& entryWord, const SynsetAt& synsetAt);
+std::string senseLine(const Synset& synset, const std::string& lemma, const std::string& entryWord,
+                      const SynsetAt& synsetAt);
 
 // WordNet's `word' quoting with quotation marks.
 std::string quoted(const std::string& gloss);
