@@ -18,6 +18,7 @@
 #include "skin/WindowDrag.h"
 #include "trays/SlidePace.h"
 #include "trays/TrayBoxes.h"
+#include "trays/WordActions.h"
 #include "trays/fBottomTray.h"
 #include "trays/fLeftTray.h"
 #include "trays/fRightTray.h"
@@ -25,6 +26,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QShortcut>
@@ -128,7 +130,7 @@ void fMain::wireHandlers() {
 }
 
 // The keyboard does what the pointer does: Right and Page Down step on as the next button does, Left and Page Up
-// back as the previous button does, Ctrl+F goes to the find box.
+// back as the previous button does, Ctrl+F goes to the find box; Ctrl+P says the word shown.
 void fMain::wireKeys() {
     using platform::program::onSignal;
     const auto key = [this](const QKeySequence& sequence, const std::function<void()>& handler) {
@@ -152,6 +154,18 @@ void fMain::wireKeys() {
     everywhere(QKeySequence(Qt::ALT | Qt::Key_Left), &trays::fBottomTray::HistoryBack);
     everywhere(QKeySequence(Qt::ALT | Qt::Key_Right), &trays::fBottomTray::HistoryForward);
     qApp->installEventFilter(&m_historyButtons);
+    auto* say = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this);
+    say->setContext(Qt::ApplicationShortcut);
+    onSignal(say, &QShortcut::activated, this, [] { trays::SayShownWord(); });
+    // The window's own context menu: what can be done with the word shown.
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    onSignal(this, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        QMenu menu(this);
+        trays::addWordActions(menu);
+        if (!menu.isEmpty()) {
+            menu.exec(mapToGlobal(at));
+        }
+    });
 }
 
 void fMain::FindKey() {

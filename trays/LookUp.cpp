@@ -1,6 +1,7 @@
 #include "trays/LookUp.h"
 
 #include "platform/widgets/Program.h"
+#include "trays/WordActions.h"
 
 #include <QMenu>
 #include <QMouseEvent>
@@ -65,6 +66,8 @@ void LookUp::showMenu(const QPoint& point) {
         menu->insertAction(menu->actions().value(0), lookUp);
         menu->insertSeparator(menu->actions().value(1));
     }
+    menu->addSeparator();
+    addWordActions(*menu);
     menu->exec(m_box.viewport()->mapToGlobal(point));
 }
 

@@ -10,7 +10,8 @@ class QPlainTextEdit;
 namespace trays {
 
 // A word seen in a box, looked up: the box's context menu offers "Look up “word”" for the selected text, or for the
-// word under the pointer when nothing is selected, and Ctrl+click on a word looks it up at once.
+// word under the pointer when nothing is selected, and what can be done with the word shown; Ctrl+click on a word
+// looks it up at once.
 class LookUp : public QObject {
 public:
     LookUp(QPlainTextEdit& box, std::function<void(const QString&)> lookUp);

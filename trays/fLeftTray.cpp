@@ -11,6 +11,7 @@
 #include "skin/Design.h"
 #include "trays/LookUp.h"
 #include "trays/RoundedBox.h"
+#include "trays/TextSize.h"
 #include "trays/TrayWindow.h"
 #include "trays/fBottomTray.h"
 
@@ -25,6 +26,7 @@ void fLeftTray::bindControls() {
     platform::program::onSignal(List1, &QListView::clicked, this, [this] { List1_Click(); });
     platform::ShowOnly(*Text1); // the word shown, not to be typed over
     new LookUp(*Text1, [](const QString& word) { platform::instance<fBottomTray>().LookUpWord(word); });
+    TextSize::shared().follow(*Text1);
 }
 
 void fLeftTray::Form_Load() {

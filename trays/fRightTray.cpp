@@ -8,6 +8,7 @@
 #include "platform/widgets/TextBox.h"
 #include "skin/Design.h"
 #include "trays/LookUp.h"
+#include "trays/TextSize.h"
 #include "trays/TrayWindow.h"
 #include "trays/fBottomTray.h"
 
@@ -21,6 +22,7 @@ void fRightTray::bindControls() {
     m_controls.bind(*this, skin::bind("Text2", &fRightTray::Text2), skin::bind("Label1", &fRightTray::Label1));
     platform::ShowOnly(*Text2); // the meaning shown, not to be typed over
     new LookUp(*Text2, [](const QString& word) { platform::instance<fBottomTray>().LookUpWord(word); });
+    TextSize::shared().follow(*Text2);
 }
 
 void fRightTray::Form_Load() {

@@ -121,10 +121,12 @@ public:
         box()->setTextCursor(cursor);
         box()->ensureCursorVisible();
     }
-    QString attributes(int offset, int* startOffset, int* endOffset) const override {
-        *startOffset = offset;
-        *endOffset = offset;
-        return {};
+    // One font for the whole text: its family and size, for screen readers and magnifiers.
+    QString attributes(int /*offset*/, int* startOffset, int* endOffset) const override {
+        *startOffset = 0;
+        *endOffset = characterCount();
+        const QFont font = box()->font();
+        return QStringLiteral("font-family:\"%1\";font-size:%2pt;").arg(font.family()).arg(font.pointSizeF());
     }
 
 private:

@@ -14,6 +14,7 @@ PACKAGES=(
     desktop-file-utils appstream dpkg-dev shellcheck
     wordnet-base wamerican-huge wbritish-huge fonts-liberation2 fonts-dejavu-core
     aspell aspell-en hunspell hunspell-en-us
+    libespeak-ng-dev espeak-ng qt6-speech-dev qt6-declarative-dev qt6-speech-speechd-plugin speech-dispatcher
 )
 
 as_root() {

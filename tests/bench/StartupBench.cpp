@@ -10,6 +10,8 @@
 //   startup_bench offers PROGRAM_DIR     the program started, Ctrl+F and a letter at once: the wait for the offers
 //   startup_bench browse PROGRAM_DIR     the program started, then its first step to the next word
 //   startup_bench find PROGRAM_DIR       the program started, then its first find of "run" (the box answered)
+//   startup_bench say PROGRAM_DIR        the program started, then Ctrl+P's speech said into a file: the wait for
+//                                        its first sound
 //   startup_bench boxes PROGRAM_DIR      the program started, then 1,500 finds of "run", each with its real message
 //                                        box (answered at once): prints the resident kilobytes after 500 and 1,500
 // Prints "<ms from launch> <ms from main> <peak kilobytes>" (the timed actions print their own time twice). The process
@@ -18,6 +20,7 @@
 #include "core/fMain.h"
 #include "core/module/WordView.h"
 #include "platform/headless/MessageBox.h"
+#include "platform/speech/Speech.h"
 #include "platform/widgets/Application.h"
 #include "platform/widgets/FontWarmUp.h"
 #include "platform/widgets/Form.h"
@@ -25,11 +28,14 @@
 #include "platform/widgets/SingleInstance.h"
 #include "skin/Design.h"
 #include "skin/FormBuilder.h"
+#include "trays/WordActions.h"
 #include "trays/fBottomTray.h"
 
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
@@ -164,6 +170,27 @@ void timeFirstOffers(core::fMain& main) {
     poll->start(1);
 }
 
+// Ctrl+P's speech, said into a WAV file by espeak-ng as it would be to the sound device: the wait for the first
+// sound (the file past its header).
+void timeFirstSound() {
+    const QString wav =
+        QDir::temp().filePath(QStringLiteral("startup_bench-%1.wav").arg(QCoreApplication::applicationPid()));
+    platform::speech::setOutputFile(wav);
+    auto* clock = new QElapsedTimer;
+    clock->start();
+    trays::SayShownWord();
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [wav, clock] {
+        constexpr qint64 WavHeader = 44;
+        if (QFileInfo(wav).size() > WavHeader || clock->elapsed() > 5000) {
+            const double waited = static_cast<double>(clock->nsecsElapsed()) / 1e6;
+            QFile::remove(wav);
+            report(waited, waited);
+        }
+    });
+    poll->start(1);
+}
+
 // A figure of /proc/self/status in kilobytes.
 long statusKb(const char* key) {
     std::FILE* status = std::fopen("/proc/self/status", "r");
@@ -213,7 +240,7 @@ long statusKb(const char* key) {
 // The whole start-up sequence, as the program's own main runs it; the window first paints once the loop runs. With
 // "slide", the word tray's slide-out is timed instead; with "offers", the first offers; with "browse" and "find",
 // the first step and the first find.
-enum class Timed { FirstPaint, Slide, FirstOffers, FirstBrowse, FirstFind, Boxes };
+enum class Timed { FirstPaint, Slide, FirstOffers, FirstBrowse, FirstFind, Boxes, FirstSound };
 int runLexorant(QApplication& app, const char* programDir, Timed timed, double afterApplication) {
     platform::program::setExecutableDirectory(QString::fromLocal8Bit(programDir));
     core::fMain* main = nullptr;
@@ -230,6 +257,8 @@ int runLexorant(QApplication& app, const char* programDir, Timed timed, double a
         QTimer::singleShot(200, [main] { timeFirstOffers(*main); });
     } else if (timed == Timed::Boxes) {
         QTimer::singleShot(200, [] { countBoxes(); });
+    } else if (timed == Timed::FirstSound) {
+        QTimer::singleShot(200, [] { timeFirstSound(); });
     } else {
         QTimer::singleShot(200, [main, timed] {
             switch (timed) {
@@ -257,7 +286,7 @@ int main(int argc, char** argv) {
     if (argc < 2) {
         std::fprintf(
             stderr,
-            "usage: startup_bench lexorant|slide|offers|browse|find|boxes PROGRAM_DIR | bare | text | design\n");
+            "usage: startup_bench lexorant|slide|offers|browse|find|boxes|say PROGRAM_DIR | bare | text | design\n");
         return 2;
     }
     const char* launched = std::getenv(LaunchedAt);
@@ -286,6 +315,7 @@ int main(int argc, char** argv) {
                         : std::strcmp(argv[1], "browse") == 0 ? Timed::FirstBrowse
                         : std::strcmp(argv[1], "find") == 0   ? Timed::FirstFind
                         : std::strcmp(argv[1], "boxes") == 0  ? Timed::Boxes
+                        : std::strcmp(argv[1], "say") == 0    ? Timed::FirstSound
                                                               : Timed::FirstPaint;
     return runLexorant(app, argv[2], timed, afterApplication);
 }

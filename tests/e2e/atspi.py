@@ -8,6 +8,7 @@
     atspi.py text ROLE DESCRIPTION   print the whole text of the showing control so described, as its text
                                interface gives it to a screen reader
     atspi.py value ROLE NAME   the same for the showing control so named (a box that shows no text of its own)
+    atspi.py size ROLE DESCRIPTION   print the size of the text's font in the showing control so described
 """
 import sys
 
@@ -37,6 +38,15 @@ def find(role, name, by="name"):
 
 def main():
     verb, role, name = sys.argv[1:4]
+    if verb == "size":
+        node = find(role, name, by="description")
+        if node is None:
+            print(f"no showing {role} described {name!r}", file=sys.stderr)
+            return 1
+        attributes = node.queryText().getAttributeRun(0, True)[0]
+        sizes = [a.split(":", 1)[1] for a in attributes if a.startswith("size:")]
+        print(sizes[0] if sizes else "")
+        return 0 if sizes else 1
     if verb in ("text", "value"):
         node = find(role, name, by="description" if verb == "text" else "name")
         if node is None:

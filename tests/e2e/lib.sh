@@ -5,9 +5,9 @@
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 . "$here/../../scripts/lib/xvfb.sh"
 
-# The files beside the program, logs left out, in one line.
+# The files beside the program, logs and the test's stand-in for the user's home folders left out, in one line.
 files_beside_the_program() {
-    find "$WORK" -mindepth 1 -maxdepth 1 ! -name '*.log' -printf '%f\n' | sort | tr '\n' ' '
+    find "$WORK" -mindepth 1 -maxdepth 1 ! -name '*.log' ! -name user -printf '%f\n' | sort | tr '\n' ' '
 }
 
 # start_program: copies the program, its region files and a test database to a new directory and starts it there.
@@ -41,6 +41,8 @@ start_program() {
     fi
     # A test may set up what the program needs around it first (an accessibility bus, for one).
     if declare -F before_program >/dev/null; then before_program; fi
+    # What the program keeps for the user goes to the test's own folders.
+    export XDG_CONFIG_HOME="$WORK/user/config" XDG_DATA_HOME="$WORK/user/data"
     (cd / && exec "$WORK/lexorant" >"$WORK/out.log" 2>&1) &
     APP_PID=$!
     wait_for "the main window" has_window Lexorant || { cat "$WORK/out.log"; fail "no main window"; }
