@@ -84,6 +84,11 @@ fMain::fMain()
     Label7->setCursor(Qt::PointingHandCursor);
     wireHandlers();
     wireKeys();
+    m_review = std::make_unique<Review>(
+        *this, Review::Screen{
+                   [this](const QString& word) { return ShowWord(word); },
+                   [](const QString& text) { platform::SetText(*platform::instance<trays::fRightTray>().Text2, text); },
+                   [this] { ShowRecord(); }});
 
     // Start position: centred on the screen.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -157,15 +162,13 @@ void fMain::wireKeys() {
     auto* say = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this);
     say->setContext(Qt::ApplicationShortcut);
     onSignal(say, &QShortcut::activated, this, [] { trays::SayShownWord(); });
-    // The window's own context menu: what can be done with the word shown.
+    auto* keep = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_D), this);
+    keep->setContext(Qt::ApplicationShortcut);
+    onSignal(keep, &QShortcut::activated, this, [] { trays::KeepShownWord(); });
+    trays::KeptWordsChanged = [this] { KeptWordsChanged(); };
+    // The window's own context menu: what can be done with the word shown, what the arrows browse, the review.
     setContextMenuPolicy(Qt::CustomContextMenu);
-    onSignal(this, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
-        QMenu menu(this);
-        trays::addWordActions(menu);
-        if (!menu.isEmpty()) {
-            menu.exec(mapToGlobal(at));
-        }
-    });
+    onSignal(this, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) { ShowMenu(at); });
 }
 
 void fMain::FindKey() {
@@ -275,6 +278,10 @@ void fMain::CmdPrev_Click() {
 // they show); otherwise the new word and meaning into the trays' boxes.
 void fMain::Step(void (store::Recordset::*moveTo)(), bool (store::Recordset::*pastTheEnd)() const,
                  const QString& message) {
+    if (m_setKind != WordSetKind::All) {
+        StepInSet(moveTo == &store::Recordset::MoveNext, message);
+        return;
+    }
     ((*rstInfo).*moveTo)();
     if (((*rstInfo).*pastTheEnd)()) {
         platform::MsgBox(message, platform::vbOKOnly, QStringLiteral("  Error!"));
@@ -312,7 +319,10 @@ void fMain::paintEvent(QPaintEvent* event) {
     // The parked trays' controls are built once the first picture is up and the window has settled (taken the focus
     // and drawn it), so that neither the picture nor the first slide-out waits for them.
     if (std::exchange(m_buildTraysAfterPicture, false)) {
-        QTimer::singleShot(TrayBuildDelay, this, [] { platform::program::guarded(trays::BuildLoadedTrays); });
+        QTimer::singleShot(TrayBuildDelay, this, [this] {
+            platform::program::guarded(trays::BuildLoadedTrays);
+            platform::program::guarded([this] { OpenKeptWords(); });
+        });
     }
 }
 

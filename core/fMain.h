@@ -1,9 +1,11 @@
 #pragma once
 
 #include "core/HistoryButtons.h"
+#include "core/Review.h"
 #include "platform/widgets/Form.h"
 #include "platform/widgets/ImageControl.h"
 #include "platform/widgets/LabelControl.h"
+#include "run/WordSet.h"
 #include "skin/ArrowHover.h"
 #include "skin/FormBuilder.h"
 #include "store/Database.h"
@@ -12,6 +14,7 @@
 #include "trays/sliding/TrayState.h"
 
 #include <QElapsedTimer>
+#include <QMenu>
 #include <QPushButton>
 #include <array>
 #include <chrono>
@@ -79,6 +82,15 @@ public:
 
     trays::Slider& slider() { return m_slider; }
 
+    // What the arrows (and the keys that do what they do) step through.
+    enum class WordSetKind { All, Mine, MostUsed };
+    void ChooseWordSet(WordSetKind kind);
+    WordSetKind wordSet() const { return m_setKind; }
+    // Reviewing the kept words that are due; writing the kept words to a file the user chooses.
+    void StartReview();
+    void ExportMyWords(const QString& file);
+    Review& review() { return *m_review; }
+
 protected:
     void Form_Paint() override;
     void paintEvent(QPaintEvent* event) override;
@@ -93,6 +105,12 @@ private:
     void ShowRecord();
     void BringForward();
     void ForEachTrayOut(const std::function<void(trays::TrayForm&)>& act);
+    void ShowMenu(const QPoint& at);
+    void AddBrowsingItems(QMenu& menu);
+    void OpenKeptWords();
+    bool ShowWord(const QString& word);
+    void StepInSet(bool forward, const QString& message);
+    void KeptWordsChanged();
 
     skin::Controls m_controls;
     trays::Slider m_slider;
@@ -101,6 +119,10 @@ private:
     QElapsedTimer m_lastForward; // when a look-up from outside last brought the window forward
     // Set when a load has parked the trays: their controls are built TrayBuildDelay after the next picture.
     bool m_buildTraysAfterPicture = false;
+    WordSetKind m_setKind = WordSetKind::All;
+    run::WordSet m_set;
+    std::vector<std::string> m_mostUsed; // read once, when first chosen
+    std::unique_ptr<Review> m_review;
 };
 
 } // namespace core

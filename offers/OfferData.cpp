@@ -62,15 +62,16 @@ void readBaseForms(store::Database& db, OfferData& data) {
     });
 }
 
-void readWordUse(store::Database& db, OfferData& data) {
-    readColumns(db, "WordUse", {"Word", "Count"}, [&data](const RecordValues& row) {
+// Each word of the word-use table with its count; a row with no word or no number for a count is passed over.
+void readWordUse(store::Database& db, const std::function<void(const std::string&, double)>& visit) {
+    readColumns(db, "WordUse", {"Word", "Count"}, [&visit](const RecordValues& row) {
         if (!row[0] || !row[1] || row[1]->empty()) {
             return;
         }
         char* end = nullptr;
         const double count = std::strtod(row[1]->c_str(), &end);
         if (end == row[1]->c_str() + row[1]->size()) {
-            data.addWordUse(*row[0], count);
+            visit(*row[0], count);
         }
     });
 }
@@ -91,11 +92,28 @@ OfferData readOfferData(const std::string& path, const std::string& table) {
             }
         });
         readBaseForms(*db, data);
-        readWordUse(*db, data);
+        readWordUse(*db, [&data](const std::string& word, double count) { data.addWordUse(word, count); });
     } catch (const platform::RuntimeError&) {
         // the offers are built from what could be read
     }
     return data;
+}
+
+std::vector<std::string> wordsMostUsedFirst(const std::string& path) {
+    std::vector<std::pair<double, std::string>> counted;
+    try {
+        const auto db = store::openDatabase(path);
+        readWordUse(*db, [&counted](const std::string& word, double count) { counted.emplace_back(count, word); });
+    } catch (const platform::RuntimeError&) {
+        // what could be read
+    }
+    std::stable_sort(counted.begin(), counted.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+    std::vector<std::string> words;
+    words.reserve(counted.size());
+    for (auto& [count, word] : counted) {
+        words.push_back(std::move(word));
+    }
+    return words;
 }
 
 } // namespace offers

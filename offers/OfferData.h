@@ -3,6 +3,7 @@
 #include "offers/OfferIndex.h"
 
 #include <string>
+#include <vector>
 
 namespace offers {
 
@@ -12,5 +13,9 @@ namespace offers {
 // text (or no number for a count), is passed over; a base that is no word of the table is left out. Never raises: what
 // could not be read is simply not there.
 OfferData readOfferData(const std::string& path, const std::string& table);
+
+// The words of the database's word-use table (WordUse: Word, Count), the most used first, ties in the table's order;
+// empty when it has none. Never raises.
+std::vector<std::string> wordsMostUsedFirst(const std::string& path);
 
 } // namespace offers

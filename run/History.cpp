@@ -27,4 +27,15 @@ std::optional<std::string> History::forward() {
     return m_words[++m_current];
 }
 
+void History::restore(const std::vector<std::string>& oldestFirst) {
+    History earlier;
+    for (const std::string& word : oldestFirst) {
+        earlier.visit(word);
+    }
+    for (const std::string& word : m_words) {
+        earlier.visit(word); // this run's words stay the newest
+    }
+    *this = std::move(earlier);
+}
+
 } // namespace run

@@ -60,7 +60,7 @@ void LookUp::showMenu(const QPoint& point) {
     const std::unique_ptr<QMenu> menu(m_box.createStandardContextMenu(point));
     const QString word = wordAt(point);
     if (!word.isEmpty()) {
-        auto* lookUp = new QAction(QStringLiteral("Look up \u201C%1\u201D").arg(word), menu.get());
+        auto* lookUp = new QAction(QStringLiteral("Look up \u201C%1\u201D").arg(AsMenuText(word)), menu.get());
         connect(lookUp, &QAction::triggered, this,
                 [this, word] { platform::program::guarded([&] { m_lookUp(word); }); });
         menu->insertAction(menu->actions().value(0), lookUp);

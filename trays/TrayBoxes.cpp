@@ -2,6 +2,7 @@
 
 #include "platform/widgets/SingleInstance.h"
 #include "platform/widgets/TextBox.h"
+#include "trays/WordActions.h"
 #include "trays/fBottomTray.h"
 #include "trays/fLeftTray.h"
 #include "trays/fRightTray.h"
@@ -9,7 +10,9 @@
 namespace trays {
 
 void ShowRecordInTrays(store::Recordset& view) {
-    platform::SetText(*platform::instance<fLeftTray>().Text1, QString::fromStdString(view.Fields(0).Text()));
+    const QString word = QString::fromStdString(view.Fields(0).Text());
+    platform::SetText(*platform::instance<fLeftTray>().Text1, word);
+    SetShownWord(word);
     platform::SetText(*platform::instance<fRightTray>().Text2, QString::fromStdString(view.Fields(1).Text()));
 }
 

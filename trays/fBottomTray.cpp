@@ -14,6 +14,7 @@
 #include "platform/widgets/TextBox.h"
 #include "skin/Design.h"
 #include "store/Criterion.h"
+#include "trays/Keeping.h"
 #include "trays/RoundedBox.h"
 #include "trays/TrayBoxes.h"
 #include "trays/TrayWindow.h"
@@ -73,7 +74,7 @@ void fBottomTray::Command1_Click() {
         platform::MsgBox(QStringLiteral("Data Not Found  Please Check your Dictiorary"), platform::vbExclamation);
     } else {
         platform::MsgBox(QStringLiteral("DATA FOUND"), platform::vbInformation);
-        m_history.visit(rstInfo->Fields(0).Text());
+        Visit(rstInfo->Fields(0).Text());
     }
     ShowFoundRecord();
     // The keyboard back in the box, the text selected for the next word; after a miss, the offers for it again.
@@ -153,7 +154,7 @@ bool fBottomTray::FindExactly(const std::string& word) {
 // The entry the view stands on, looked up as `text`; when that is a form of it, the offers say so, the entry current.
 void fBottomTray::ShowLookedUp(const std::string& text, const std::string& baseFormOf) {
     ShowFoundRecord();
-    m_history.visit(rstInfo->Fields(0).Text());
+    Visit(rstInfo->Fields(0).Text());
     if (baseFormOf.empty()) {
         Text3->setText(QString::fromStdString(text));
         OffersShown->hide();
@@ -163,6 +164,21 @@ void fBottomTray::ShowLookedUp(const std::string& text, const std::string& baseF
         BringDown();
     }
     ShowInFindBox(QString::fromStdString(text), QString::fromStdString(baseFormOf));
+}
+
+// A word found joins the history, and the words kept for the next run.
+void fBottomTray::Visit(const std::string& word) {
+    m_history.visit(word);
+    Keeping::shared().visit(QString::fromStdString(word));
+}
+
+void fBottomTray::RestoreHistory() {
+    const QStringList newestFirst = Keeping::shared().history(keep::HistoryLength);
+    std::vector<std::string> oldestFirst;
+    for (auto it = newestFirst.rbegin(); it != newestFirst.rend(); ++it) {
+        oldestFirst.push_back(it->toStdString());
+    }
+    m_history.restore(oldestFirst);
 }
 
 void fBottomTray::HistoryBack() {

@@ -51,6 +51,8 @@ public:
     // Back and forward through the words found, each shown in the trays as a find shows it, without a box.
     void HistoryBack();
     void HistoryForward();
+    // The words found in the last runs, where they were kept, before this run's.
+    void RestoreHistory();
 
 protected:
     void bindControls() override;
@@ -64,6 +66,7 @@ private:
     void FocusFindBox();
     void ShowInFindBox(const QString& text, const QString& current);
     void ShowFromHistory(const std::optional<std::string>& word);
+    void Visit(const std::string& word);
 
     run::History m_history;
     QString m_lookUpWaiting; // a look-up that waits for the offers to be built

@@ -13,6 +13,7 @@
 #include "trays/RoundedBox.h"
 #include "trays/TextSize.h"
 #include "trays/TrayWindow.h"
+#include "trays/WordActions.h"
 #include "trays/fBottomTray.h"
 
 namespace trays {
@@ -44,10 +45,23 @@ void fLeftTray::Form_Load() {
     });
 }
 
+void fLeftTray::ShowWordSet(const QStringList& words) {
+    if (words.isEmpty()) {
+        List1->setModel(m_words);
+        return;
+    }
+    if (m_set == nullptr) {
+        m_set = new QStringListModel(List1);
+    }
+    m_set->setStringList(words);
+    List1->setModel(m_set);
+}
+
 void fLeftTray::List1_Click() {
     const QModelIndex selected = List1->currentIndex();
     if (selected.isValid()) {
         platform::SetText(*Text1, selected.data(Qt::EditRole).toString()); // the whole word
+        SetShownWord(selected.data(Qt::EditRole).toString());
     }
 }
 

@@ -6,6 +6,7 @@
 
 #include <QListView>
 #include <QPlainTextEdit>
+#include <QStringListModel>
 #include <memory>
 
 namespace trays {
@@ -17,6 +18,8 @@ public:
 
     void Form_Load() override;
     void List1_Click();
+    // The list shows these words instead of every word of the view (a set the arrows browse); empty: every word.
+    void ShowWordSet(const QStringList& words);
 
     std::unique_ptr<store::Database> db;
     std::unique_ptr<store::Recordset> rstInfo;
@@ -29,6 +32,7 @@ protected:
 
 private:
     WordListModel* m_words = nullptr;
+    QStringListModel* m_set = nullptr;
 };
 
 } // namespace trays

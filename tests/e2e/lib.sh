@@ -41,9 +41,15 @@ start_program() {
     fi
     # A test may set up what the program needs around it first (an accessibility bus, for one).
     if declare -F before_program >/dev/null; then before_program; fi
+    launch_program
+}
+
+# launch_program: starts the program in $WORK (again, after close_program, with what it kept) and waits for its
+# window, painted.
+launch_program() {
     # What the program keeps for the user goes to the test's own folders.
     export XDG_CONFIG_HOME="$WORK/user/config" XDG_DATA_HOME="$WORK/user/data"
-    (cd / && exec "$WORK/lexorant" >"$WORK/out.log" 2>&1) &
+    (cd / && exec "$WORK/lexorant" >>"$WORK/out.log" 2>&1) &
     APP_PID=$!
     wait_for "the main window" has_window Lexorant || { cat "$WORK/out.log"; fail "no main window"; }
     MAIN=$(window_id Lexorant)

@@ -15,6 +15,7 @@ using trays::TextSize;
 namespace {
 class Reading : public testsupport::Program {
 protected:
+    Reading() { trays::SetShownWord({}); }
     ~Reading() override {
         platform::speech::setSoundDeviceCheck(nullptr);
         TextSize::shared().reset();
@@ -31,14 +32,17 @@ void wheel(QWidget& over, int delta, Qt::KeyboardModifiers modifiers) {
 
 TEST_F(Reading, WithNoSoundDeviceSayIsGreyedWithTheReasonAndCtrlPDoesNothing) {
     start();
+    QMenu before;
+    trays::addWordActions(before);
+    EXPECT_TRUE(before.isEmpty()) << "no word of the dictionary shown yet, only the box's own text";
+    start().cmdNext_Click();
     const QString shown = word();
-    ASSERT_FALSE(shown.isEmpty());
     platform::speech::setSoundDeviceCheck([] { return false; });
     QMenu menu;
     trays::addWordActions(menu);
-    ASSERT_EQ(menu.actions().size(), 1);
-    EXPECT_EQ(menu.actions()[0]->text(), QStringLiteral("Say \u201C%1\u201D (no sound device)").arg(shown));
-    EXPECT_FALSE(menu.actions()[0]->isEnabled());
+    ASSERT_EQ(menu.actions().size(), 2);
+    EXPECT_EQ(menu.actions()[1]->text(), QStringLiteral("&Say \u201C%1\u201D (no sound device)").arg(shown));
+    EXPECT_FALSE(menu.actions()[1]->isEnabled());
     trays::SayShownWord();
     EXPECT_TRUE(prompts().isEmpty()) << "never a box";
 }

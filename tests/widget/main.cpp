@@ -8,9 +8,10 @@
 
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    // What the program keeps for the user (the text size, say) goes to a folder of the run's own.
+    // What the program keeps for the user (the text size, the words kept) goes to a folder of the run's own.
     QTemporaryDir config;
     setenv("XDG_CONFIG_HOME", config.path().toLocal8Bit().constData(), 1);
+    setenv("XDG_DATA_HOME", config.path().toLocal8Bit().constData(), 1);
     QApplication app(argc, argv);
     platform::installControlAccessibility(); // as the program's application object does
     ::testing::InitGoogleTest(&argc, argv);
