@@ -1,6 +1,7 @@
 #include "about/Version.h"
 #include "core/fMain.h"
 #include "core/module/WordView.h"
+#include "offers/OfferData.h"
 #include "platform/widgets/Application.h"
 #include "platform/widgets/FontWarmUp.h"
 #include "platform/widgets/Program.h"
@@ -17,6 +18,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -84,6 +86,23 @@ std::optional<int> handOver(const QString& text) {
     return std::nullopt;
 }
 
+// --words-for: the words for a meaning out of the word database beside the program, printed one a line, best first;
+// no display, no window, no running Lexorant asked.
+int printWordsFor(const run::CommandLine& asked) {
+    std::error_code error;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    const std::string database = (self.parent_path() / "db2.mdb").string();
+    if (error || !std::filesystem::is_regular_file(database, error)) {
+        std::fprintf(stderr, "lexorant: no word database at %s\n", database.c_str());
+        return 1;
+    }
+    const offers::DescriptionIndex index = offers::readDescriptions(database, "Table3");
+    for (const offers::Described& found : index.wordsFor(asked.description, static_cast<std::size_t>(asked.count))) {
+        std::printf("%s\n", found.word.c_str());
+    }
+    return std::fflush(stdout) == 0 ? 0 : 1;
+}
+
 // The program itself: the start-up window loaded, the text looked up once it is up, later requests answered.
 int runProgram(const std::optional<QString>& lookUp) {
     // At rest the word store holds no lock on its file, for other programs that write it.
@@ -117,6 +136,15 @@ int main(int argc, char** argv) {
     if (asked.action == run::CommandLine::Action::Version) {
         std::printf("lexorant %d.%d.%d\n", about::VersionMajor, about::VersionMinor, about::VersionRevision);
         return 0;
+    }
+    if (asked.action == run::CommandLine::Action::WordsFor) {
+        return printWordsFor(asked);
+    }
+    if (asked.action == run::CommandLine::Action::Error &&
+        (asked.error.find("--words-for") != std::string::npos || asked.error.find("--count") != std::string::npos)) {
+        // Said without a display: --words-for is for scripts.
+        std::fprintf(stderr, "lexorant: %s\nTry 'lexorant --help'.\n", asked.error.c_str());
+        return 2;
     }
     platform::preferXcbOnWayland();
     platform::FontWarmUp fonts;

@@ -116,4 +116,24 @@ std::vector<std::string> wordsMostUsedFirst(const std::string& path) {
     return words;
 }
 
+DescriptionIndex readDescriptions(const std::string& path, const std::string& table) {
+    DescriptionIndex index;
+    std::unordered_map<std::string, double> uses;
+    try {
+        const auto db = store::openDatabase(path);
+        if (const auto words = db->OpenTable(table); words && (*words)->columns().size() >= 2) {
+            (*words)->scan({0, 1}, [&index](std::int64_t, const RecordValues& values) {
+                if (values[0] && values[1]) {
+                    index.add(*values[0], *values[1]);
+                }
+            });
+        }
+        readWordUse(*db, [&uses](const std::string& word, double count) { uses[word] = count; });
+    } catch (const platform::RuntimeError&) {
+        // the index holds what could be read
+    }
+    index.finish(uses);
+    return index;
+}
+
 } // namespace offers

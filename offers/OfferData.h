@@ -1,5 +1,6 @@
 #pragma once
 
+#include "offers/Describe.h"
 #include "offers/OfferIndex.h"
 
 #include <string>
@@ -17,5 +18,9 @@ OfferData readOfferData(const std::string& path, const std::string& table);
 // The words of the database's word-use table (WordUse: Word, Count), the most used first, ties in the table's order;
 // empty when it has none. Never raises.
 std::vector<std::string> wordsMostUsedFirst(const std::string& path);
+
+// Every word of `table` (its first two columns: the word and its meaning) in an index of their senses, for finding
+// words from their meaning, ranked with the word-use table where the file has one. Never raises.
+DescriptionIndex readDescriptions(const std::string& path, const std::string& table);
 
 } // namespace offers

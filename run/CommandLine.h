@@ -7,11 +7,13 @@ namespace run {
 
 // What the command line asks for. Qt's own options (-display, -platform, ...) are taken out before.
 struct CommandLine {
-    enum class Action { Run, Help, Version, Error };
+    enum class Action { Run, Help, Version, Error, WordsFor };
     Action action = Action::Run;
-    std::string lookUp;     // words given, joined by single spaces: found once the program is up
-    bool selection = false; // --selection: the text selected in any program is found
-    std::string error;      // for Error: what was wrong, for standard error
+    std::string lookUp;      // words given, joined by single spaces: found once the program is up
+    bool selection = false;  // --selection: the text selected in any program is found
+    std::string error;       // for Error: what was wrong, for standard error
+    std::string description; // for WordsFor: the words for this meaning are printed, without a window
+    int count = 10;          // --count: how many of them, 1 to 1000
 };
 
 CommandLine parseCommandLine(const std::vector<std::string>& arguments);

@@ -16,6 +16,7 @@ namespace {
 
 constexpr int WordRole = Qt::UserRole;
 const QString BaseFormOf = QStringLiteral(" \u2014 base form of ");
+const QString Dash = QStringLiteral(" \u2014 ");
 
 // A row shows at most this many characters of a text: a word of a hundred thousand characters (a damaged or
 // hostile database may hold one) would keep the window laying it out.
@@ -25,9 +26,30 @@ QString shortened(const QString& text) {
     return text.size() > LongestShown ? text.left(LongestShown) + QChar(0x2026) : text;
 }
 
+// A sense beside its word is cut to about a line's worth, at a blank.
+constexpr qsizetype LongestSense = 60;
+
+QString senseShown(const QString& sense) {
+    if (sense.size() <= LongestSense) {
+        return sense;
+    }
+    const qsizetype blank = sense.lastIndexOf(QLatin1Char(' '), LongestSense);
+    return sense.left(blank > 0 ? blank : LongestSense) + QChar(0x2026);
+}
+
+// What follows the word in its row: " — base form of geese", or " — " and the sense a description matched.
+QString leadOf(const OfferList::Row& row) {
+    return shortened(row.word) + (row.baseFormOf.isEmpty() ? Dash : BaseFormOf);
+}
+QString explanationOf(const OfferList::Row& row) {
+    return row.baseFormOf.isEmpty() ? senseShown(row.sense) : shortened(row.baseFormOf);
+}
+
 QString textOf(const OfferList::Row& row) {
-    const QString word = shortened(row.word);
-    return row.baseFormOf.isEmpty() ? word : word + BaseFormOf + shortened(row.baseFormOf);
+    if (row.baseFormOf.isEmpty() && row.sense.isEmpty()) {
+        return shortened(row.word);
+    }
+    return leadOf(row) + explanationOf(row);
 }
 
 } // namespace
@@ -89,10 +111,10 @@ void OfferList::show(const std::vector<Row>& rows, int current) {
     width = std::min(width, std::max(room, m_box.width()));
     for (const Row& row : rows) {
         QString text = textOf(row);
-        if (metrics.horizontalAdvance(text) + margins > width && !row.baseFormOf.isEmpty()) {
+        if (metrics.horizontalAdvance(text) + margins > width && text != shortened(row.word)) {
             // Too wide for the screen: the explanation gives way, the word never does.
-            const QString lead = shortened(row.word) + BaseFormOf;
-            text = lead + metrics.elidedText(shortened(row.baseFormOf), Qt::ElideRight,
+            const QString lead = leadOf(row);
+            text = lead + metrics.elidedText(explanationOf(row), Qt::ElideRight,
                                              std::max(0, width - margins - metrics.horizontalAdvance(lead)));
         }
         auto* item = new QListWidgetItem(text, &shown);

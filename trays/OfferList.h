@@ -22,6 +22,7 @@ public:
     struct Row {
         QString word;
         QString baseFormOf;
+        QString sense; // for a word offered for a description: the sense it matched
     };
 
     OfferList(QLineEdit& box, std::function<void(const QString&)> chosen);

@@ -41,7 +41,16 @@ void fBottomTray::bindControls() {
         Text3->setText(word);
         Command1->click();
     });
+    Descriptions = new DescriptionSupply(this, [this] {
+        if (isVisible() && !Text3->text().isEmpty() && Text3->hasFocus()) {
+            ShowOffers(Text3->text()); // the descriptions for what was typed while they were being built
+        }
+    });
     Offers = new OfferSupply(this, [this] {
+        // The meanings are read for descriptions once the offers are there, so that these never wait for them.
+        if (db) {
+            Descriptions->start([path = db->path()] { return offers::readDescriptions(path, "Table3"); });
+        }
         if (!m_lookUpWaiting.isEmpty()) {
             LookUpWord(std::exchange(m_lookUpWaiting, QString()));
         } else if (isVisible() && !Text3->text().isEmpty()) {
@@ -212,10 +221,19 @@ void fBottomTray::ShowOffers(const QString& typed, const QString& current) {
     }
     std::vector<OfferList::Row> rows;
     int currentRow = -1;
-    for (const offers::Offer& offer : index->offersFor(typed.toStdString())) {
-        rows.push_back({QString::fromStdString(offer.word), QString::fromStdString(offer.baseFormOf)});
+    const std::vector<offers::Offer> found = index->offersFor(typed.toStdString());
+    for (const offers::Offer& offer : found) {
+        rows.push_back({QString::fromStdString(offer.word), QString::fromStdString(offer.baseFormOf), {}});
         if (currentRow < 0 && !current.isEmpty() && rows.back().word == current) {
             currentRow = static_cast<int>(rows.size()) - 1;
+        }
+    }
+    if (const offers::DescriptionIndex* meanings = Descriptions->index();
+        meanings != nullptr && currentRow < 0 && offers::readsAsDescription(typed.toStdString(), found)) {
+        // A description: what the offers make of its letters gives way to the words it describes.
+        rows.resize(std::min(rows.size(), offers::OffersBesideDescriptions));
+        for (offers::Described& d : meanings->wordsFor(typed.toStdString(), offers::MostOffered - rows.size())) {
+            rows.push_back({QString::fromStdString(d.word), {}, QString::fromStdString(d.sense)});
         }
     }
     OffersShown->show(rows, currentRow);
@@ -225,7 +243,7 @@ void fBottomTray::PrepareOffers() {
     if (Offers->started() || !db || !rstInfo) {
         return;
     }
-    Offers->start([path = db->path()] { return offers::readOfferData(path, "Table3"); });
+    Offers->start([path = db->path()] { return offers::OfferIndex(offers::readOfferData(path, "Table3")); });
 }
 
 void fBottomTray::showEvent(QShowEvent* event) {

@@ -34,6 +34,7 @@ public:
     // with the text; ten at most. Choosing one puts it in the box and finds it.
     OfferList* OffersShown = nullptr;
     OfferSupply* Offers = nullptr;
+    DescriptionSupply* Descriptions = nullptr;
     void Text3_Edited(const QString& typed);
     // Starts building the offers (once), so that they are ready by the time the user types.
     void PrepareOffers();

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The find box's offers with the bundled dictionary, read and taken through the accessibility tree as a screen
 # reader user does: a misspelling typed at once after Ctrl+F leads to the meant word, chosen with Down and Enter; a
-# long offer reads whole; after "Data Not Found" the offers are back under the box; a row is chosen by its action.
+# long offer reads whole; after "Data Not Found" the offers are back under the box; a row is chosen by its action; a
+# description offers the word it describes.
 #   offers_e2e.sh PROGRAM WORDNET2DB WORDLIST REGIONDIR   (E2E_DB_FILE: the bundled db2.mdb)
 set -u
 . "$(dirname "$0")/lib.sh"
@@ -46,5 +47,16 @@ wait_for "the offers back" first_offer_is "definitely" || fail "the offers did n
 atspi choose list "Offers" "definitely" || fail "the offer could not be chosen by its action"
 dismiss_box "DATA FOUND"
 
+# A description: the word it describes is offered with the sense it matched, and choosing it finds the entry.
+xdotool key ctrl+a
+xdotool type --delay 20 "fear of heights"
+described() { offers | grep -q '^acrophobia — '; }
+E2E_TIMEOUT=90 wait_for "the words for fear of heights" described || fail "the offers for 'fear of heights' read: $(offers | tr '\n' ',')"
+atspi choose list "Offers" "$(offers | grep '^acrophobia — ')" || fail "the described word could not be chosen"
+dismiss_box "DATA FOUND"
+atspi press "push button" "Slide the word tray out"
+shows_acrophobia() { [ "$(atspi text text "Word" 2>/dev/null)" = acrophobia ]; }
+wait_for "the entry" shows_acrophobia || fail "the word box shows '$(atspi text text "Word")'"
+
 close_program
-echo "PASS: offers for misspellings read, chosen with the keyboard and by their action; a long offer read whole"
+echo "PASS: offers for misspellings and a description read, chosen with the keyboard and by their action; a long offer read whole"

@@ -45,7 +45,14 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"ShortVersion", {"-v"}, Action::Version, "", false},
         LineCase{"AnUnknownOption", {"--bogus"}, Action::Error, "", false},
         LineCase{"AnUnknownOptionBeforeHelp", {"-x", "--help"}, Action::Error, "", false},
-        LineCase{"WordsAndTheSelection", {"--selection", "zeal"}, Action::Error, "", false}),
+        LineCase{"WordsAndTheSelection", {"--selection", "zeal"}, Action::Error, "", false},
+        LineCase{"WordsForAMeaning", {"--words-for", "fear of heights", "--count", "3"}, Action::WordsFor, "", false},
+        LineCase{"WordsForADashedMeaning", {"--words-for", "--help"}, Action::WordsFor, "", false},
+        LineCase{"WordsForWithNoMeaning", {"--words-for"}, Action::Error, "", false},
+        LineCase{"ACountOfNone", {"--words-for", "x", "--count", "0"}, Action::Error, "", false},
+        LineCase{"ACountOverAThousand", {"--words-for", "x", "--count", "1001"}, Action::Error, "", false},
+        LineCase{"ACountAlone", {"--count", "5"}, Action::Error, "", false},
+        LineCase{"WordsForBesideWords", {"zeal", "--words-for", "x"}, Action::Error, "", false}),
     [](const auto& param) { return std::string(param.param.name); });
 
 namespace {

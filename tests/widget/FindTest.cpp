@@ -174,7 +174,8 @@ TEST(OfferKeys, DownAndUpMoveThroughTheListAndStopAtItsEnds) {
         {{Qt::Key_Down, Qt::Key_Up, Qt::Key_Up}, "first"},
     };
     for (const auto& c : cases) {
-        list.show({{QStringLiteral("first"), {}}, {QStringLiteral("second"), {}}, {QStringLiteral("third"), {}}});
+        list.show(
+            {{QStringLiteral("first"), {}, {}}, {QStringLiteral("second"), {}, {}}, {QStringLiteral("third"), {}, {}}});
         for (const Qt::Key key : c.keys) {
             QTest::keyClick(&box, key);
         }

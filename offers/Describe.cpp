@@ -1,0 +1,342 @@
+#include "offers/Describe.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <cmath>
+#include <unordered_set>
+
+namespace offers {
+
+namespace {
+
+// BM25's usual constants: how soon a term's repeats stop counting, and how much a long sense is discounted.
+constexpr double K1 = 1.2;
+constexpr double B = 0.75;
+// How much how common a word is counts beside what its senses say, and the part of speech the description reads as.
+constexpr double PriorWeight = 0.5;
+constexpr double PartMatch = 1.25;
+constexpr double PartMismatch = 0.8;
+// How much of a sense's text is kept to show beside its word.
+constexpr std::size_t LongestSenseKept = 72;
+// How much of a sense is searched.
+constexpr std::size_t LongestSearched = 4096;
+// A description of 10,000 words is read as its first words.
+constexpr std::size_t MostTerms = 64;
+
+const std::unordered_set<std::string_view>& stopWords() {
+    static const std::unordered_set<std::string_view> words{
+        "a",     "an",     "the",    "of",     "to",    "in",         "on",      "at",        "by",      "for",
+        "with",  "from",   "and",    "or",     "but",   "as",         "is",      "are",       "was",     "were",
+        "be",    "been",   "being",  "it",     "its",   "this",       "that",    "these",     "those",   "which",
+        "who",   "whom",   "whose",  "what",   "when",  "where",      "how",     "why",       "you",     "your",
+        "their", "they",   "them",   "he",     "she",   "his",        "her",     "we",        "our",     "i",
+        "my",    "me",     "us",     "do",     "does",  "did",        "have",    "has",       "had",     "not",
+        "no",    "so",     "than",   "then",   "there", "into",       "out",     "up",        "down",    "over",
+        "under", "about",  "very",   "can",    "could", "would",      "should",  "will",      "just",    "some",
+        "any",   "all",    "each",   "other",  "such",  "one",        "ones",    "something", "someone", "somebody",
+        "thing", "things", "person", "people", "often", "especially", "usually", "etc",       "e.g",     "i.e",
+        "also",  "more",   "most",   "being",  "make",  "made"};
+    return words;
+}
+
+bool ends(const std::string& word, std::string_view suffix) {
+    return word.size() > suffix.size() + 2 && word.ends_with(suffix);
+}
+
+PartOfSpeech partNamed(std::string_view name) {
+    if (name == "noun" || name == "Noun") {
+        return PartOfSpeech::Noun;
+    }
+    if (name == "verb" || name == "Verb") {
+        return PartOfSpeech::Verb;
+    }
+    if (name == "adjective" || name == "Adjective") {
+        return PartOfSpeech::Adjective;
+    }
+    if (name == "adverb" || name == "Adverb") {
+        return PartOfSpeech::Adverb;
+    }
+    return PartOfSpeech::Unknown;
+}
+
+// The words of a text in lower case (ASCII letters and digits; other characters end a word).
+std::vector<std::string> lowerWords(std::string_view text) {
+    std::vector<std::string> words;
+    std::string word;
+    for (const char c : text) {
+        const auto u = static_cast<unsigned char>(c);
+        if (std::isalnum(u) != 0 || (u & 0x80U) != 0) {
+            word += static_cast<char>(std::tolower(u));
+        } else if (c == '\'' && !word.empty()) {
+            continue; // "one's" -> "ones"
+        } else if (!word.empty()) {
+            words.push_back(std::move(word));
+            word.clear();
+        }
+    }
+    if (!word.empty()) {
+        words.push_back(std::move(word));
+    }
+    return words;
+}
+
+// What of a sense line is searched: its gloss without the examples, its synonyms and what it is a kind of (its
+// opposites say what it is not).
+std::string searchedPart(const std::string& line) {
+    std::size_t glossEnd = line.size();
+    for (const char* mark : {"; \"", " \"", ". Synonyms:", ". Opposite:", ". Kind of:"}) {
+        glossEnd = std::min(glossEnd, line.find(mark));
+    }
+    std::string text = line.substr(0, glossEnd);
+    for (const char* field : {"Synonyms:", "Kind of:"}) {
+        const std::size_t at = line.find(field, glossEnd);
+        if (at != std::string::npos) {
+            const std::size_t end = line.find(". ", at);
+            text += " " + line.substr(at + std::char_traits<char>::length(field),
+                                      end == std::string::npos ? std::string::npos : end - at);
+        }
+    }
+    return text;
+}
+
+} // namespace
+
+namespace {
+// Letters and digits only, in lower case: "Ice-cream" and "ice cream" alike.
+std::string squeezed(std::string_view text) {
+    std::string out;
+    for (const char c : text) {
+        if (std::isalnum(static_cast<unsigned char>(c)) != 0 || (static_cast<unsigned char>(c) & 0x80U) != 0) {
+            out += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        }
+    }
+    return out;
+}
+} // namespace
+
+bool readsAsDescription(std::string_view typed, const std::vector<Offer>& offered) {
+    if (lowerWords(typed.substr(0, 4096)).size() < 2) {
+        return false;
+    }
+    const std::string text = squeezed(typed.substr(0, 4096));
+    return std::none_of(offered.begin(), offered.end(), [&text](const Offer& offer) {
+        return squeezed(offer.word) == text || (!offer.baseFormOf.empty() && squeezed(offer.baseFormOf) == text);
+    });
+}
+
+std::string stemOf(std::string word) {
+    if (ends(word, "ies")) {
+        return word.substr(0, word.size() - 3) + "y";
+    }
+    for (const std::string_view suffix : {"ness", "ment", "ing", "edly", "ed", "ly", "es", "s"}) {
+        if (ends(word, suffix) && !(suffix == "s" && word.ends_with("ss"))) {
+            return word.substr(0, word.size() - suffix.size());
+        }
+    }
+    return word;
+}
+
+std::vector<std::string> descriptionTerms(std::string_view text) {
+    std::vector<std::string> terms;
+    for (std::string& word : lowerWords(text)) {
+        if (!stopWords().contains(word)) {
+            terms.push_back(stemOf(std::move(word)));
+        }
+    }
+    return terms;
+}
+
+PartOfSpeech partOfSpeechOf(std::string_view description) {
+    const std::vector<std::string> words = lowerWords(description.substr(0, 200));
+    if (words.empty()) {
+        return PartOfSpeech::Unknown;
+    }
+    const std::string& first = words.front();
+    if (first == "to") {
+        return PartOfSpeech::Verb;
+    }
+    static const std::unordered_set<std::string_view> nounStarts{
+        "a",   "an",    "the", "one",   "someone", "person",  "something", "people",
+        "any", "state", "act", "place", "kind",    "quality", "somebody"};
+    if (nounStarts.contains(first)) {
+        return PartOfSpeech::Noun;
+    }
+    static const std::unordered_set<std::string_view> adjectiveStarts{
+        "having", "being",   "full",    "not",  "relating",   "characterized", "showing",
+        "able",   "capable", "causing", "like", "resembling", "marked"};
+    if (adjectiveStarts.contains(first)) {
+        return PartOfSpeech::Adjective;
+    }
+    if (first.ends_with("ly") && words.size() > 1 && (words[1] == "in" || words[1] == "with")) {
+        return PartOfSpeech::Adverb;
+    }
+    return PartOfSpeech::Unknown;
+}
+
+void DescriptionIndex::addSense(std::uint32_t word, PartOfSpeech part, std::string text) {
+    // A meaning of megabytes is searched by its start, as a sense of a dictionary is read.
+    const std::vector<std::string> terms =
+        descriptionTerms(std::string_view(searchedPart(text)).substr(0, LongestSearched));
+    if (terms.empty()) {
+        return;
+    }
+    const auto sense = static_cast<std::uint32_t>(m_senses.size());
+    // An offer shows the start of its sense only: the rest is not kept.
+    if (text.size() > LongestSenseKept) {
+        std::size_t cut = LongestSenseKept;
+        while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0U) == 0x80U) {
+            --cut; // not inside a character
+        }
+        text.resize(cut);
+        text += "\u2026";
+    }
+    m_senses.push_back({word, static_cast<std::uint32_t>(terms.size()), static_cast<std::uint32_t>(m_texts.size()),
+                        static_cast<std::uint16_t>(text.size()), part});
+    m_texts += text;
+    for (const std::string& term : terms) {
+        std::vector<Posting>& postings = m_postings[term];
+        if (!postings.empty() && postings.back().sense == sense) {
+            ++postings.back().count;
+        } else {
+            postings.push_back({sense, 1});
+        }
+    }
+}
+
+void DescriptionIndex::add(const std::string& word, const std::string& meaning) {
+    const auto id = static_cast<std::uint32_t>(m_words.size());
+    m_words.push_back(word);
+    const bool laidOut =
+        meaning.find(" senses\r\n") != std::string::npos || meaning.find(" sense\r\n") != std::string::npos;
+    PartOfSpeech part = PartOfSpeech::Unknown;
+    std::size_t at = 0;
+    for (bool firstLine = true; at <= meaning.size(); firstLine = false) {
+        std::size_t end = meaning.find('\n', at);
+        if (end == std::string::npos) {
+            end = meaning.size();
+        }
+        std::string line = meaning.substr(at, end - at);
+        at = end + 1;
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        if (laidOut) {
+            // The bundled layout: a head line, overview lines, headings with their numbered senses.
+            const std::size_t dash = line.find(" \u2014 ");
+            if (dash != std::string::npos && partNamed(line.substr(0, dash)) != PartOfSpeech::Unknown) {
+                part = partNamed(line.substr(0, dash));
+                continue;
+            }
+            const std::size_t dot = line.find(". ");
+            if (firstLine || dot == std::string::npos || dot == 0 || line.find_first_not_of("0123456789") != dot) {
+                continue;
+            }
+            addSense(id, part, line.substr(dot + 2));
+            continue;
+        }
+        // Any other meaning: each line a sense, maybe numbered, maybe with its part of speech in brackets.
+        const std::size_t dot = line.find(". ");
+        if (dot != std::string::npos && dot > 0 && line.find_first_not_of("0123456789") == dot) {
+            line.erase(0, dot + 2);
+        }
+        PartOfSpeech linePart = PartOfSpeech::Unknown;
+        if (line.starts_with("(")) {
+            const std::size_t close = line.find(") ");
+            if (close != std::string::npos &&
+                (linePart = partNamed(line.substr(1, close - 1))) != PartOfSpeech::Unknown) {
+                line.erase(0, close + 2);
+            }
+        }
+        addSense(id, linePart, std::move(line));
+    }
+}
+
+void DescriptionIndex::finish(const std::unordered_map<std::string, double>& uses) {
+    m_prior.assign(m_words.size(), 0);
+    for (std::size_t i = 0; i < m_words.size(); ++i) {
+        if (const auto it = uses.find(m_words[i]); it != uses.end() && it->second > 0) {
+            m_prior[i] = std::log1p(it->second);
+        }
+    }
+    for (auto& [term, postings] : m_postings) {
+        postings.shrink_to_fit();
+    }
+    m_senses.shrink_to_fit();
+    m_texts.shrink_to_fit();
+    double total = 0;
+    for (const Sense& sense : m_senses) {
+        total += sense.length;
+    }
+    m_averageLength = m_senses.empty() ? 1 : std::max(1.0, total / static_cast<double>(m_senses.size()));
+}
+
+// BM25: each sense that has a term of the description, scored by how rare the term is and how often the (short) sense
+// has it.
+std::unordered_map<std::uint32_t, double> DescriptionIndex::scoresOf(const std::vector<std::string>& terms) const {
+    const auto n = static_cast<double>(m_senses.size());
+    std::unordered_map<std::uint32_t, double> senseScore;
+    for (const std::string& term : terms) {
+        const auto it = m_postings.find(term);
+        if (it == m_postings.end()) {
+            continue;
+        }
+        const auto df = static_cast<double>(it->second.size());
+        const double idf = std::log(1 + (n - df + 0.5) / (df + 0.5));
+        for (const Posting& p : it->second) {
+            const double tf = p.count;
+            const double length = m_senses[p.sense].length / m_averageLength;
+            senseScore[p.sense] += idf * tf * (K1 + 1) / (tf + K1 * (1 - B + B * length));
+        }
+    }
+    return senseScore;
+}
+
+std::vector<Described> DescriptionIndex::wordsFor(std::string_view description, std::size_t count) const {
+    std::vector<std::string> terms = descriptionTerms(description.substr(0, 4096));
+    if (terms.size() > MostTerms) {
+        terms.resize(MostTerms);
+    }
+    std::sort(terms.begin(), terms.end());
+    terms.erase(std::unique(terms.begin(), terms.end()), terms.end());
+    if (terms.empty() || count == 0) {
+        return {};
+    }
+    const PartOfSpeech part = partOfSpeechOf(description);
+    const std::unordered_map<std::uint32_t, double> senseScore = scoresOf(terms);
+    // Each word by its best sense; a word the description itself uses is not what it describes.
+    const std::unordered_set<std::string> own(terms.begin(), terms.end());
+    std::unordered_map<std::uint32_t, std::pair<double, std::uint32_t>> best; // word -> score, sense
+    for (const auto& [sense, score] : senseScore) {
+        const Sense& s = m_senses[sense];
+        double weighed = score;
+        if (part != PartOfSpeech::Unknown && s.part != PartOfSpeech::Unknown) {
+            weighed *= s.part == part ? PartMatch : PartMismatch;
+        }
+        auto& [top, topSense] = best[s.word];
+        if (weighed > top) {
+            top = weighed;
+            topSense = sense;
+        }
+    }
+    std::vector<Described> ranked;
+    ranked.reserve(best.size());
+    for (const auto& [word, scored] : best) {
+        const std::vector<std::string> wordTerms = descriptionTerms(m_words[word]);
+        if (wordTerms.size() == 1 && own.contains(wordTerms.front())) {
+            continue;
+        }
+        const Sense& sense = m_senses[scored.second];
+        ranked.push_back({m_words[word], m_texts.substr(sense.textAt, sense.textLength),
+                          scored.first + PriorWeight * m_prior[word]});
+    }
+    const std::size_t shown = std::min(count, ranked.size());
+    std::partial_sort(ranked.begin(), ranked.begin() + static_cast<std::ptrdiff_t>(shown), ranked.end(),
+                      [](const Described& a, const Described& b) {
+                          return a.score != b.score ? a.score > b.score : a.word < b.word;
+                      });
+    ranked.resize(shown);
+    return ranked;
+}
+
+} // namespace offers

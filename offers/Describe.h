@@ -1,0 +1,76 @@
+#pragma once
+
+#include "offers/OfferIndex.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+// Words from their meaning: a description ("fear of heights") ranked against every sense of the word database's
+// meanings, as a search engine ranks pages (BM25 over the senses' terms), with how common each word is and the part
+// of speech the description reads as. Plain C++, no display.
+namespace offers {
+
+// A text's terms: words in lower case, stop words left out, each cut to its stem ("heights" -> "height").
+std::vector<std::string> descriptionTerms(std::string_view text);
+std::string stemOf(std::string word);
+
+// The part of speech a description reads as from its first words: "to soften" a verb, "a person who" a noun;
+// nothing where it does not say.
+enum class PartOfSpeech { Unknown, Noun, Verb, Adjective, Adverb };
+PartOfSpeech partOfSpeechOf(std::string_view description);
+
+// The offers list's rows, at most, and how many of the offers for a text's letters a description keeps beside the
+// words it describes.
+inline constexpr std::size_t MostOffered = 10;
+inline constexpr std::size_t OffersBesideDescriptions = 2;
+
+// Whether a typed text reads as a description rather than a word: two words or more, and none of the offers for it
+// is the text itself (an entry or phrase, forgiven as the offers forgive it) or a base form of it ("looked up").
+bool readsAsDescription(std::string_view typed, const std::vector<Offer>& offered);
+
+struct Described {
+    std::string word;
+    std::string sense; // the sense it matched, as the meaning has it
+    double score = 0;
+};
+
+class DescriptionIndex {
+public:
+    // One entry and its meaning as stored: each line a sense. The bundled dictionary's layout is read (its head line
+    // and overview left out, the part of speech from each heading); any other meaning is taken line by line, a
+    // leading "1. " or "(noun) " read as such.
+    void add(const std::string& word, const std::string& meaning);
+    // Ends the adding: how common each word is (its use count), for the ranking.
+    void finish(const std::unordered_map<std::string, double>& uses);
+
+    // The words that mean the description, best first, at most count; none for a text with no terms.
+    std::vector<Described> wordsFor(std::string_view description, std::size_t count) const;
+    std::size_t senses() const { return m_senses.size(); }
+
+private:
+    struct Sense {
+        std::uint32_t word;
+        std::uint32_t length; // terms
+        std::uint32_t textAt; // its text's start in m_texts
+        std::uint16_t textLength;
+        PartOfSpeech part;
+    };
+    struct Posting {
+        std::uint32_t sense;
+        std::uint32_t count;
+    };
+    void addSense(std::uint32_t word, PartOfSpeech part, std::string text);
+    std::unordered_map<std::uint32_t, double> scoresOf(const std::vector<std::string>& terms) const;
+
+    std::vector<std::string> m_words;
+    std::vector<double> m_prior; // per word
+    std::vector<Sense> m_senses;
+    std::string m_texts; // the start of each sense's text, one after the other
+    std::unordered_map<std::string, std::vector<Posting>> m_postings;
+    double m_averageLength = 1;
+};
+
+} // namespace offers

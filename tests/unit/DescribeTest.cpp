@@ -1,0 +1,92 @@
+// Words from their meaning: what a description reads as, when the find box takes the typed text for one, the ranking
+// over a database's own meanings (no prepared tables), hostile text, and a floor under the quality on the bundled
+// dictionary (hits counted over a fixed sample of the development sets, nothing timed).
+#include "offers/Describe.h"
+#include "offers/OfferData.h"
+#include "tests/support/ReverseCases.h"
+
+#include <gtest/gtest.h>
+
+using namespace offers;
+
+TEST(Describe, WhatADescriptionReadsAs) {
+    const std::pair<const char*, PartOfSpeech> cases[] = {
+        {"to make something less severe", PartOfSpeech::Verb},
+        {"a person who walks in their sleep", PartOfSpeech::Noun},
+        {"having great height", PartOfSpeech::Adjective},
+        {"fear of heights", PartOfSpeech::Unknown},
+        {"", PartOfSpeech::Unknown},
+        {"!!! ...", PartOfSpeech::Unknown},
+    };
+    for (const auto& [text, part] : cases) {
+        EXPECT_EQ(partOfSpeechOf(text), part) << text;
+    }
+}
+
+TEST(Describe, TheFindBoxTakesTextForADescriptionOnlyWhereItIsNoEntryOrPhrase) {
+    const struct {
+        const char* typed;
+        std::vector<Offer> offered;
+        bool description;
+    } cases[] = {
+        {"fear of heights", {{"fear", ""}}, true},
+        {"ice cream", {{"ice cream", ""}}, false},
+        {"Ice-Cream", {{"ice cream", ""}}, false},
+        {"looked up", {{"look up", "looked up"}}, false},
+        {"kick the bucket", {{"kick the bucket", ""}}, false},
+        {"heights", {{"height", "heights"}}, false}, // one word
+        {"   ", {}, false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(readsAsDescription(c.typed, c.offered), c.description) << c.typed;
+    }
+}
+
+TEST(Describe, AnyDatabaseIsRankedFromItsOwnMeanings) {
+    DescriptionIndex index;
+    index.add("banana", "1. (noun) elongated crescent-shaped yellow fruit");
+    index.add("cherry", "1. (noun) a red fruit with a single hard stone\r\n2. (adjective) of a bright red colour");
+    index.add("lemon", "a yellow sour fruit");
+    index.add("soften", "(verb) make less hard or severe");
+    index.add("empty", "");
+    index.finish({{"cherry", 5}});
+    const auto words = [&index](const char* text, std::size_t count) {
+        std::vector<std::string> out;
+        for (const Described& d : index.wordsFor(text, count)) {
+            out.push_back(d.word);
+        }
+        return out;
+    };
+    EXPECT_EQ(words("a long yellow fruit", 1), std::vector<std::string>{"banana"});
+    EXPECT_EQ(index.wordsFor("a long yellow fruit", 1).at(0).sense, "elongated crescent-shaped yellow fruit");
+    EXPECT_EQ(words("to make something less severe", 2), std::vector<std::string>{"soften"});
+    EXPECT_EQ(words("fruit", 3).front(), "cherry") << "the more common word where the senses tie";
+    EXPECT_TRUE(words("cherry", 5).empty() || words("cherry", 5).front() != "cherry") << "not the word itself";
+    // Text with nothing to go on: a short list or none, never a crash.
+    for (const std::string& hostile : {std::string("the of a"), std::string("!?.,;"), std::string("12345"),
+                                       std::string("\xF0\x9F\x8D\x8C \xF0\x9F\x8D\x92"),
+                                       std::string("\xD7\xA4\xD7\xA8\xD7\x99 \xD7\xA6\xD7\x94\xD7\x95\xD7\x91"),
+                                       std::string(1 << 20, 'y'), std::string(1 << 20, ' ')}) {
+        EXPECT_LE(index.wordsFor(hostile, 10).size(), 10U);
+    }
+    EXPECT_TRUE(index.wordsFor("yellow fruit", 0).empty());
+}
+
+TEST(DescribeQuality, TheBundledDictionaryFindsDescribedWords) {
+    const DescriptionIndex index = readDescriptions(LEXORANT_DICTIONARY, "Table3");
+    if (index.senses() < 100000) {
+        GTEST_SKIP() << "the dictionary was built from the small word list, not WordNet";
+    }
+    auto gcide = testsupport::readReverseCases(LEXORANT_TEST_DATA_DIR "/reverse/gcide_dev.tsv");
+    gcide.resize(std::min<std::size_t>(gcide.size(), 100));
+    const auto everyday = testsupport::readReverseCases(LEXORANT_TEST_DATA_DIR "/reverse/desc60.tsv");
+    const auto definitions = testsupport::scoreDescriptions(index, gcide);
+    const auto descriptions = testsupport::scoreDescriptions(index, everyday);
+    // Today: 18 / 37 / 65 of the first 100 definitions at 1 / 10 / 100, and 9 / 31 / 35 of the 60 descriptions.
+    EXPECT_GE(definitions.at(1), 16U);
+    EXPECT_GE(definitions.at(10), 34U);
+    EXPECT_GE(definitions.at(100), 61U);
+    EXPECT_GE(descriptions.at(1), 8U);
+    EXPECT_GE(descriptions.at(10), 29U);
+    EXPECT_GE(descriptions.at(100), 33U);
+}
