@@ -12,7 +12,11 @@ file="$dir/lexorant/mywords.sqlite"
 next=0
 lost=0
 for round in $(seq 1 "$rounds"); do
-    "$writer" "$file" "$next" 100000 >"$dir/done.txt" 2>"$dir/err.txt" &
+    # Emptied here, not by the writer's redirection: a writer killed before its shell has opened the file would
+    # leave the last round's lines to be counted again.
+    : >"$dir/done.txt"
+    : >"$dir/err.txt"
+    "$writer" "$file" "$next" 100000 >>"$dir/done.txt" 2>>"$dir/err.txt" &
     pid=$!
     sleep "0.0$((RANDOM % 60))"
     kill -9 "$pid" 2>/dev/null
