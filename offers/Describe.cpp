@@ -21,6 +21,8 @@ constexpr double PartMismatch = 0.8;
 constexpr std::size_t LongestSenseKept = 72;
 // How much of a sense is searched.
 constexpr std::size_t LongestSearched = 4096;
+// The postings a description reads at most (the bundled dictionary's commonest term has some 20,000).
+constexpr std::size_t MostPostings = 60000;
 // A description of 10,000 words is read as its first words.
 constexpr std::size_t MostTerms = 64;
 
@@ -272,18 +274,26 @@ void DescriptionIndex::finish(const std::unordered_map<std::string, double>& use
 }
 
 // BM25: each sense that has a term of the description, scored by how rare the term is and how often the (short) sense
-// has it.
+// has it. The rarest terms count first, and a description's terms are read within a bound of postings, so that no
+// text (a page pasted, say) holds the window.
 std::unordered_map<std::uint32_t, double> DescriptionIndex::scoresOf(const std::vector<std::string>& terms) const {
+    std::vector<const std::vector<Posting>*> lists;
+    for (const std::string& term : terms) {
+        if (const auto it = m_postings.find(term); it != m_postings.end()) {
+            lists.push_back(&it->second);
+        }
+    }
+    std::sort(lists.begin(), lists.end(), [](const auto* a, const auto* b) { return a->size() < b->size(); });
     const auto n = static_cast<double>(m_senses.size());
     std::unordered_map<std::uint32_t, double> senseScore;
-    for (const std::string& term : terms) {
-        const auto it = m_postings.find(term);
-        if (it == m_postings.end()) {
-            continue;
+    std::size_t read = 0;
+    for (const std::vector<Posting>* postings : lists) {
+        if ((read += postings->size()) > MostPostings) {
+            break;
         }
-        const auto df = static_cast<double>(it->second.size());
+        const auto df = static_cast<double>(postings->size());
         const double idf = std::log(1 + (n - df + 0.5) / (df + 0.5));
-        for (const Posting& p : it->second) {
+        for (const Posting& p : *postings) {
             const double tf = p.count;
             const double length = m_senses[p.sense].length / m_averageLength;
             senseScore[p.sense] += idf * tf * (K1 + 1) / (tf + K1 * (1 - B + B * length));
