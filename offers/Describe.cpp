@@ -17,6 +17,8 @@ constexpr double B = 0.75;
 constexpr double PriorWeight = 0.5;
 constexpr double PartMatch = 1.25;
 constexpr double PartMismatch = 0.8;
+// A word whose other senses say the same counts for more: each adds this share of its score.
+constexpr double OtherSenses = 0.3;
 // How much of a sense's text is kept to show beside its word.
 constexpr std::size_t LongestSenseKept = 72;
 // How much of a sense is searched.
@@ -314,7 +316,8 @@ std::vector<Described> DescriptionIndex::wordsFor(std::string_view description, 
     }
     const PartOfSpeech part = partOfSpeechOf(description);
     const std::unordered_map<std::uint32_t, double> senseScore = scoresOf(terms);
-    // Each word by its best sense; a word the description itself uses is not what it describes.
+    // Each word by its best sense and a share of its others; a word the description itself uses is not what it
+    // describes.
     const std::unordered_set<std::string> own(terms.begin(), terms.end());
     std::unordered_map<std::uint32_t, std::pair<double, std::uint32_t>> best; // word -> score, sense
     for (const auto& [sense, score] : senseScore) {
@@ -325,8 +328,10 @@ std::vector<Described> DescriptionIndex::wordsFor(std::string_view description, 
         }
         auto& [top, topSense] = best[s.word];
         if (weighed > top) {
-            top = weighed;
+            top = weighed + OtherSenses * top;
             topSense = sense;
+        } else {
+            top += OtherSenses * weighed;
         }
     }
     std::vector<Described> ranked;

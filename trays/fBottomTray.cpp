@@ -21,6 +21,7 @@
 #include "trays/fLeftTray.h"
 #include "trays/fRightTray.h"
 
+#include <QApplication>
 #include <limits>
 #include <utility>
 
@@ -42,8 +43,10 @@ void fBottomTray::bindControls() {
         Command1->click();
     });
     Descriptions = new DescriptionSupply(this, [this] {
-        if (isVisible() && !Text3->text().isEmpty() && Text3->hasFocus()) {
-            ShowOffers(Text3->text()); // the descriptions for what was typed while they were being built
+        // The descriptions for a text of several words typed while they were built, where the user is still typing.
+        if (isActiveWindow() && Text3->hasFocus() && QApplication::activeModalWidget() == nullptr &&
+            Text3->text().trimmed().contains(QLatin1Char(' '))) {
+            ShowOffers(Text3->text());
         }
     });
     Offers = new OfferSupply(this, [this] {

@@ -59,7 +59,7 @@ namespace {
 
 // A step through the history: a word found, or back or forward (what it gives: the word, or "" for nothing).
 struct Step {
-    char kind; // 'v'isit, 'b'ack, 'f'orward
+    char kind; // 'v'isit, 'b'ack, 'f'orward, 'r'estore
     std::string word;
 };
 
@@ -81,6 +81,14 @@ TEST_P(Histories, StepAsABrowserDoes) {
             history.visit(step.word);
             continue;
         }
+        if (step.kind == 'r') { // the words of an earlier run, the oldest first, comma-separated
+            std::vector<std::string> earlier;
+            for (std::size_t at = 0; at < step.word.size(); at += 2) {
+                earlier.push_back(step.word.substr(at, 1));
+            }
+            history.restore(earlier);
+            continue;
+        }
         const auto got = step.kind == 'b' ? history.back() : history.forward();
         EXPECT_EQ(got.value_or(""), step.word) << "step " << n;
     }
@@ -98,5 +106,9 @@ INSTANTIATE_TEST_SUITE_P(
         HistoryCase{"TheWordStoodOnFoundAgainKeepsTheWordsAhead",
                     {{'v', "a"}, {'v', "b"}, {'b', "a"}, {'v', "a"}, {'f', "b"}}},
         HistoryCase{"ANewWordAfterSteppingBackDropsTheWordsAhead",
-                    {{'v', "a"}, {'v', "b"}, {'v', "c"}, {'b', "b"}, {'v', "d"}, {'f', ""}, {'b', "b"}, {'b', "a"}}}),
+                    {{'v', "a"}, {'v', "b"}, {'v', "c"}, {'b', "b"}, {'v', "d"}, {'f', ""}, {'b', "b"}, {'b', "a"}}},
+        // The last run's words come before this run's, which stay the newest.
+        HistoryCase{"BackIntoTheLastRun",
+                    {{'v', "c"}, {'r', "a,b"}, {'b', "b"}, {'b', "a"}, {'b', ""}, {'f', "b"}, {'f', "c"}, {'f', ""}}},
+        HistoryCase{"TheLastRunsNewestFoundAgainIsOneStep", {{'v', "b"}, {'r', "a,b"}, {'b', "a"}, {'b', ""}}}),
     [](const auto& param) { return std::string(param.param.name); });
