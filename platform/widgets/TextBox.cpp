@@ -138,22 +138,22 @@ const std::vector<Mark>& marksOf(const QPlainTextEdit& box) {
     return map->marks;
 }
 
+// An offset on one side of the map (stored or shown) carried to the other: from the last mark at or before it.
+int carried(const QPlainTextEdit& box, int offset, int Mark::*from, int Mark::*to) {
+    const auto& marks = marksOf(box);
+    const auto after = std::upper_bound(marks.begin(), marks.end(), offset,
+                                        [from](int at, const Mark& mark) { return at < mark.*from; });
+    const Mark& mark = *std::prev(after);
+    return mark.*to + (offset - mark.*from);
+}
 } // namespace
 
 int storedOffset(const QPlainTextEdit& box, int shown) {
-    const auto& marks = marksOf(box);
-    const auto after = std::upper_bound(marks.begin(), marks.end(), shown,
-                                        [](int offset, const Mark& mark) { return offset < mark.shown; });
-    const Mark& mark = *std::prev(after);
-    return mark.stored + (shown - mark.shown);
+    return carried(box, shown, &Mark::shown, &Mark::stored);
 }
 
 int shownOffset(const QPlainTextEdit& box, int stored) {
-    const auto& marks = marksOf(box);
-    const auto after = std::upper_bound(marks.begin(), marks.end(), stored,
-                                        [](int offset, const Mark& mark) { return offset < mark.stored; });
-    const Mark& mark = *std::prev(after);
-    return mark.shown + (stored - mark.stored);
+    return carried(box, stored, &Mark::stored, &Mark::shown);
 }
 
 void SetText(QPlainTextEdit& box, const QString& text) {

@@ -145,10 +145,7 @@ int main(int argc, char** argv) {
 
     Score ours;
     for (const Case& c : cases) {
-        std::vector<std::string> offered;
-        for (const offers::Offer& o : index.offersFor(c.wrong)) {
-            offered.push_back(o.word);
-        }
+        const std::vector<std::string> offered = testsupport::offeredWords(index, c.wrong);
         ours.add(c, offered);
         if (list) {
             std::printf("%s [%s]:", c.wrong.c_str(), c.meant.begin()->c_str());

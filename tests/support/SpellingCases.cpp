@@ -59,14 +59,18 @@ void SpellingScore::add(const SpellingCase& c, const std::vector<std::string>& o
     }
 }
 
+std::vector<std::string> offeredWords(const offers::OfferIndex& index, const std::string& typed) {
+    std::vector<std::string> offered;
+    for (const offers::Offer& o : index.offersFor(typed)) {
+        offered.push_back(o.word);
+    }
+    return offered;
+}
+
 SpellingScore scoreOffers(const offers::OfferIndex& index, const std::vector<SpellingCase>& cases) {
     SpellingScore score;
     for (const SpellingCase& c : cases) {
-        std::vector<std::string> offered;
-        for (const offers::Offer& o : index.offersFor(c.wrong)) {
-            offered.push_back(o.word);
-        }
-        score.add(c, offered);
+        score.add(c, offeredWords(index, c.wrong));
     }
     return score;
 }

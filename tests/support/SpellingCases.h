@@ -29,6 +29,9 @@ struct SpellingScore {
     double percent(int hits) const { return cases == 0 ? 0.0 : 100.0 * hits / cases; }
 };
 
+// The words offered for a text, in order.
+std::vector<std::string> offeredWords(const offers::OfferIndex& index, const std::string& typed);
+
 // The offers' score over the cases.
 SpellingScore scoreOffers(const offers::OfferIndex& index, const std::vector<SpellingCase>& cases);
 
