@@ -96,7 +96,7 @@ int printWordsFor(const run::CommandLine& asked) {
         std::fprintf(stderr, "lexorant: no word database at %s\n", database.c_str());
         return 1;
     }
-    const offers::DescriptionIndex index = offers::readDescriptions(database, "Table3");
+    const offers::DescriptionIndex index = offers::readDescriptions(database, "Table3", asked.description);
     for (const offers::Described& found : index.wordsFor(asked.description, static_cast<std::size_t>(asked.count))) {
         std::printf("%s\n", found.word.c_str());
     }

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <cmath>
 #include <unordered_set>
 
@@ -26,6 +25,7 @@ constexpr std::size_t LongestSearched = 4096;
 // The postings a description reads at most (the bundled dictionary's commonest term has some 20,000).
 constexpr std::size_t MostPostings = 60000;
 // A description of 10,000 words is read as its first words.
+constexpr std::size_t LongestDescription = 4096;
 constexpr std::size_t MostTerms = 64;
 
 const std::unordered_set<std::string_view>& stopWords() {
@@ -64,14 +64,29 @@ PartOfSpeech partNamed(std::string_view name) {
     return PartOfSpeech::Unknown;
 }
 
+// Whether a byte belongs to a word (an ASCII letter or digit, or any byte of a character outside ASCII), and the byte
+// in lower case: tables, since every sense of the dictionary passes through here.
+struct ByteClasses {
+    std::array<bool, 256> inWord{};
+    std::array<char, 256> lower{};
+    constexpr ByteClasses() {
+        for (int b = 0; b < 256; ++b) {
+            const bool upper = b >= 'A' && b <= 'Z';
+            inWord[b] = upper || (b >= 'a' && b <= 'z') || (b >= '0' && b <= '9') || b >= 0x80;
+            lower[b] = static_cast<char>(upper ? b + ('a' - 'A') : b);
+        }
+    }
+};
+constexpr ByteClasses Bytes;
+
 // The words of a text in lower case (ASCII letters and digits; other characters end a word).
 std::vector<std::string> lowerWords(std::string_view text) {
     std::vector<std::string> words;
     std::string word;
     for (const char c : text) {
         const auto u = static_cast<unsigned char>(c);
-        if (std::isalnum(u) != 0 || (u & 0x80U) != 0) {
-            word += static_cast<char>(std::tolower(u));
+        if (Bytes.inWord[u]) {
+            word += Bytes.lower[u];
         } else if (c == '\'' && !word.empty()) {
             continue; // "one's" -> "ones"
         } else if (!word.empty()) {
@@ -111,8 +126,8 @@ namespace {
 std::string squeezed(std::string_view text) {
     std::string out;
     for (const char c : text) {
-        if (std::isalnum(static_cast<unsigned char>(c)) != 0 || (static_cast<unsigned char>(c) & 0x80U) != 0) {
-            out += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        if (const auto u = static_cast<unsigned char>(c); Bytes.inWord[u]) {
+            out += Bytes.lower[u];
         }
     }
     return out;
@@ -199,6 +214,9 @@ void DescriptionIndex::addSense(std::uint32_t word, PartOfSpeech part, std::stri
                         static_cast<std::uint16_t>(text.size()), part});
     m_texts += text;
     for (const std::string& term : terms) {
+        if (!m_only.empty() && !m_only.contains(term)) {
+            continue;
+        }
         std::vector<Posting>& postings = m_postings[term];
         if (!postings.empty() && postings.back().sense == sense) {
             ++postings.back().count;
@@ -206,6 +224,12 @@ void DescriptionIndex::addSense(std::uint32_t word, PartOfSpeech part, std::stri
             postings.push_back({sense, 1});
         }
     }
+}
+
+void DescriptionIndex::keepOnlyTermsOf(std::string_view description) {
+    const std::vector<std::string> terms = descriptionTerms(description.substr(0, LongestDescription));
+    m_only.insert(terms.begin(), terms.end());
+    m_only.insert(std::string()); // never empty, even for a description with no terms
 }
 
 void DescriptionIndex::add(const std::string& word, const std::string& meaning) {
@@ -305,7 +329,7 @@ std::unordered_map<std::uint32_t, double> DescriptionIndex::scoresOf(const std::
 }
 
 std::vector<Described> DescriptionIndex::wordsFor(std::string_view description, std::size_t count) const {
-    std::vector<std::string> terms = descriptionTerms(description.substr(0, 4096));
+    std::vector<std::string> terms = descriptionTerms(description.substr(0, LongestDescription));
     if (terms.size() > MostTerms) {
         terms.resize(MostTerms);
     }

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 // Words from their meaning: a description ("fear of heights") ranked against every sense of the word database's
@@ -43,6 +44,9 @@ public:
     // and overview left out, the part of speech from each heading); any other meaning is taken line by line, a
     // leading "1. " or "(noun) " read as such.
     void add(const std::string& word, const std::string& meaning);
+    // Before adding: an index for one description only keeps that description's terms, which makes it quick to
+    // build (for a single question asked from the command line). Its answers for that description are the same.
+    void keepOnlyTermsOf(std::string_view description);
     // Ends the adding: how common each word is (its use count), for the ranking.
     void finish(const std::unordered_map<std::string, double>& uses);
 
@@ -70,6 +74,7 @@ private:
     std::vector<Sense> m_senses;
     std::string m_texts; // the start of each sense's text, one after the other
     std::unordered_map<std::string, std::vector<Posting>> m_postings;
+    std::unordered_set<std::string> m_only; // the only terms kept, where not empty
     double m_averageLength = 1;
 };
 

@@ -116,8 +116,12 @@ std::vector<std::string> wordsMostUsedFirst(const std::string& path) {
     return words;
 }
 
-DescriptionIndex readDescriptions(const std::string& path, const std::string& table) {
+DescriptionIndex readDescriptions(const std::string& path, const std::string& table,
+                                  std::optional<std::string_view> onlyFor) {
     DescriptionIndex index;
+    if (onlyFor) {
+        index.keepOnlyTermsOf(*onlyFor);
+    }
     std::unordered_map<std::string, double> uses;
     try {
         const auto db = store::openDatabase(path);

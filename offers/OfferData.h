@@ -3,7 +3,9 @@
 #include "offers/Describe.h"
 #include "offers/OfferIndex.h"
 
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace offers {
@@ -21,6 +23,8 @@ std::vector<std::string> wordsMostUsedFirst(const std::string& path);
 
 // Every word of `table` (its first two columns: the word and its meaning) in an index of their senses, for finding
 // words from their meaning, ranked with the word-use table where the file has one. Never raises.
-DescriptionIndex readDescriptions(const std::string& path, const std::string& table);
+// Given a description, the index is for that description alone (see DescriptionIndex::keepOnlyTermsOf).
+DescriptionIndex readDescriptions(const std::string& path, const std::string& table,
+                                  std::optional<std::string_view> onlyFor = std::nullopt);
 
 } // namespace offers

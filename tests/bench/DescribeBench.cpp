@@ -2,13 +2,17 @@
 // development sets (median rank, hits at 1, 10 and 100), how long a description takes, and what the index holds.
 //   describe_bench DICTIONARY GCIDE_DEV DESC60
 #include "offers/OfferData.h"
+#include "tests/bench/FullTextBaseline.h"
 #include "tests/support/ReverseCases.h"
+
+#include <algorithm>
 
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <malloc.h>
+#include <vector>
 
 namespace {
 // The resident kilobytes of this process.
@@ -43,18 +47,37 @@ int main(int argc, char** argv) {
     const double heldMb = static_cast<double>(residentKb() - before) / 1024;
     std::printf("| descriptions: memory the index holds | %.1f MB | at most 60 MB | %s |\n", heldMb,
                 heldMb <= 60 ? "met" : "MISSED");
+    // Each description timed as the offers list asks for it (ten words), over both files together.
+    std::vector<double> times;
+    const bench::FullTextBaseline fullText(argv[1]);
     for (int file = 2; file <= 3; ++file) {
         const auto cases = testsupport::readReverseCases(argv[file]);
-        const auto t0 = std::chrono::steady_clock::now();
-        const auto score = testsupport::scoreDescriptions(index, cases);
-        const double each = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count() /
-                            static_cast<double>(std::max<std::size_t>(1, cases.size()));
-        const auto pct = [&](std::size_t n) {
-            return 100.0 * static_cast<double>(score.at(n)) / static_cast<double>(cases.size());
+        for (const auto& c : cases) {
+            const auto t0 = std::chrono::steady_clock::now();
+            index.wordsFor(c.description, offers::MostOffered);
+            times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
+        }
+        const auto row = [&](const char* method, const testsupport::ReverseScore& score) {
+            const auto pct = [&](std::size_t n) {
+                return 100.0 * static_cast<double>(score.at(n)) /
+                       static_cast<double>(std::max<std::size_t>(1, cases.size()));
+            };
+            std::printf(
+                "| %s (%zu cases), %s: median rank; hit at 1 / 10 / 100 | %.1f; %.0f%% / %.0f%% / %.0f%% | - | - |\n",
+                argv[file], cases.size(), method, score.median(), pct(1), pct(10), pct(100));
         };
-        std::printf("| %s (%zu cases): median rank; hit at 1 / 10 / 100 | %.1f; %.0f%% / %.0f%% / %.0f%% | - | - |\n",
-                    argv[file], cases.size(), score.median(), pct(1), pct(10), pct(100));
-        std::printf("| a description ranked, on average | %.2f ms | - | - |\n", each);
+        row("Lexorant", testsupport::scoreDescriptions(index, cases));
+        if (fullText.usable()) {
+            row("plain full text (FTS5 bm25)", fullText.score(cases));
+        }
+    }
+    std::sort(times.begin(), times.end());
+    if (!times.empty()) {
+        const double median = times[times.size() / 2];
+        const double slowest99 = times[std::min(times.size() - 1, times.size() * 99 / 100)];
+        std::printf("| a description's offers (%zu descriptions): median; 99th percentile | %.2f ms; %.2f ms | 30 ms; "
+                    "80 ms | %s |\n",
+                    times.size(), median, slowest99, median <= 30 && slowest99 <= 80 ? "met" : "MISSED");
     }
     // A page pasted into the find box: every definition of the first file, one after the other.
     std::string page;

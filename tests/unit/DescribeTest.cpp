@@ -42,14 +42,20 @@ TEST(Describe, TheFindBoxTakesTextForADescriptionOnlyWhereItIsNoEntryOrPhrase) {
     }
 }
 
-TEST(Describe, AnyDatabaseIsRankedFromItsOwnMeanings) {
-    DescriptionIndex index;
+namespace {
+void addFruits(DescriptionIndex& index) {
     index.add("banana", "1. (noun) elongated crescent-shaped yellow fruit");
     index.add("cherry", "1. (noun) a red fruit with a single hard stone\r\n2. (adjective) of a bright red colour");
     index.add("lemon", "a yellow sour fruit");
     index.add("soften", "(verb) make less hard or severe");
     index.add("empty", "");
     index.finish({{"cherry", 5}});
+}
+} // namespace
+
+TEST(Describe, AnyDatabaseIsRankedFromItsOwnMeanings) {
+    DescriptionIndex index;
+    addFruits(index);
     const auto words = [&index](const char* text, std::size_t count) {
         std::vector<std::string> out;
         for (const Described& d : index.wordsFor(text, count)) {
@@ -70,6 +76,23 @@ TEST(Describe, AnyDatabaseIsRankedFromItsOwnMeanings) {
         EXPECT_LE(index.wordsFor(hostile, 10).size(), 10U);
     }
     EXPECT_TRUE(index.wordsFor("yellow fruit", 0).empty());
+}
+
+TEST(Describe, AnIndexForOneDescriptionAnswersItAsTheWholeIndexDoes) {
+    DescriptionIndex whole;
+    addFruits(whole);
+    for (const char* text : {"a long yellow fruit", "red stone fruit", "less hard", "the of a", "kiwi"}) {
+        DescriptionIndex one;
+        one.keepOnlyTermsOf(text);
+        addFruits(one);
+        const auto expected = whole.wordsFor(text, 10);
+        const auto got = one.wordsFor(text, 10);
+        ASSERT_EQ(got.size(), expected.size()) << text;
+        for (std::size_t i = 0; i < got.size(); ++i) {
+            EXPECT_EQ(got[i].word, expected[i].word) << text;
+            EXPECT_DOUBLE_EQ(got[i].score, expected[i].score) << text;
+        }
+    }
 }
 
 TEST(DescribeQuality, TheBundledDictionaryFindsDescribedWords) {
