@@ -18,6 +18,10 @@ constexpr double PartMatch = 1.25;
 constexpr double PartMismatch = 0.8;
 // A word whose other senses say the same counts for more: each adds this share of its score.
 constexpr double OtherSenses = 0.3;
+// A description's first word says its part of speech where it opens this many senses of the database at least, and
+// this share of them in one part of speech.
+constexpr std::uint32_t MinOpenings = 5;
+constexpr double OpeningShare = 0.7;
 // How much of a sense's text is kept to show beside its word.
 constexpr std::size_t LongestSenseKept = 72;
 // How much of a sense is searched.
@@ -98,6 +102,20 @@ std::vector<std::string> lowerWords(std::string_view text) {
         words.push_back(std::move(word));
     }
     return words;
+}
+
+// The first word of a text's start, in lower case, as lowerWords reads it ("(botany) ..." opens with "botany").
+std::string firstWord(std::string_view text) {
+    std::string word;
+    for (const char c : text.substr(0, 200)) {
+        const auto u = static_cast<unsigned char>(c);
+        if (Bytes.inWord[u]) {
+            word += Bytes.lower[u];
+        } else if (!word.empty() && c != '\'') {
+            break;
+        }
+    }
+    return word;
 }
 
 // What of a sense line is searched: its gloss without the examples, its synonyms and what it is a kind of (its
@@ -194,6 +212,11 @@ PartOfSpeech partOfSpeechOf(std::string_view description) {
 }
 
 void DescriptionIndex::addSense(std::uint32_t word, PartOfSpeech part, std::string text) {
+    if (part != PartOfSpeech::Unknown) {
+        if (const std::string opening = firstWord(text); !opening.empty()) {
+            ++m_openers[opening][static_cast<std::size_t>(part) - 1];
+        }
+    }
     // A meaning of megabytes is searched by its start, as a sense of a dictionary is read.
     const std::vector<std::string> terms =
         descriptionTerms(std::string_view(searchedPart(text)).substr(0, LongestSearched));
@@ -328,6 +351,23 @@ std::unordered_map<std::uint32_t, double> DescriptionIndex::scoresOf(const std::
     return senseScore;
 }
 
+PartOfSpeech DescriptionIndex::partOf(std::string_view description) const {
+    if (const PartOfSpeech said = partOfSpeechOf(description); said != PartOfSpeech::Unknown) {
+        return said;
+    }
+    const auto it = m_openers.find(firstWord(description));
+    if (it == m_openers.end()) {
+        return PartOfSpeech::Unknown;
+    }
+    const std::array<std::uint32_t, 4>& counts = it->second;
+    const auto most = std::max_element(counts.begin(), counts.end());
+    const std::uint32_t total = counts[0] + counts[1] + counts[2] + counts[3];
+    if (total < MinOpenings || *most < total * OpeningShare) {
+        return PartOfSpeech::Unknown;
+    }
+    return static_cast<PartOfSpeech>(1 + (most - counts.begin()));
+}
+
 std::vector<Described> DescriptionIndex::wordsFor(std::string_view description, std::size_t count) const {
     std::vector<std::string> terms = descriptionTerms(description.substr(0, LongestDescription));
     if (terms.size() > MostTerms) {
@@ -338,7 +378,7 @@ std::vector<Described> DescriptionIndex::wordsFor(std::string_view description, 
     if (terms.empty() || count == 0) {
         return {};
     }
-    const PartOfSpeech part = partOfSpeechOf(description);
+    const PartOfSpeech part = partOf(description);
     const std::unordered_map<std::uint32_t, double> senseScore = scoresOf(terms);
     // Each word by its best sense and a share of its others; a word the description itself uses is not what it
     // describes.

@@ -2,6 +2,7 @@
 
 #include "offers/OfferIndex.h"
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -52,6 +53,9 @@ public:
 
     // The words that mean the description, best first, at most count; none for a text with no terms.
     std::vector<Described> wordsFor(std::string_view description, std::size_t count) const;
+    // The part of speech a description reads as: from its first words where they say it, else as the database's own
+    // senses that open with the same word are ("refusing ..." opens adjectives).
+    PartOfSpeech partOf(std::string_view description) const;
     std::size_t senses() const { return m_senses.size(); }
 
 private:
@@ -74,7 +78,9 @@ private:
     std::vector<Sense> m_senses;
     std::string m_texts; // the start of each sense's text, one after the other
     std::unordered_map<std::string, std::vector<Posting>> m_postings;
-    std::unordered_set<std::string> m_only; // the only terms kept, where not empty
+    std::unordered_set<std::string> m_only;
+    // The senses each first word opens, by part of speech (noun, verb, adjective, adverb).
+    std::unordered_map<std::string, std::array<std::uint32_t, 4>> m_openers; // the only terms kept, where not empty
     double m_averageLength = 1;
 };
 
