@@ -32,26 +32,6 @@ constexpr std::size_t MostPostings = 60000;
 constexpr std::size_t LongestDescription = 4096;
 constexpr std::size_t MostTerms = 64;
 
-const std::unordered_set<std::string_view>& stopWords() {
-    static const std::unordered_set<std::string_view> words{
-        "a",     "an",     "the",    "of",     "to",    "in",         "on",      "at",        "by",      "for",
-        "with",  "from",   "and",    "or",     "but",   "as",         "is",      "are",       "was",     "were",
-        "be",    "been",   "being",  "it",     "its",   "this",       "that",    "these",     "those",   "which",
-        "who",   "whom",   "whose",  "what",   "when",  "where",      "how",     "why",       "you",     "your",
-        "their", "they",   "them",   "he",     "she",   "his",        "her",     "we",        "our",     "i",
-        "my",    "me",     "us",     "do",     "does",  "did",        "have",    "has",       "had",     "not",
-        "no",    "so",     "than",   "then",   "there", "into",       "out",     "up",        "down",    "over",
-        "under", "about",  "very",   "can",    "could", "would",      "should",  "will",      "just",    "some",
-        "any",   "all",    "each",   "other",  "such",  "one",        "ones",    "something", "someone", "somebody",
-        "thing", "things", "person", "people", "often", "especially", "usually", "etc",       "e.g",     "i.e",
-        "also",  "more",   "most",   "being",  "make",  "made"};
-    return words;
-}
-
-bool ends(const std::string& word, std::string_view suffix) {
-    return word.size() > suffix.size() + 2 && word.ends_with(suffix);
-}
-
 PartOfSpeech partNamed(std::string_view name) {
     if (name == "noun" || name == "Noun") {
         return PartOfSpeech::Noun;
@@ -66,56 +46,6 @@ PartOfSpeech partNamed(std::string_view name) {
         return PartOfSpeech::Adverb;
     }
     return PartOfSpeech::Unknown;
-}
-
-// Whether a byte belongs to a word (an ASCII letter or digit, or any byte of a character outside ASCII), and the byte
-// in lower case: tables, since every sense of the dictionary passes through here.
-struct ByteClasses {
-    std::array<bool, 256> inWord{};
-    std::array<char, 256> lower{};
-    constexpr ByteClasses() {
-        for (int b = 0; b < 256; ++b) {
-            const bool upper = b >= 'A' && b <= 'Z';
-            inWord[b] = upper || (b >= 'a' && b <= 'z') || (b >= '0' && b <= '9') || b >= 0x80;
-            lower[b] = static_cast<char>(upper ? b + ('a' - 'A') : b);
-        }
-    }
-};
-constexpr ByteClasses Bytes;
-
-// The words of a text in lower case (ASCII letters and digits; other characters end a word).
-std::vector<std::string> lowerWords(std::string_view text) {
-    std::vector<std::string> words;
-    std::string word;
-    for (const char c : text) {
-        const auto u = static_cast<unsigned char>(c);
-        if (Bytes.inWord[u]) {
-            word += Bytes.lower[u];
-        } else if (c == '\'' && !word.empty()) {
-            continue; // "one's" -> "ones"
-        } else if (!word.empty()) {
-            words.push_back(std::move(word));
-            word.clear();
-        }
-    }
-    if (!word.empty()) {
-        words.push_back(std::move(word));
-    }
-    return words;
-}
-
-// The first word of a text's start, in lower case, as lowerWords reads it ("(botany) ..." opens with "botany").
-std::string firstWord(std::string_view text) {
-    std::string word;
-    for (const char c : text.substr(0, 200)) {
-        const auto u = static_cast<unsigned char>(c);
-        if (Bytes.inWord[u]) {
-            word += Bytes.lower[u];
-        } else if (!word.empty() && c != '\'') {
-            break;
-        }
-    }
-    return word;
 }
 
 // What of a sense line is searched: its gloss without the examples, its synonyms and what it is a kind of (its
@@ -139,19 +69,6 @@ std::string searchedPart(const std::string& line) {
 
 } // namespace
 
-namespace {
-// Letters and digits only, in lower case: "Ice-cream" and "ice cream" alike.
-std::string squeezed(std::string_view text) {
-    std::string out;
-    for (const char c : text) {
-        if (const auto u = static_cast<unsigned char>(c); Bytes.inWord[u]) {
-            out += Bytes.lower[u];
-        }
-    }
-    return out;
-}
-} // namespace
-
 bool readsAsDescription(std::string_view typed, const std::vector<Offer>& offered) {
     if (lowerWords(typed.substr(0, 4096)).size() < 2) {
         return false;
@@ -160,55 +77,6 @@ bool readsAsDescription(std::string_view typed, const std::vector<Offer>& offere
     return std::none_of(offered.begin(), offered.end(), [&text](const Offer& offer) {
         return squeezed(offer.word) == text || (!offer.baseFormOf.empty() && squeezed(offer.baseFormOf) == text);
     });
-}
-
-std::string stemOf(std::string word) {
-    if (ends(word, "ies")) {
-        return word.substr(0, word.size() - 3) + "y";
-    }
-    for (const std::string_view suffix : {"ness", "ment", "ing", "edly", "ed", "ly", "es", "s"}) {
-        if (ends(word, suffix) && !(suffix == "s" && word.ends_with("ss"))) {
-            return word.substr(0, word.size() - suffix.size());
-        }
-    }
-    return word;
-}
-
-std::vector<std::string> descriptionTerms(std::string_view text) {
-    std::vector<std::string> terms;
-    for (std::string& word : lowerWords(text)) {
-        if (!stopWords().contains(word)) {
-            terms.push_back(stemOf(std::move(word)));
-        }
-    }
-    return terms;
-}
-
-PartOfSpeech partOfSpeechOf(std::string_view description) {
-    const std::vector<std::string> words = lowerWords(description.substr(0, 200));
-    if (words.empty()) {
-        return PartOfSpeech::Unknown;
-    }
-    const std::string& first = words.front();
-    if (first == "to") {
-        return PartOfSpeech::Verb;
-    }
-    static const std::unordered_set<std::string_view> nounStarts{
-        "a",   "an",    "the", "one",   "someone", "person",  "something", "people",
-        "any", "state", "act", "place", "kind",    "quality", "somebody"};
-    if (nounStarts.contains(first)) {
-        return PartOfSpeech::Noun;
-    }
-    static const std::unordered_set<std::string_view> adjectiveStarts{
-        "having", "being",   "full",    "not",  "relating",   "characterized", "showing",
-        "able",   "capable", "causing", "like", "resembling", "marked"};
-    if (adjectiveStarts.contains(first)) {
-        return PartOfSpeech::Adjective;
-    }
-    if (first.ends_with("ly") && words.size() > 1 && (words[1] == "in" || words[1] == "with")) {
-        return PartOfSpeech::Adverb;
-    }
-    return PartOfSpeech::Unknown;
 }
 
 void DescriptionIndex::addSense(std::uint32_t word, PartOfSpeech part, std::string text) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "offers/DescriptionText.h"
 #include "offers/OfferIndex.h"
 
 #include <array>
@@ -14,15 +15,6 @@
 // meanings, as a search engine ranks pages (BM25 over the senses' terms), with how common each word is and the part
 // of speech the description reads as. Plain C++, no display.
 namespace offers {
-
-// A text's terms: words in lower case, stop words left out, each cut to its stem ("heights" -> "height").
-std::vector<std::string> descriptionTerms(std::string_view text);
-std::string stemOf(std::string word);
-
-// The part of speech a description reads as from its first words: "to soften" a verb, "a person who" a noun;
-// nothing where it does not say.
-enum class PartOfSpeech { Unknown, Noun, Verb, Adjective, Adverb };
-PartOfSpeech partOfSpeechOf(std::string_view description);
 
 // The offers list's rows, at most, and how many of the offers for a text's letters a description keeps beside the
 // words it describes.

@@ -1,0 +1,140 @@
+#include "offers/DescriptionText.h"
+
+#include <array>
+#include <unordered_set>
+
+namespace offers {
+
+namespace {
+
+const std::unordered_set<std::string_view>& stopWords() {
+    static const std::unordered_set<std::string_view> words{
+        "a",     "an",     "the",    "of",     "to",    "in",         "on",      "at",        "by",      "for",
+        "with",  "from",   "and",    "or",     "but",   "as",         "is",      "are",       "was",     "were",
+        "be",    "been",   "being",  "it",     "its",   "this",       "that",    "these",     "those",   "which",
+        "who",   "whom",   "whose",  "what",   "when",  "where",      "how",     "why",       "you",     "your",
+        "their", "they",   "them",   "he",     "she",   "his",        "her",     "we",        "our",     "i",
+        "my",    "me",     "us",     "do",     "does",  "did",        "have",    "has",       "had",     "not",
+        "no",    "so",     "than",   "then",   "there", "into",       "out",     "up",        "down",    "over",
+        "under", "about",  "very",   "can",    "could", "would",      "should",  "will",      "just",    "some",
+        "any",   "all",    "each",   "other",  "such",  "one",        "ones",    "something", "someone", "somebody",
+        "thing", "things", "person", "people", "often", "especially", "usually", "etc",       "e.g",     "i.e",
+        "also",  "more",   "most",   "being",  "make",  "made"};
+    return words;
+}
+
+bool ends(const std::string& word, std::string_view suffix) {
+    return word.size() > suffix.size() + 2 && word.ends_with(suffix);
+}
+
+// Whether a byte belongs to a word (an ASCII letter or digit, or any byte of a character outside ASCII), and the byte
+// in lower case: tables, since every sense of the dictionary passes through here.
+struct ByteClasses {
+    std::array<bool, 256> inWord{};
+    std::array<char, 256> lower{};
+    constexpr ByteClasses() {
+        for (int b = 0; b < 256; ++b) {
+            const bool upper = b >= 'A' && b <= 'Z';
+            inWord[b] = upper || (b >= 'a' && b <= 'z') || (b >= '0' && b <= '9') || b >= 0x80;
+            lower[b] = static_cast<char>(upper ? b + ('a' - 'A') : b);
+        }
+    }
+};
+constexpr ByteClasses Bytes;
+
+} // namespace
+
+std::vector<std::string> lowerWords(std::string_view text) {
+    std::vector<std::string> words;
+    std::string word;
+    for (const char c : text) {
+        const auto u = static_cast<unsigned char>(c);
+        if (Bytes.inWord[u]) {
+            word += Bytes.lower[u];
+        } else if (c == '\'' && !word.empty()) {
+            continue; // "one's" -> "ones"
+        } else if (!word.empty()) {
+            words.push_back(std::move(word));
+            word.clear();
+        }
+    }
+    if (!word.empty()) {
+        words.push_back(std::move(word));
+    }
+    return words;
+}
+
+std::string firstWord(std::string_view text) {
+    std::string word;
+    for (const char c : text.substr(0, 200)) {
+        const auto u = static_cast<unsigned char>(c);
+        if (Bytes.inWord[u]) {
+            word += Bytes.lower[u];
+        } else if (!word.empty() && c != '\'') {
+            break;
+        }
+    }
+    return word;
+}
+
+std::string squeezed(std::string_view text) {
+    std::string out;
+    for (const char c : text) {
+        if (const auto u = static_cast<unsigned char>(c); Bytes.inWord[u]) {
+            out += Bytes.lower[u];
+        }
+    }
+    return out;
+}
+std::string stemOf(std::string word) {
+    if (ends(word, "ies")) {
+        word.resize(word.size() - 3);
+        word += 'y';
+        return word;
+    }
+    for (const std::string_view suffix : {"ness", "ment", "ing", "edly", "ed", "ly", "es", "s"}) {
+        if (ends(word, suffix) && !(suffix == "s" && word.ends_with("ss"))) {
+            return word.substr(0, word.size() - suffix.size());
+        }
+    }
+    return word;
+}
+
+std::vector<std::string> descriptionTerms(std::string_view text) {
+    std::vector<std::string> terms;
+    for (std::string& word : lowerWords(text)) {
+        if (!stopWords().contains(word)) {
+            terms.push_back(stemOf(std::move(word)));
+        }
+    }
+    return terms;
+}
+
+PartOfSpeech partOfSpeechOf(std::string_view description) {
+    const std::vector<std::string> words = lowerWords(description.substr(0, 200));
+    if (words.empty()) {
+        return PartOfSpeech::Unknown;
+    }
+    const std::string& first = words.front();
+    if (first == "to") {
+        return PartOfSpeech::Verb;
+    }
+    static const std::unordered_set<std::string_view> nounStarts{
+        "a",   "an",    "the", "one",   "someone", "person",  "something", "people",
+        "any", "state", "act", "place", "kind",    "quality", "somebody"};
+    if (nounStarts.contains(first)) {
+        return PartOfSpeech::Noun;
+    }
+    static const std::unordered_set<std::string_view> adjectiveStarts{
+        "having", "being",   "full",    "not",  "relating",   "characterized", "showing",
+        "able",   "capable", "causing", "like", "resembling", "marked"};
+    if (adjectiveStarts.contains(first)) {
+        return PartOfSpeech::Adjective;
+    }
+    if (first.ends_with("ly") && words.size() > 1 && (words[1] == "in" || words[1] == "with")) {
+        return PartOfSpeech::Adverb;
+    }
+    return PartOfSpeech::Unknown;
+}
+
+} // namespace offers

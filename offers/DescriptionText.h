@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// How a description's text is read for finding words from their meaning: its words, its terms and the part of speech
+// its first words say. Plain C++.
+namespace offers {
+
+// The words of a text in lower case (ASCII letters and digits; other characters end a word, an apostrophe is
+// dropped: "one's" -> "ones").
+std::vector<std::string> lowerWords(std::string_view text);
+// The first of those words within a text's start ("(botany) ..." opens with "botany"); empty where there is none.
+std::string firstWord(std::string_view text);
+// Letters and digits only, in lower case: "Ice-cream" and "ice cream" alike.
+std::string squeezed(std::string_view text);
+
+// A text's terms: words in lower case, stop words left out, each cut to its stem ("heights" -> "height").
+std::vector<std::string> descriptionTerms(std::string_view text);
+std::string stemOf(std::string word);
+
+// The part of speech a description reads as from its first words: "to soften" a verb, "a person who" a noun;
+// nothing where it does not say.
+enum class PartOfSpeech { Unknown, Noun, Verb, Adjective, Adverb };
+PartOfSpeech partOfSpeechOf(std::string_view description);
+
+} // namespace offers
