@@ -70,10 +70,10 @@ std::string searchedPart(const std::string& line) {
 } // namespace
 
 bool readsAsDescription(std::string_view typed, const std::vector<Offer>& offered) {
-    if (lowerWords(typed.substr(0, 4096)).size() < 2) {
+    if (lowerWords(typed.substr(0, LongestDescription)).size() < 2) {
         return false;
     }
-    const std::string text = squeezed(typed.substr(0, 4096));
+    const std::string text = squeezed(typed.substr(0, LongestDescription));
     return std::none_of(offered.begin(), offered.end(), [&text](const Offer& offer) {
         return squeezed(offer.word) == text || (!offer.baseFormOf.empty() && squeezed(offer.baseFormOf) == text);
     });

@@ -86,6 +86,7 @@ std::string squeezed(std::string_view text) {
     }
     return out;
 }
+
 std::string stemOf(std::string word) {
     if (ends(word, "ies")) {
         word.resize(word.size() - 3);
