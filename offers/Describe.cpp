@@ -1,36 +1,18 @@
+// The index of a word database's senses for finding words from their meaning: each sense's terms and postings, the
+// part of speech each first word opens, and the words each sense names.
 #include "offers/Describe.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
-#include <unordered_set>
 
 namespace offers {
 
 namespace {
 
-// BM25's usual constants: how soon a term's repeats stop counting, and how much a long sense is discounted.
-constexpr double K1 = 1.2;
-constexpr double B = 0.75;
-// How much how common a word is counts beside what its senses say, and the part of speech the description reads as.
-constexpr double PriorWeight = 0.5;
-constexpr double PartMatch = 1.25;
-constexpr double PartMismatch = 0.8;
-// A word whose other senses say the same counts for more: each adds this share of its score.
-constexpr double OtherSenses = 0.3;
-// A description's first word says its part of speech where it opens this many senses of the database at least, and
-// this share of them in one part of speech.
-constexpr std::uint32_t MinOpenings = 5;
-constexpr double OpeningShare = 0.7;
 // How much of a sense's text is kept to show beside its word.
 constexpr std::size_t LongestSenseKept = 72;
 // How much of a sense is searched.
 constexpr std::size_t LongestSearched = 4096;
-// The postings a description reads at most (the bundled dictionary's commonest term has some 20,000).
-constexpr std::size_t MostPostings = 60000;
-// A description of 10,000 words is read as its first words.
-constexpr std::size_t LongestDescription = 4096;
-constexpr std::size_t MostTerms = 64;
 
 PartOfSpeech partNamed(std::string_view name) {
     if (name == "noun" || name == "Noun") {
@@ -91,6 +73,9 @@ void DescriptionIndex::addSense(std::uint32_t word, PartOfSpeech part, std::stri
     if (terms.empty()) {
         return;
     }
+    if (m_senses.size() >= MostSenses) {
+        return; // a database of more senses than any dictionary is searched by its first 16 million
+    }
     const auto sense = static_cast<std::uint32_t>(m_senses.size());
     // An offer shows the start of its sense only: the rest is not kept.
     if (text.size() > LongestSenseKept) {
@@ -103,16 +88,27 @@ void DescriptionIndex::addSense(std::uint32_t word, PartOfSpeech part, std::stri
     }
     m_senses.push_back({word, static_cast<std::uint32_t>(terms.size()), static_cast<std::uint32_t>(m_texts.size()),
                         static_cast<std::uint16_t>(text.size()), part});
+    if (m_firstSense[word] == NoSense) {
+        m_firstSense[word] = sense;
+    }
+    if (!m_only.empty()) {
+        // An index for one description keeps no postings of the other terms: which words a sense names is kept
+        // by the hashes of its terms.
+        m_mentionsAt.push_back(static_cast<std::uint32_t>(m_termHashes.size()));
+        for (const std::string& term : terms) {
+            m_termHashes.push_back(std::hash<std::string>{}(term));
+        }
+    }
     m_texts += text;
     for (const std::string& term : terms) {
         if (!m_only.empty() && !m_only.contains(term)) {
             continue;
         }
         std::vector<Posting>& postings = m_postings[term];
-        if (!postings.empty() && postings.back().sense == sense) {
-            ++postings.back().count;
+        if (!postings.empty() && postings.back().sense() == sense) {
+            postings.back().countAgain();
         } else {
-            postings.push_back({sense, 1});
+            postings.emplace_back(sense);
         }
     }
 }
@@ -126,6 +122,7 @@ void DescriptionIndex::keepOnlyTermsOf(std::string_view description) {
 void DescriptionIndex::add(const std::string& word, const std::string& meaning) {
     const auto id = static_cast<std::uint32_t>(m_words.size());
     m_words.push_back(word);
+    m_firstSense.push_back(NoSense);
     const bool laidOut =
         meaning.find(" senses\r\n") != std::string::npos || meaning.find(" sense\r\n") != std::string::npos;
     PartOfSpeech part = PartOfSpeech::Unknown;
@@ -188,102 +185,101 @@ void DescriptionIndex::finish(const std::unordered_map<std::string, double>& use
         total += sense.length;
     }
     m_averageLength = m_senses.empty() ? 1 : std::max(1.0, total / static_cast<double>(m_senses.size()));
+    findMentions();
 }
 
-// BM25: each sense that has a term of the description, scored by how rare the term is and how often the (short) sense
-// has it. The rarest terms count first, and a description's terms are read within a bound of postings, so that no
-// text (a page pasted, say) holds the window.
-std::unordered_map<std::uint32_t, double> DescriptionIndex::scoresOf(const std::vector<std::string>& terms) const {
-    std::vector<const std::vector<Posting>*> lists;
-    for (const std::string& term : terms) {
-        if (const auto it = m_postings.find(term); it != m_postings.end()) {
-            lists.push_back(&it->second);
+namespace {
+
+// The words that name themselves as a term, by the hash of that term.
+using WordsByTerm = std::unordered_map<std::uint64_t, std::vector<std::uint32_t>>;
+WordsByTerm wordsByTermOf(const std::vector<std::string>& words) {
+    WordsByTerm byTerm;
+    byTerm.reserve(words.size());
+    for (std::size_t w = 0; w < words.size(); ++w) {
+        if (const std::vector<std::string> terms = descriptionTerms(words[w]);
+            terms.size() == 1 && terms.front() == squeezed(words[w])) {
+            byTerm[std::hash<std::string>{}(terms.front())].push_back(static_cast<std::uint32_t>(w));
         }
     }
-    std::sort(lists.begin(), lists.end(), [](const auto* a, const auto* b) { return a->size() < b->size(); });
-    const auto n = static_cast<double>(m_senses.size());
-    std::unordered_map<std::uint32_t, double> senseScore;
-    std::size_t read = 0;
-    for (const std::vector<Posting>* postings : lists) {
-        if ((read += postings->size()) > MostPostings) {
-            break;
-        }
-        const auto df = static_cast<double>(postings->size());
-        const double idf = std::log(1 + (n - df + 0.5) / (df + 0.5));
-        for (const Posting& p : *postings) {
-            const double tf = p.count;
-            const double length = m_senses[p.sense].length / m_averageLength;
-            senseScore[p.sense] += idf * tf * (K1 + 1) / (tf + K1 * (1 - B + B * length));
-        }
-    }
-    return senseScore;
+    return byTerm;
 }
 
-PartOfSpeech DescriptionIndex::partOf(std::string_view description) const {
-    if (const PartOfSpeech said = partOfSpeechOf(description); said != PartOfSpeech::Unknown) {
-        return said;
+// Each sense and a word it names, from the hashes of the senses' terms (those of sense s from at[s] to at[s + 1]); a
+// term a sense has twice names its word once, as it is one posting.
+std::vector<std::pair<std::uint32_t, std::uint32_t>> namedByHashes(const std::vector<std::uint32_t>& at,
+                                                                   const std::vector<std::uint64_t>& hashes,
+                                                                   const WordsByTerm& byTerm) {
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> named;
+    named.reserve(hashes.size());
+    for (std::size_t s = 0; s < at.size(); ++s) {
+        const auto first = hashes.begin() + at[s];
+        const auto last = s + 1 < at.size() ? hashes.begin() + at[s + 1] : hashes.end();
+        for (auto term = first; term != last; ++term) {
+            const auto words = byTerm.find(*term);
+            if (words != byTerm.end() && std::find(first, term, *term) == term) {
+                for (const std::uint32_t w : words->second) {
+                    named.emplace_back(static_cast<std::uint32_t>(s), w);
+                }
+            }
+        }
     }
-    const auto it = m_openers.find(firstWord(description));
-    if (it == m_openers.end()) {
-        return PartOfSpeech::Unknown;
-    }
-    const std::array<std::uint32_t, 4>& counts = it->second;
-    const auto most = std::max_element(counts.begin(), counts.end());
-    const std::uint32_t total = counts[0] + counts[1] + counts[2] + counts[3];
-    if (total < MinOpenings || *most < total * OpeningShare) {
-        return PartOfSpeech::Unknown;
-    }
-    return static_cast<PartOfSpeech>(1 + (most - counts.begin()));
+    return named;
 }
 
-std::vector<Described> DescriptionIndex::wordsFor(std::string_view description, std::size_t count) const {
-    std::vector<std::string> terms = descriptionTerms(description.substr(0, LongestDescription));
-    if (terms.size() > MostTerms) {
-        terms.resize(MostTerms);
-    }
-    std::sort(terms.begin(), terms.end());
-    terms.erase(std::unique(terms.begin(), terms.end()), terms.end());
-    if (terms.empty() || count == 0) {
-        return {};
-    }
-    const PartOfSpeech part = partOf(description);
-    const std::unordered_map<std::uint32_t, double> senseScore = scoresOf(terms);
-    // Each word by its best sense and a share of its others; a word the description itself uses is not what it
-    // describes.
-    const std::unordered_set<std::string> own(terms.begin(), terms.end());
-    std::unordered_map<std::uint32_t, std::pair<double, std::uint32_t>> best; // word -> score, sense
-    for (const auto& [sense, score] : senseScore) {
-        const Sense& s = m_senses[sense];
-        double weighed = score;
-        if (part != PartOfSpeech::Unknown && s.part != PartOfSpeech::Unknown) {
-            weighed *= s.part == part ? PartMatch : PartMismatch;
+} // namespace
+
+// Which words each sense names: a word names itself wherever another word's sense has the word as a term
+// ("carpenter"; not "darkness", whose term is "dark"). Found from the postings of each word's term, or, in an index
+// for one description, from the hashes of each sense's terms.
+void DescriptionIndex::findMentions() {
+    const WordsByTerm wordsByTerm = wordsByTermOf(m_words);
+    // An index for one description has the hashes of every sense's terms, any other the postings of every term.
+    const std::vector<std::pair<std::uint32_t, std::uint32_t>> hashed =
+        m_only.empty() ? std::vector<std::pair<std::uint32_t, std::uint32_t>>{}
+                       : namedByHashes(m_mentionsAt, m_termHashes, wordsByTerm);
+    const auto forEachMention = [&](const auto& visit) {
+        if (!m_only.empty()) {
+            for (const auto& [sense, word] : hashed) {
+                visit(sense, word);
+            }
+            return;
         }
-        auto& [top, topSense] = best[s.word];
-        if (weighed > top) {
-            top = weighed + OtherSenses * top;
-            topSense = sense;
-        } else {
-            top += OtherSenses * weighed;
+        for (const auto& [term, postings] : m_postings) {
+            const auto named = wordsByTerm.find(std::hash<std::string>{}(term));
+            if (named == wordsByTerm.end()) {
+                continue;
+            }
+            for (const Posting& p : postings) {
+                for (const std::uint32_t w : named->second) {
+                    visit(p.sense(), w);
+                }
+            }
         }
+    };
+    // Each sense's words, counted and then placed.
+    std::vector<std::uint32_t> at(m_senses.size() + 1, 0);
+    forEachMention([&](std::uint32_t sense, std::uint32_t word) { at[sense + 1] += word != m_senses[sense].word; });
+    for (std::size_t s = 0; s < m_senses.size(); ++s) {
+        at[s + 1] += at[s];
     }
-    std::vector<Described> ranked;
-    ranked.reserve(best.size());
-    for (const auto& [word, scored] : best) {
-        const std::vector<std::string> wordTerms = descriptionTerms(m_words[word]);
-        if (wordTerms.size() == 1 && own.contains(wordTerms.front())) {
-            continue;
+    m_mentions.assign(at.back(), 0);
+    m_mentionLength.assign(m_words.size(), 0);
+    std::vector<std::uint32_t> placed(at.begin(), at.end() - 1);
+    double total = 0;
+    forEachMention([&](std::uint32_t sense, std::uint32_t word) {
+        if (word != m_senses[sense].word) {
+            m_mentions[placed[sense]++] = word;
+            m_mentionLength[word] += static_cast<float>(m_senses[sense].length);
+            total += m_senses[sense].length;
         }
-        const Sense& sense = m_senses[scored.second];
-        ranked.push_back({m_words[word], m_texts.substr(sense.textAt, sense.textLength),
-                          scored.first + PriorWeight * m_prior[word]});
+    });
+    std::size_t named = 0;
+    for (const float length : m_mentionLength) {
+        named += length > 0 ? 1 : 0;
     }
-    const std::size_t shown = std::min(count, ranked.size());
-    std::partial_sort(ranked.begin(), ranked.begin() + static_cast<std::ptrdiff_t>(shown), ranked.end(),
-                      [](const Described& a, const Described& b) {
-                          return a.score != b.score ? a.score > b.score : a.word < b.word;
-                      });
-    ranked.resize(shown);
-    return ranked;
+    m_averageMentionLength = named == 0 ? 1 : std::max(1.0, total / static_cast<double>(named));
+    m_mentionsAt = std::move(at);
+    m_termHashes = {};
 }
 
 } // namespace offers

@@ -20,6 +20,8 @@ namespace offers {
 // words it describes.
 inline constexpr std::size_t MostOffered = 10;
 inline constexpr std::size_t OffersBesideDescriptions = 2;
+// A description of 10,000 words is read as its start.
+inline constexpr std::size_t LongestDescription = 4096;
 
 // Whether a typed text reads as a description rather than a word: two words or more, and none of the offers for it
 // is the text itself (an entry or phrase, forgiven as the offers forgive it) or a base form of it ("looked up").
@@ -58,21 +60,45 @@ private:
         std::uint16_t textLength;
         PartOfSpeech part;
     };
-    struct Posting {
-        std::uint32_t sense;
-        std::uint32_t count;
+    // A sense that has a term, and how often (up to 255), in four bytes, as there are millions.
+    class Posting {
+    public:
+        explicit Posting(std::uint32_t sense) : m_value(sense << 8U | 1U) {}
+        std::uint32_t sense() const { return m_value >> 8U; }
+        std::uint32_t count() const { return m_value & 0xFFU; }
+        void countAgain() { m_value += count() < 0xFFU ? 1U : 0U; }
+
+    private:
+        std::uint32_t m_value;
     };
+    static constexpr std::size_t MostSenses = std::size_t{1} << 24;
+    static constexpr std::uint32_t NoSense = 0xFFFFFFFFU; // a word without senses
     void addSense(std::uint32_t word, PartOfSpeech part, std::string text);
     std::unordered_map<std::uint32_t, double> scoresOf(const std::vector<std::string>& terms) const;
+    void findMentions();
+    std::unordered_map<std::uint32_t, double> mentionScoresOf(const std::vector<std::string>& terms) const;
+    std::unordered_map<std::uint32_t, std::pair<double, std::uint32_t>>
+    wordScoresOf(const std::vector<std::string>& terms, PartOfSpeech part) const;
+    std::vector<const std::vector<Posting>*> postingsRead(const std::vector<std::string>& terms) const;
 
     std::vector<std::string> m_words;
     std::vector<double> m_prior; // per word
     std::vector<Sense> m_senses;
     std::string m_texts; // the start of each sense's text, one after the other
     std::unordered_map<std::string, std::vector<Posting>> m_postings;
-    std::unordered_set<std::string> m_only;
+    std::unordered_set<std::string> m_only; // the only terms kept, where not empty
     // The senses each first word opens, by part of speech (noun, verb, adjective, adverb).
-    std::unordered_map<std::string, std::array<std::uint32_t, 4>> m_openers; // the only terms kept, where not empty
+    std::unordered_map<std::string, std::array<std::uint32_t, 4>> m_openers;
+    // Mentions: the words each sense names ("the craft of a carpenter: making things out of wood" names carpenter
+    // and wood), the senses one after the other (the words of sense s from m_mentionsAt[s] to m_mentionsAt[s + 1]);
+    // and per word, its first sense and the length of all the senses that name it. While adding, the hashes of
+    // each sense's terms stand in for the words.
+    std::vector<std::uint32_t> m_mentions;
+    std::vector<std::uint32_t> m_mentionsAt;
+    std::vector<std::uint64_t> m_termHashes;
+    std::vector<std::uint32_t> m_firstSense;
+    std::vector<float> m_mentionLength;
+    double m_averageMentionLength = 1;
     double m_averageLength = 1;
 };
 

@@ -1,0 +1,202 @@
+// Ranking the words for a description: BM25 over the senses that have its terms and over the senses that name each
+// word, with how common each word is and the part of speech the description reads as.
+#include "offers/Describe.h"
+
+#include <algorithm>
+#include <cmath>
+#include <unordered_set>
+
+namespace offers {
+
+namespace {
+
+// BM25's usual constants: how soon a term's repeats stop counting, and how much a long sense is discounted.
+constexpr double K1 = 1.2;
+constexpr double B = 0.75;
+// How much how common a word is counts beside what its senses say, and the part of speech the description reads as.
+constexpr double PriorWeight = 0.5;
+constexpr double PartMatch = 1.25;
+constexpr double PartMismatch = 0.8;
+// A word whose other senses say the same counts for more: each adds this share of its score.
+constexpr double OtherSenses = 0.3;
+// A description's first word says its part of speech where it opens this many senses of the database at least, and
+// this share of them in one part of speech.
+constexpr std::uint32_t MinOpenings = 5;
+constexpr double OpeningShare = 0.7;
+// How much the senses that name a word count beside its own.
+constexpr double MentionWeight = 0.3;
+// The postings a description reads at most (the bundled dictionary's commonest term has some 20,000), and the
+// postings it reads for the senses that name words.
+constexpr std::size_t MostPostings = 60000;
+constexpr std::size_t MostMentionPostings = 30000;
+// A description of 10,000 words is read as its first terms.
+constexpr std::size_t MostTerms = 64;
+
+} // namespace
+
+// The postings of a description's terms that are read: the rarest terms first, within a bound of postings, so that no
+// text (a page pasted, say) holds the window.
+std::vector<const std::vector<DescriptionIndex::Posting>*>
+DescriptionIndex::postingsRead(const std::vector<std::string>& terms) const {
+    std::vector<const std::vector<Posting>*> lists;
+    for (const std::string& term : terms) {
+        if (const auto it = m_postings.find(term); it != m_postings.end()) {
+            lists.push_back(&it->second);
+        }
+    }
+    std::sort(lists.begin(), lists.end(), [](const auto* a, const auto* b) { return a->size() < b->size(); });
+    std::size_t read = 0;
+    for (std::size_t i = 0; i < lists.size(); ++i) {
+        if ((read += lists[i]->size()) > MostPostings) {
+            lists.resize(i);
+            break;
+        }
+    }
+    return lists;
+}
+
+namespace {
+double inverseFrequency(double documents, double having) {
+    return std::log(1 + (documents - having + 0.5) / (having + 0.5));
+}
+double saturated(double count, double length) {
+    return count * (K1 + 1) / (count + K1 * (1 - B + B * length));
+}
+} // namespace
+
+// BM25: each sense that has a term of the description, scored by how rare the term is and how often the (short) sense
+// has it.
+std::unordered_map<std::uint32_t, double> DescriptionIndex::scoresOf(const std::vector<std::string>& terms) const {
+    const auto n = static_cast<double>(m_senses.size());
+    std::unordered_map<std::uint32_t, double> senseScore;
+    for (const std::vector<Posting>* postings : postingsRead(terms)) {
+        const double idf = inverseFrequency(n, static_cast<double>(postings->size()));
+        for (const Posting& p : *postings) {
+            senseScore[p.sense()] += idf * saturated(p.count(), m_senses[p.sense()].length / m_averageLength);
+        }
+    }
+    return senseScore;
+}
+
+// BM25 again, over what the senses that name each word say: the senses that name carpenter say "making things out of
+// wood".
+std::unordered_map<std::uint32_t, double>
+DescriptionIndex::mentionScoresOf(const std::vector<std::string>& terms) const {
+    const auto n = static_cast<double>(m_senses.size());
+    std::unordered_map<std::uint32_t, double> wordScore;
+    std::vector<std::uint32_t> together(m_words.size(), 0); // per word, the term's count in the senses that name it
+    std::vector<std::uint32_t> touched;
+    std::size_t read = 0;
+    for (const std::vector<Posting>* postings : postingsRead(terms)) {
+        if ((read += postings->size()) > MostMentionPostings) {
+            break;
+        }
+        for (const Posting& p : *postings) {
+            for (std::uint32_t i = m_mentionsAt[p.sense()]; i < m_mentionsAt[p.sense() + 1]; ++i) {
+                const std::uint32_t word = m_mentions[i];
+                if (together[word] == 0) {
+                    touched.push_back(word);
+                }
+                together[word] += p.count();
+            }
+        }
+        const double idf = inverseFrequency(n, static_cast<double>(postings->size()));
+        for (const std::uint32_t word : touched) {
+            wordScore[word] += idf * saturated(together[word], m_mentionLength[word] / m_averageMentionLength);
+            together[word] = 0;
+        }
+        touched.clear();
+    }
+    return wordScore;
+}
+
+PartOfSpeech DescriptionIndex::partOf(std::string_view description) const {
+    if (const PartOfSpeech said = partOfSpeechOf(description); said != PartOfSpeech::Unknown) {
+        return said;
+    }
+    const auto it = m_openers.find(firstWord(description));
+    if (it == m_openers.end()) {
+        return PartOfSpeech::Unknown;
+    }
+    const std::array<std::uint32_t, 4>& counts = it->second;
+    const auto most = std::max_element(counts.begin(), counts.end());
+    const std::uint32_t total = counts[0] + counts[1] + counts[2] + counts[3];
+    if (total < MinOpenings || *most < total * OpeningShare) {
+        return PartOfSpeech::Unknown;
+    }
+    return static_cast<PartOfSpeech>(1 + (most - counts.begin()));
+}
+
+// Each word by its best sense, a share of its others, and the senses that name it: its score and the sense to show.
+std::unordered_map<std::uint32_t, std::pair<double, std::uint32_t>>
+DescriptionIndex::wordScoresOf(const std::vector<std::string>& terms, PartOfSpeech part) const {
+    const std::unordered_map<std::uint32_t, double> senseScore = scoresOf(terms);
+    std::unordered_map<std::uint32_t, std::pair<double, std::uint32_t>> best;
+    for (const auto& [sense, score] : senseScore) {
+        const Sense& s = m_senses[sense];
+        double weighed = score;
+        if (part != PartOfSpeech::Unknown && s.part != PartOfSpeech::Unknown) {
+            weighed *= s.part == part ? PartMatch : PartMismatch;
+        }
+        auto& [top, topSense] = best[s.word];
+        if (weighed > top) {
+            top = weighed + OtherSenses * top;
+            topSense = sense;
+        } else {
+            top += OtherSenses * weighed;
+        }
+    }
+    for (const auto& [word, score] : mentionScoresOf(terms)) {
+        if (m_firstSense[word] == NoSense) {
+            continue;
+        }
+        auto& [top, topSense] = best[word];
+        if (top == 0) {
+            topSense = m_firstSense[word];
+        }
+        top += MentionWeight * score;
+    }
+    return best;
+}
+
+std::vector<Described> DescriptionIndex::wordsFor(std::string_view description, std::size_t count) const {
+    std::vector<std::string> terms = descriptionTerms(description.substr(0, LongestDescription));
+    if (terms.size() > MostTerms) {
+        terms.resize(MostTerms);
+    }
+    std::sort(terms.begin(), terms.end());
+    terms.erase(std::unique(terms.begin(), terms.end()), terms.end());
+    if (terms.empty() || count == 0) {
+        return {};
+    }
+    const auto best = wordScoresOf(terms, partOf(description));
+    // The best first. A word the description itself uses is not what it describes: it is passed over, looked for
+    // only among the first.
+    const std::unordered_set<std::string> own(terms.begin(), terms.end());
+    std::vector<std::pair<double, std::uint32_t>> scored; // score, word
+    scored.reserve(best.size());
+    for (const auto& [word, score] : best) {
+        scored.emplace_back(score.first + PriorWeight * m_prior[word], word);
+    }
+    const auto better = [this](const auto& a, const auto& b) {
+        return a.first != b.first ? a.first > b.first : m_words[a.second] < m_words[b.second];
+    };
+    const std::size_t looked = std::min(scored.size(), count + 8 * own.size());
+    std::partial_sort(scored.begin(), scored.begin() + static_cast<std::ptrdiff_t>(looked), scored.end(), better);
+    std::vector<Described> ranked;
+    for (std::size_t i = 0; i < scored.size() && ranked.size() < count; ++i) {
+        if (i == looked) { // more of the description's own words than room was left for: the rest in order
+            std::sort(scored.begin() + static_cast<std::ptrdiff_t>(looked), scored.end(), better);
+        }
+        const std::uint32_t word = scored[i].second;
+        const std::vector<std::string> wordTerms = descriptionTerms(m_words[word]);
+        if (wordTerms.size() == 1 && own.contains(wordTerms.front())) {
+            continue;
+        }
+        const Sense& sense = m_senses[best.at(word).second];
+        ranked.push_back({m_words[word], m_texts.substr(sense.textAt, sense.textLength), scored[i].first});
+    }
+    return ranked;
+}
+
+} // namespace offers
