@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 
 namespace offers {
 
@@ -42,11 +43,46 @@ std::string searchedPart(const std::string& line) {
         const std::size_t at = line.find(field, glossEnd);
         if (at != std::string::npos) {
             const std::size_t end = line.find(". ", at);
-            text += " " + line.substr(at + std::char_traits<char>::length(field),
-                                      end == std::string::npos ? std::string::npos : end - at);
+            text += ' ';
+            text.append(line, at + std::char_traits<char>::length(field),
+                        end == std::string::npos ? std::string::npos : end - at);
         }
     }
     return text;
+}
+
+// An offer shows the start of its sense only: the rest is not kept.
+std::string shownPart(std::string text) {
+    if (text.size() > LongestSenseKept) {
+        std::size_t cut = LongestSenseKept;
+        while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0U) == 0x80U) {
+            --cut; // not inside a character
+        }
+        text.resize(cut);
+        text += "\u2026";
+    }
+    return text;
+}
+
+// The words a sense line says it is the opposite of ("... Opposite: young, new."), each by its term; a phrase is
+// passed over ("no longer" is not the opposite of "longer").
+std::vector<std::string> oppositesOf(std::string_view line) {
+    constexpr std::string_view Mark = ". Opposite: ";
+    const std::size_t opposite = line.find(Mark);
+    if (opposite == std::string_view::npos) {
+        return {};
+    }
+    std::string_view list = line.substr(opposite + Mark.size());
+    list = list.substr(0, std::min<std::size_t>(list.find(". "), 200));
+    std::vector<std::string> terms;
+    while (!list.empty()) {
+        const std::string_view one = list.substr(0, list.find(','));
+        if (std::vector<std::string> named = descriptionTerms(one); named.size() == 1 && lowerWords(one).size() == 1) {
+            terms.push_back(std::move(named.front()));
+        }
+        list.remove_prefix(std::min(list.size(), one.size() + 1));
+    }
+    return terms;
 }
 
 } // namespace
@@ -77,15 +113,12 @@ void DescriptionIndex::addSense(std::uint32_t word, PartOfSpeech part, std::stri
         return; // a database of more senses than any dictionary is searched by its first 16 million
     }
     const auto sense = static_cast<std::uint32_t>(m_senses.size());
-    // An offer shows the start of its sense only: the rest is not kept.
-    if (text.size() > LongestSenseKept) {
-        std::size_t cut = LongestSenseKept;
-        while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0U) == 0x80U) {
-            --cut; // not inside a character
+    for (const std::string& opposite : oppositesOf(text)) {
+        if (m_only.empty() || m_only.contains(opposite)) {
+            m_opposed[opposite].push_back(sense);
         }
-        text.resize(cut);
-        text += "\u2026";
     }
+    text = shownPart(std::move(text));
     m_senses.push_back({word, static_cast<std::uint32_t>(terms.size()), static_cast<std::uint32_t>(m_texts.size()),
                         static_cast<std::uint16_t>(text.size()), part});
     if (m_firstSense[word] == NoSense) {
@@ -185,6 +218,12 @@ void DescriptionIndex::finish(const std::unordered_map<std::string, double>& use
         total += sense.length;
     }
     m_averageLength = m_senses.empty() ? 1 : std::max(1.0, total / static_cast<double>(m_senses.size()));
+    m_byName.resize(m_words.size());
+    std::iota(m_byName.begin(), m_byName.end(), 0U);
+    const auto byName = [this](std::uint32_t a, std::uint32_t b) { return m_words[a] < m_words[b]; };
+    if (!std::is_sorted(m_byName.begin(), m_byName.end(), byName)) {
+        std::stable_sort(m_byName.begin(), m_byName.end(), byName);
+    }
     findMentions();
 }
 

@@ -78,7 +78,11 @@ private:
     void findMentions();
     std::unordered_map<std::uint32_t, double> mentionScoresOf(const std::vector<std::string>& terms) const;
     std::unordered_map<std::uint32_t, std::pair<double, std::uint32_t>>
-    wordScoresOf(const std::vector<std::string>& terms, PartOfSpeech part) const;
+    wordScoresOf(const std::vector<std::string>& terms, PartOfSpeech part, const std::vector<Negated>& negated) const;
+    void addNegated(const std::vector<Negated>& negated, PartOfSpeech part,
+                    std::unordered_map<std::uint32_t, std::pair<double, std::uint32_t>>& best) const;
+    double rarity(const std::string& term) const;
+    std::uint32_t wordNamed(std::string_view name) const;
     std::vector<const std::vector<Posting>*> postingsRead(const std::vector<std::string>& terms) const;
 
     std::vector<std::string> m_words;
@@ -86,7 +90,9 @@ private:
     std::vector<Sense> m_senses;
     std::string m_texts; // the start of each sense's text, one after the other
     std::unordered_map<std::string, std::vector<Posting>> m_postings;
-    std::unordered_set<std::string> m_only; // the only terms kept, where not empty
+    std::unordered_set<std::string> m_only;                                // the only terms kept, where not empty
+    std::unordered_map<std::string, std::vector<std::uint32_t>> m_opposed; // per term, the senses it is the opposite of
+    std::vector<std::uint32_t> m_byName;                                   // the words in the order of their names
     // The senses each first word opens, by part of speech (noun, verb, adjective, adverb).
     std::unordered_map<std::string, std::array<std::uint32_t, 4>> m_openers;
     // Mentions: the words each sense names ("the craft of a carpenter: making things out of wood" names carpenter

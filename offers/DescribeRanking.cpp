@@ -3,6 +3,7 @@
 #include "offers/Describe.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <unordered_set>
 
@@ -25,6 +26,11 @@ constexpr std::uint32_t MinOpenings = 5;
 constexpr double OpeningShare = 0.7;
 // How much the senses that name a word count beside its own.
 constexpr double MentionWeight = 0.3;
+// How much a word counts where the description says what it is not: a sense whose opposite the description negates
+// ("not young": old), and a word that says the negation itself ("not grateful": ungrateful; "without a home":
+// homeless), by how rare the negated word is.
+constexpr double OppositeWeight = 5;
+constexpr double NegationWeight = 5;
 // The postings a description reads at most (the bundled dictionary's commonest term has some 20,000), and the
 // postings it reads for the senses that name words.
 constexpr std::size_t MostPostings = 60000;
@@ -56,6 +62,13 @@ DescriptionIndex::postingsRead(const std::vector<std::string>& terms) const {
 }
 
 namespace {
+// A sense counts for more where it is the part of speech the description reads as, and less where it is another.
+double partWeight(PartOfSpeech sense, PartOfSpeech described) {
+    if (sense == PartOfSpeech::Unknown || described == PartOfSpeech::Unknown) {
+        return 1;
+    }
+    return sense == described ? PartMatch : PartMismatch;
+}
 double inverseFrequency(double documents, double having) {
     return std::log(1 + (documents - having + 0.5) / (having + 0.5));
 }
@@ -63,6 +76,66 @@ double saturated(double count, double length) {
     return count * (K1 + 1) / (count + K1 * (1 - B + B * length));
 }
 } // namespace
+
+double DescriptionIndex::rarity(const std::string& term) const {
+    const auto it = m_postings.find(term);
+    return inverseFrequency(static_cast<double>(m_senses.size()),
+                            it == m_postings.end() ? 0.0 : static_cast<double>(it->second.size()));
+}
+
+// The word of that name, or NoSense.
+std::uint32_t DescriptionIndex::wordNamed(std::string_view name) const {
+    const auto it = std::lower_bound(m_byName.begin(), m_byName.end(), name,
+                                     [this](std::uint32_t word, std::string_view n) { return m_words[word] < n; });
+    return it != m_byName.end() && m_words[*it] == name ? *it : NoSense;
+}
+
+// What the description says is not so: the words whose senses have its negated word as their opposite, and the
+// words that say the negation themselves; each once for each negated word.
+void DescriptionIndex::addNegated(const std::vector<Negated>& negated, PartOfSpeech part,
+                                  std::unordered_map<std::uint32_t, std::pair<double, std::uint32_t>>& best) const {
+    static constexpr std::array<std::string_view, 7> Nots{"un", "in", "im", "il", "ir", "dis", "non"};
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> found; // word, and the sense to show
+    for (const Negated& n : negated) {
+        const std::vector<std::string> terms = descriptionTerms(n.word);
+        if (terms.size() != 1) {
+            continue;
+        }
+        found.clear();
+        if (const auto opposed = m_opposed.find(terms.front()); opposed != m_opposed.end()) {
+            for (const std::uint32_t sense : opposed->second) {
+                found.emplace_back(m_senses[sense].word, sense);
+            }
+        }
+        const auto say = [&](const std::string& name) {
+            if (const std::uint32_t word = wordNamed(name); word != NoSense && m_firstSense[word] != NoSense) {
+                found.emplace_back(word, NoSense);
+            }
+        };
+        if (n.lacking) {
+            say(n.word + "less");
+            say(terms.front() + "less");
+        } else {
+            for (const std::string_view prefix : Nots) {
+                say(std::string(prefix) + n.word);
+            }
+        }
+        std::sort(found.begin(), found.end());
+        found.erase(
+            std::unique(found.begin(), found.end(), [](const auto& a, const auto& b) { return a.first == b.first; }),
+            found.end());
+        const double rare = rarity(terms.front());
+        for (const auto& [word, sense] : found) {
+            auto& [score, shown] = best[word];
+            const std::uint32_t saying = sense != NoSense ? sense : m_firstSense[word];
+            if (score == 0) {
+                shown = saying;
+            }
+            score +=
+                (sense != NoSense ? OppositeWeight : NegationWeight) * rare * partWeight(m_senses[saying].part, part);
+        }
+    }
+}
 
 // BM25: each sense that has a term of the description, scored by how rare the term is and how often the (short) sense
 // has it.
@@ -129,15 +202,13 @@ PartOfSpeech DescriptionIndex::partOf(std::string_view description) const {
 
 // Each word by its best sense, a share of its others, and the senses that name it: its score and the sense to show.
 std::unordered_map<std::uint32_t, std::pair<double, std::uint32_t>>
-DescriptionIndex::wordScoresOf(const std::vector<std::string>& terms, PartOfSpeech part) const {
+DescriptionIndex::wordScoresOf(const std::vector<std::string>& terms, PartOfSpeech part,
+                               const std::vector<Negated>& negated) const {
     const std::unordered_map<std::uint32_t, double> senseScore = scoresOf(terms);
     std::unordered_map<std::uint32_t, std::pair<double, std::uint32_t>> best;
     for (const auto& [sense, score] : senseScore) {
         const Sense& s = m_senses[sense];
-        double weighed = score;
-        if (part != PartOfSpeech::Unknown && s.part != PartOfSpeech::Unknown) {
-            weighed *= s.part == part ? PartMatch : PartMismatch;
-        }
+        const double weighed = score * partWeight(s.part, part);
         auto& [top, topSense] = best[s.word];
         if (weighed > top) {
             top = weighed + OtherSenses * top;
@@ -156,6 +227,7 @@ DescriptionIndex::wordScoresOf(const std::vector<std::string>& terms, PartOfSpee
         }
         top += MentionWeight * score;
     }
+    addNegated(negated, part, best);
     return best;
 }
 
@@ -169,7 +241,7 @@ std::vector<Described> DescriptionIndex::wordsFor(std::string_view description, 
     if (terms.empty() || count == 0) {
         return {};
     }
-    const auto best = wordScoresOf(terms, partOf(description));
+    const auto best = wordScoresOf(terms, partOf(description), negatedWords(description.substr(0, LongestDescription)));
     // The best first. A word the description itself uses is not what it describes: it is passed over, looked for
     // only among the first.
     const std::unordered_set<std::string> own(terms.begin(), terms.end());

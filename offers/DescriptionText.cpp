@@ -111,6 +111,29 @@ std::vector<std::string> descriptionTerms(std::string_view text) {
     return terms;
 }
 
+std::vector<Negated> negatedWords(std::string_view description) {
+    static const std::unordered_set<std::string_view> between{"a",  "an",  "the", "to",    "be",   "being",
+                                                              "of", "any", "so",  "very",  "yet",  "well",
+                                                              "at", "all", "as",  "quite", "much", "having"};
+    const std::vector<std::string> words = lowerWords(description.substr(0, 1000));
+    std::vector<Negated> negated;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const std::string& w = words[i];
+        const bool lacking = w == "no" || w == "without" || w == "lacking";
+        if (!lacking && w != "not" && w != "never") {
+            continue;
+        }
+        std::size_t next = i + 1;
+        while (next < words.size() && next <= i + 3 && between.contains(words[next])) {
+            ++next;
+        }
+        if (next < words.size() && !stopWords().contains(words[next])) {
+            negated.push_back({words[next], lacking});
+        }
+    }
+    return negated;
+}
+
 PartOfSpeech partOfSpeechOf(std::string_view description) {
     const std::vector<std::string> words = lowerWords(description.substr(0, 200));
     if (words.empty()) {

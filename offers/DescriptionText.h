@@ -22,6 +22,15 @@ std::string stemOf(std::string word);
 
 // The part of speech a description reads as from its first words: "to soften" a verb, "a person who" a noun;
 // nothing where it does not say.
+// What a description says something is not or has not: the word after "not", "never", "no", "without" or "lacking",
+// past the small words between ("not to be appeased" -> appeased), within the description's start. Lacking ("no
+// courage", "without a home") is said by a word in -less; not ("not grateful") by one in un-, in-, dis-, non-.
+struct Negated {
+    std::string word;
+    bool lacking;
+};
+std::vector<Negated> negatedWords(std::string_view description);
+
 enum class PartOfSpeech { Unknown, Noun, Verb, Adjective, Adverb };
 PartOfSpeech partOfSpeechOf(std::string_view description);
 
