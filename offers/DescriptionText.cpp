@@ -1,5 +1,8 @@
 #include "offers/DescriptionText.h"
 
+#include "offers/PlainText.h"
+
+#include <QChar>
 #include <array>
 #include <unordered_set>
 
@@ -27,15 +30,15 @@ bool ends(const std::string& word, std::string_view suffix) {
     return word.size() > suffix.size() + 2 && word.ends_with(suffix);
 }
 
-// Whether a byte belongs to a word (an ASCII letter or digit, or any byte of a character outside ASCII), and the byte
-// in lower case: tables, since every sense of the dictionary passes through here.
+// Whether an ASCII byte belongs to a word (a letter or digit), and the byte in lower case: tables, since every sense
+// of the dictionary passes through here.
 struct ByteClasses {
     std::array<bool, 256> inWord{};
     std::array<char, 256> lower{};
     constexpr ByteClasses() {
         for (int b = 0; b < 256; ++b) {
             const bool upper = b >= 'A' && b <= 'Z';
-            inWord[b] = upper || (b >= 'a' && b <= 'z') || (b >= '0' && b <= '9') || b >= 0x80;
+            inWord[b] = upper || (b >= 'a' && b <= 'z') || (b >= '0' && b <= '9');
             lower[b] = static_cast<char>(upper ? b + ('a' - 'A') : b);
         }
     }
@@ -44,46 +47,91 @@ constexpr ByteClasses Bytes;
 
 } // namespace
 
+namespace {
+
+// The character of UTF-8 text at a byte outside ASCII: its length in bytes, and whether it belongs to a word (a
+// letter, digit or mark). Typographic quotes, dashes, spaces and emoji end a word, as does a byte that starts no
+// character.
+std::pair<std::size_t, bool> characterAt(std::string_view text, std::size_t at) {
+    const auto lead = static_cast<unsigned char>(text[at]);
+    const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+    if (length == 1 || lead > 0xF4 || at + length > text.size()) {
+        return {1, false};
+    }
+    char32_t code = lead & (0x7FU >> length);
+    for (std::size_t i = 1; i < length; ++i) {
+        const auto trail = static_cast<unsigned char>(text[at + i]);
+        if ((trail & 0xC0U) != 0x80U) {
+            return {1, false};
+        }
+        code = code << 6U | (trail & 0x3FU);
+    }
+    return {length, QChar::isLetterOrNumber(code) || QChar::isMark(code)};
+}
+
+// Each word of a text in lower case, handed to take until it returns false. A word outside ASCII is folded as the
+// offers fold it ("CAFÉ" -> "cafe").
+template <typename Take> void readWords(std::string_view text, Take&& take) {
+    std::string word;
+    bool wide = false;
+    const auto handOver = [&]() {
+        if (word.empty()) {
+            return true;
+        }
+        const bool more = take(wide ? plainText(word) : std::move(word));
+        word.clear();
+        wide = false;
+        return more;
+    };
+    for (std::size_t at = 0; at < text.size();) {
+        const auto u = static_cast<unsigned char>(text[at]);
+        if (u < 0x80) {
+            ++at;
+            if (Bytes.inWord[u]) {
+                word += Bytes.lower[u];
+            } else if (!(u == '\'' && !word.empty()) && !handOver()) { // "one's" -> "ones"
+                return;
+            }
+            continue;
+        }
+        const auto [length, inWord] = characterAt(text, at);
+        if (inWord) {
+            word.append(text.substr(at, length));
+            wide = true;
+        } else if (!handOver()) {
+            return;
+        }
+        at += length;
+    }
+    handOver();
+}
+
+} // namespace
+
 std::vector<std::string> lowerWords(std::string_view text) {
     std::vector<std::string> words;
-    std::string word;
-    for (const char c : text) {
-        const auto u = static_cast<unsigned char>(c);
-        if (Bytes.inWord[u]) {
-            word += Bytes.lower[u];
-        } else if (c == '\'' && !word.empty()) {
-            continue; // "one's" -> "ones"
-        } else if (!word.empty()) {
-            words.push_back(std::move(word));
-            word.clear();
-        }
-    }
-    if (!word.empty()) {
+    readWords(text, [&words](std::string word) {
         words.push_back(std::move(word));
-    }
+        return true;
+    });
     return words;
 }
 
 std::string firstWord(std::string_view text) {
-    std::string word;
-    for (const char c : text.substr(0, 200)) {
-        const auto u = static_cast<unsigned char>(c);
-        if (Bytes.inWord[u]) {
-            word += Bytes.lower[u];
-        } else if (!word.empty() && c != '\'') {
-            break;
-        }
-    }
-    return word;
+    std::string first;
+    readWords(text.substr(0, 200), [&first](std::string word) {
+        first = std::move(word);
+        return false;
+    });
+    return first;
 }
 
 std::string squeezed(std::string_view text) {
     std::string out;
-    for (const char c : text) {
-        if (const auto u = static_cast<unsigned char>(c); Bytes.inWord[u]) {
-            out += Bytes.lower[u];
-        }
-    }
+    readWords(text, [&out](const std::string& word) {
+        out += word;
+        return true;
+    });
     return out;
 }
 

@@ -25,6 +25,27 @@ TEST(Describe, WhatADescriptionReadsAs) {
     }
 }
 
+TEST(Describe, TheWordsOfADescriptionOutsideAscii) {
+    using Words = std::vector<std::string>;
+    const std::pair<const char*, Words> cases[] = {
+        {"\xE2\x80\x9C"
+         "fear of heights\xE2\x80\x9D",
+         {"fear", "of", "heights"}},                                                   // pasted with curly quotes
+        {"acrophobia \xE2\x80\x94 abnormal fear", {"acrophobia", "abnormal", "fear"}}, // a dash
+        {"a CAF\xC3\x89 owner", {"a", "cafe", "owner"}},                               // folded as the offers fold
+        {"\xD0\x96\xD0\x90\xD0\xA0-bird", {"\xD0\xB6\xD0\xB0\xD1\x80", "bird"}},       // Cyrillic
+        {"\xF0\x9F\x8D\x8C banana\xC2\xA0split", {"banana", "split"}},                 // emoji, no-break space
+        {"one's \xFF\xFE odd\xE2\x80", {"ones", "odd"}},                               // bytes that start nothing
+    };
+    for (const auto& [text, words] : cases) {
+        EXPECT_EQ(lowerWords(text), words) << text;
+    }
+    EXPECT_EQ(squeezed("Ice-CR\xC3\x88ME"), "icecreme");
+    EXPECT_EQ(firstWord("\xE2\x80\x9C"
+                        "Refusing\xE2\x80\x9D to"),
+              "refusing");
+}
+
 TEST(Describe, WhatADescriptionSaysIsNotSo) {
     const std::pair<const char*, std::vector<std::pair<std::string, bool>>> cases[] = {
         {"not young", {{"young", false}}},
