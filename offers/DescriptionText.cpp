@@ -4,6 +4,7 @@
 
 #include <QChar>
 #include <array>
+#include <cstdint>
 #include <unordered_set>
 
 namespace offers {
@@ -24,6 +25,21 @@ const std::unordered_set<std::string_view>& stopWords() {
         "thing", "things", "person", "people", "often", "especially", "usually", "etc",       "e.g",     "i.e",
         "also",  "more",   "most",   "being",  "make",  "made"};
     return words;
+}
+
+// Whether a word is a stop word, most words answered by their first letter and length alone: every sense of the
+// dictionary passes through here.
+bool isStopWord(std::string_view word) {
+    static const std::array<std::uint32_t, 256> lengthsByFirst = [] {
+        std::array<std::uint32_t, 256> lengths{};
+        for (const std::string_view stop : stopWords()) {
+            lengths[static_cast<unsigned char>(stop.front())] |= 1U << stop.size();
+        }
+        return lengths;
+    }();
+    return !word.empty() && word.size() < 32 &&
+           (lengthsByFirst[static_cast<unsigned char>(word.front())] >> word.size() & 1U) != 0 &&
+           stopWords().contains(word);
 }
 
 bool ends(const std::string& word, std::string_view suffix) {
@@ -136,6 +152,9 @@ std::string squeezed(std::string_view text) {
 }
 
 std::string stemOf(std::string word) {
+    if (word.empty() || std::string_view("stgyd").find(word.back()) == std::string_view::npos) {
+        return word; // no suffix that is cut ends otherwise
+    }
     if (ends(word, "ies")) {
         word.resize(word.size() - 3);
         word += 'y';
@@ -143,7 +162,8 @@ std::string stemOf(std::string word) {
     }
     for (const std::string_view suffix : {"ness", "ment", "ing", "edly", "ed", "ly", "es", "s"}) {
         if (ends(word, suffix) && !(suffix == "s" && word.ends_with("ss"))) {
-            return word.substr(0, word.size() - suffix.size());
+            word.erase(word.size() - suffix.size());
+            return word;
         }
     }
     return word;
@@ -151,11 +171,12 @@ std::string stemOf(std::string word) {
 
 std::vector<std::string> descriptionTerms(std::string_view text) {
     std::vector<std::string> terms;
-    for (std::string& word : lowerWords(text)) {
-        if (!stopWords().contains(word)) {
+    readWords(text, [&terms](std::string word) {
+        if (!isStopWord(word)) {
             terms.push_back(stemOf(std::move(word)));
         }
-    }
+        return true;
+    });
     return terms;
 }
 
@@ -175,7 +196,7 @@ std::vector<Negated> negatedWords(std::string_view description) {
         while (next < words.size() && next <= i + 3 && between.contains(words[next])) {
             ++next;
         }
-        if (next < words.size() && !stopWords().contains(words[next])) {
+        if (next < words.size() && !isStopWord(words[next])) {
             negated.push_back({words[next], lacking});
         }
     }
