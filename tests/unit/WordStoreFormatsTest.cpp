@@ -6,6 +6,7 @@
 #include "store/jet/ReaderProcess.h"
 #include "store/jet/reader/JetReader.h"
 #include "tests/support/TestDatabase.h"
+#include "tests/support/WordStoreFixture.h"
 
 #include <fcntl.h>
 #include <filesystem>
@@ -15,6 +16,7 @@
 #include <unistd.h>
 
 using namespace store;
+using testsupport::errorOf;
 using testsupport::Row;
 
 namespace {
@@ -71,15 +73,6 @@ protected:
     std::unique_ptr<Database> m_db;
     std::string m_before;
 };
-
-int errorOf(auto&& call) {
-    try {
-        call();
-    } catch (const platform::RuntimeError& e) {
-        return e.number();
-    }
-    return 0;
-}
 
 } // namespace
 
