@@ -13,13 +13,13 @@ namespace {
 
 // BM25's usual constants: how soon a term's repeats stop counting, and how much a long sense is discounted.
 constexpr double K1 = 1.2;
-constexpr double B = 0.75;
+constexpr double B = .75;
 // How much how common a word is counts beside what its senses say, and the part of speech the description reads as.
 constexpr double PriorWeight = 0.5;
 constexpr double PartMatch = 1.25;
-constexpr double PartMismatch = 0.8;
-// A word whose other senses say the same counts for more: each adds this share of its score.
-constexpr double OtherSenses = 0.3;
+constexpr double PartMismatch = 0.6;
+// A word whose other senses say the same counts for more: its best sense, and this share of what the others score.
+constexpr double OtherSenses = 0.1;
 // A description's first word says its part of speech where it opens this many senses of the database at least, and
 // this share of them in one part of speech.
 constexpr std::uint32_t MinOpenings = 5;
@@ -205,17 +205,27 @@ std::unordered_map<std::uint32_t, std::pair<double, std::uint32_t>>
 DescriptionIndex::wordScoresOf(const std::vector<std::string>& terms, PartOfSpeech part,
                                const std::vector<Negated>& negated) const {
     const std::unordered_map<std::uint32_t, double> senseScore = scoresOf(terms);
-    std::unordered_map<std::uint32_t, std::pair<double, std::uint32_t>> best;
+    // Per word, its best sense (the first of equals) and what all its senses score together, in whatever order
+    // the senses come.
+    struct Tally {
+        double top = 0;
+        double all = 0;
+        std::uint32_t sense = NoSense;
+    };
+    std::unordered_map<std::uint32_t, Tally> tallies;
     for (const auto& [sense, score] : senseScore) {
-        const Sense& s = m_senses[sense];
-        const double weighed = score * partWeight(s.part, part);
-        auto& [top, topSense] = best[s.word];
-        if (weighed > top) {
-            top = weighed + OtherSenses * top;
-            topSense = sense;
-        } else {
-            top += OtherSenses * weighed;
+        const double weighed = score * partWeight(m_senses[sense].part, part);
+        Tally& tally = tallies[m_senses[sense].word];
+        tally.all += weighed;
+        if (weighed > tally.top || (weighed == tally.top && sense < tally.sense)) {
+            tally.top = weighed;
+            tally.sense = sense;
         }
+    }
+    std::unordered_map<std::uint32_t, std::pair<double, std::uint32_t>> best;
+    best.reserve(tallies.size());
+    for (const auto& [word, tally] : tallies) {
+        best.emplace(word, std::pair{tally.top + OtherSenses * (tally.all - tally.top), tally.sense});
     }
     for (const auto& [word, score] : mentionScoresOf(terms)) {
         if (m_firstSense[word] == NoSense) {
