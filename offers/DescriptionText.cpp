@@ -87,6 +87,18 @@ std::pair<std::size_t, bool> characterAt(std::string_view text, std::size_t at) 
 
 // Each word of a text in lower case, handed to take until it returns false. A word outside ASCII is folded as the
 // offers fold it ("CAFÉ" -> "cafe").
+// The letters of a text from a place on, in lower case: what follows an apostrophe.
+std::string_view lettersAt(std::string_view text, std::size_t at) {
+    std::size_t end = at;
+    while (end < text.size() && ((text[end] >= 'a' && text[end] <= 'z') || (text[end] >= 'A' && text[end] <= 'Z'))) {
+        ++end;
+    }
+    return text.substr(at, end - at);
+}
+
+// Each word of a text in lower case, handed to take until it returns false. A word outside ASCII is folded as the
+// offers fold it ("CAFÉ" -> "cafe"). After an apostrophe (straight or curly), "s" is dropped ("carpenter's" ->
+// "carpenter"), "n't" is "not" ("can't" -> "can not"), and anything else joins the word ("o'clock" -> "oclock").
 template <typename Take> void readWords(std::string_view text, Take&& take) {
     std::string word;
     bool wide = false;
@@ -100,12 +112,27 @@ template <typename Take> void readWords(std::string_view text, Take&& take) {
         return more;
     };
     for (std::size_t at = 0; at < text.size();) {
+        const std::size_t apostrophe = text[at] == '\'' ? 1 : text.substr(at, 3) == "\u2019" ? 3 : 0;
+        if (apostrophe > 0 && !word.empty()) {
+            const std::string_view after = lettersAt(text, at += apostrophe);
+            if (after.size() == 1 && (after[0] == 's' || after[0] == 'S')) {
+                ++at;
+            } else if (after.size() == 1 && (after[0] == 't' || after[0] == 'T') && word.back() == 'n') {
+                word.pop_back();
+                word = word == "ca" ? "can" : word == "wo" ? "will" : word == "sha" ? "shall" : word;
+                if (!handOver() || !take(std::string("not"))) {
+                    return;
+                }
+                ++at;
+            }
+            continue;
+        }
         const auto u = static_cast<unsigned char>(text[at]);
         if (u < 0x80) {
             ++at;
             if (Bytes.inWord[u]) {
                 word += Bytes.lower[u];
-            } else if (!(u == '\'' && !word.empty()) && !handOver()) { // "one's" -> "ones"
+            } else if (!handOver()) {
                 return;
             }
             continue;

@@ -8,8 +8,9 @@
 // its first words say. Plain C++.
 namespace offers {
 
-// The words of a text in lower case (ASCII letters and digits; other characters end a word, an apostrophe is
-// dropped: "one's" -> "ones").
+// The words of a text in lower case: letters, digits and marks, those outside ASCII folded as the offers fold them;
+// punctuation, typographic quotes and dashes included, ends a word. After an apostrophe "s" is dropped ("one's" ->
+// "one"), "n't" is "not" ("can't" -> "can", "not"), and other letters join the word ("o'clock" -> "oclock").
 std::vector<std::string> lowerWords(std::string_view text);
 // The first of those words within a text's start ("(botany) ..." opens with "botany"); empty where there is none.
 std::string firstWord(std::string_view text);

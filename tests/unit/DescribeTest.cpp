@@ -25,7 +25,7 @@ TEST(Describe, WhatADescriptionReadsAs) {
     }
 }
 
-TEST(Describe, TheWordsOfADescriptionOutsideAscii) {
+TEST(Describe, TheWordsOfADescription) {
     using Words = std::vector<std::string>;
     const std::pair<const char*, Words> cases[] = {
         {"\xE2\x80\x9C"
@@ -35,7 +35,9 @@ TEST(Describe, TheWordsOfADescriptionOutsideAscii) {
         {"a CAF\xC3\x89 owner", {"a", "cafe", "owner"}},                               // folded as the offers fold
         {"\xD0\x96\xD0\x90\xD0\xA0-bird", {"\xD0\xB6\xD0\xB0\xD1\x80", "bird"}},       // Cyrillic
         {"\xF0\x9F\x8D\x8C banana\xC2\xA0split", {"banana", "split"}},                 // emoji, no-break space
-        {"one's \xFF\xFE odd\xE2\x80", {"ones", "odd"}},                               // bytes that start nothing
+        {"one's \xFF\xFE odd\xE2\x80", {"one", "odd"}},                                // bytes that start nothing
+        {"can\xE2\x80\x99t sleep; isn't; WON'T", {"can", "not", "sleep", "is", "not", "will", "not"}},
+        {"the carpenters' tools, o'clock", {"the", "carpenters", "tools", "oclock"}},
     };
     for (const auto& [text, words] : cases) {
         EXPECT_EQ(lowerWords(text), words) << text;
