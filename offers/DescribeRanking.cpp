@@ -13,7 +13,7 @@ namespace {
 
 // BM25's usual constants: how soon a term's repeats stop counting, and how much a long sense is discounted.
 constexpr double K1 = 1.2;
-constexpr double B = .75;
+constexpr double B = 0.75;
 // How much how common a word is counts beside what its senses say, and the part of speech the description reads as.
 constexpr double PriorWeight = 0.5;
 constexpr double PartMatch = 1.25;

@@ -4,8 +4,9 @@
 #include <string_view>
 #include <vector>
 
-// How a description's text is read for finding words from their meaning: its words, its terms and the part of speech
-// its first words say. Plain C++.
+// How a description's text is read for finding words from their meaning: its words, its terms, what it says is not
+// so and the part of speech its first words say. No display is needed (letters outside ASCII are told and folded with
+// Qt's Unicode tables).
 namespace offers {
 
 // The words of a text in lower case: letters, digits and marks, those outside ASCII folded as the offers fold them;
@@ -21,8 +22,6 @@ std::string squeezed(std::string_view text);
 std::vector<std::string> descriptionTerms(std::string_view text);
 std::string stemOf(std::string word);
 
-// The part of speech a description reads as from its first words: "to soften" a verb, "a person who" a noun;
-// nothing where it does not say.
 // What a description says something is not or has not: the word after "not", "never", "no", "without" or "lacking",
 // past the small words between ("not to be appeased" -> appeased), within the description's start. Lacking ("no
 // courage", "without a home") is said by a word in -less; not ("not grateful") by one in un-, in-, dis-, non-.
@@ -32,6 +31,8 @@ struct Negated {
 };
 std::vector<Negated> negatedWords(std::string_view description);
 
+// The part of speech a description reads as from its first words: "to soften" a verb, "a person who" a noun;
+// nothing where it does not say.
 enum class PartOfSpeech { Unknown, Noun, Verb, Adjective, Adverb };
 PartOfSpeech partOfSpeechOf(std::string_view description);
 
