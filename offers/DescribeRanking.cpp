@@ -231,11 +231,21 @@ DescriptionIndex::wordScoresOf(const std::vector<std::string>& terms, PartOfSpee
         if (m_firstSense[word] == NoSense) {
             continue;
         }
+        // Weighed by the part of speech as the word's own senses are: shown with its first sense of the part the
+        // description reads as, where it has one.
+        std::uint32_t shown = m_firstSense[word];
+        for (std::uint32_t s = shown; part != PartOfSpeech::Unknown && s < m_senses.size() && m_senses[s].word == word;
+             ++s) {
+            if (m_senses[s].part == part) {
+                shown = s;
+                break;
+            }
+        }
         auto& [top, topSense] = best[word];
         if (top == 0) {
-            topSense = m_firstSense[word];
+            topSense = shown;
         }
-        top += MentionWeight * score;
+        top += MentionWeight * score * partWeight(m_senses[shown].part, part);
     }
     addNegated(negated, part, best);
     return best;
