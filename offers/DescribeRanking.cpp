@@ -183,21 +183,42 @@ DescriptionIndex::mentionScoresOf(const std::vector<std::string>& terms) const {
     return wordScore;
 }
 
+namespace {
+// The part of speech that holds a share of counts (noun, verb, adjective, adverb) and at least so many, or none.
+PartOfSpeech mostOf(const std::array<std::uint32_t, 4>& counts, std::uint32_t least) {
+    const auto most = std::max_element(counts.begin(), counts.end());
+    const std::uint32_t total = counts[0] + counts[1] + counts[2] + counts[3];
+    if (total < least || *most < total * OpeningShare) {
+        return PartOfSpeech::Unknown;
+    }
+    return static_cast<PartOfSpeech>(1 + (most - counts.begin()));
+}
+} // namespace
+
 PartOfSpeech DescriptionIndex::partOf(std::string_view description) const {
     if (const PartOfSpeech said = partOfSpeechOf(description); said != PartOfSpeech::Unknown) {
         return said;
     }
-    const auto it = m_openers.find(firstWord(description));
-    if (it == m_openers.end()) {
+    const std::string first = firstWord(description);
+    if (const auto it = m_openers.find(first); it != m_openers.end()) {
+        if (const PartOfSpeech opened = mostOf(it->second, MinOpenings); opened != PartOfSpeech::Unknown) {
+            return opened;
+        }
+    }
+    // A description that opens with a word of the database is what that word is ("suddenness; haste": a noun), but
+    // for an adverb, which says how the next word is ("sullenly obstinate").
+    const std::uint32_t word = wordNamed(first);
+    if (word == NoSense || m_firstSense[word] == NoSense) {
         return PartOfSpeech::Unknown;
     }
-    const std::array<std::uint32_t, 4>& counts = it->second;
-    const auto most = std::max_element(counts.begin(), counts.end());
-    const std::uint32_t total = counts[0] + counts[1] + counts[2] + counts[3];
-    if (total < MinOpenings || *most < total * OpeningShare) {
-        return PartOfSpeech::Unknown;
+    std::array<std::uint32_t, 4> parts{};
+    for (std::uint32_t s = m_firstSense[word]; s < m_senses.size() && m_senses[s].word == word; ++s) {
+        if (m_senses[s].part != PartOfSpeech::Unknown) {
+            ++parts[static_cast<std::size_t>(m_senses[s].part) - 1];
+        }
     }
-    return static_cast<PartOfSpeech>(1 + (most - counts.begin()));
+    const PartOfSpeech own = mostOf(parts, 1);
+    return own == PartOfSpeech::Adverb ? PartOfSpeech::Unknown : own;
 }
 
 // Each word by its best sense, a share of its others, and the senses that name it: its score and the sense to show.

@@ -242,7 +242,7 @@ PartOfSpeech partOfSpeechOf(std::string_view description) {
     static const std::unordered_set<std::string_view> nounStarts{
         "a",   "an",    "the", "one",   "someone", "person",  "something", "people",
         "any", "state", "act", "place", "kind",    "quality", "somebody"};
-    if (nounStarts.contains(first)) {
+    if (nounStarts.contains(first) || (first == "that" && words.size() > 1 && words[1] == "which")) {
         return PartOfSpeech::Noun;
     }
     static const std::unordered_set<std::string_view> adjectiveStarts{

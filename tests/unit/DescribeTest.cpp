@@ -16,6 +16,7 @@ TEST(Describe, WhatADescriptionReadsAs) {
         {"to make something less severe", PartOfSpeech::Verb},
         {"a person who walks in their sleep", PartOfSpeech::Noun},
         {"having great height", PartOfSpeech::Adjective},
+        {"that which adorns", PartOfSpeech::Noun},
         {"fear of heights", PartOfSpeech::Unknown},
         {"", PartOfSpeech::Unknown},
         {"!!! ...", PartOfSpeech::Unknown},
@@ -79,12 +80,16 @@ TEST(Describe, ADescriptionsFirstWordReadsAsTheDatabasesOwnSensesThatOpenWithIt)
     index.add("\xC3\xA9lan",
               "1. (noun) \xC3\xA9nergie et vigueur\r\n2. (noun) \xC3\xA9nergie\r\n3. (noun) \xC3\xA9nergie "
               "vive\r\n4. (noun) \xC3\xA9nergie\r\n5. (noun) \xC3\xA9nergie");
+    index.add("suddenness", "(noun) the quality of happening quickly\r\n(noun) haste");
+    index.add("sullenly", "(adverb) in a sullen way");
     index.finish({});
     const std::pair<const char*, PartOfSpeech> cases[] = {
         {"refusing to change your mind", PartOfSpeech::Unknown}, // 6 of 9 openings: too few alike
         {"to refuse", PartOfSpeech::Verb},                       // the words themselves say it
         {"\xC3\xA9nergie pure", PartOfSpeech::Noun},
-        {"yielding slowly", PartOfSpeech::Unknown}, // opens no sense
+        {"yielding slowly", PartOfSpeech::Unknown},              // opens no sense
+        {"Suddenness; unceremonious haste", PartOfSpeech::Noun}, // a word of the database, and a noun
+        {"sullenly obstinate", PartOfSpeech::Unknown},           // an adverb says how the next word is
     };
     for (const auto& [text, part] : cases) {
         EXPECT_EQ(index.partOf(text), part) << text;
