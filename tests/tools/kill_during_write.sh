@@ -11,6 +11,8 @@ trap 'rm -rf "$dir"' EXIT
 file="$dir/lexorant/mywords.sqlite"
 next=0
 lost=0
+total_kept=0
+total_answered=0
 for round in $(seq 1 "$rounds"); do
     # Emptied here, not by the writer's redirection: a writer killed before its shell has opened the file would
     # leave the last round's lines to be counted again.
@@ -22,6 +24,11 @@ for round in $(seq 1 "$rounds"); do
     kill -9 "$pid" 2>/dev/null
     wait "$pid" 2>/dev/null
     if [ -s "$dir/err.txt" ]; then echo "FAIL: round $round: $(cat "$dir/err.txt")"; exit 1; fi
+    # Killed before it made its folder or file: nothing was written, and nothing may have been reported done.
+    if [ ! -e "$file" ]; then
+        [ ! -s "$dir/done.txt" ] || { echo "FAIL: round $round: work reported done, and no file"; exit 1; }
+        continue
+    fi
     [ "$(sqlite3 "$file" 'PRAGMA integrity_check')" = ok ] || { echo "FAIL: round $round: the file is damaged"; exit 1; }
     kept=$(grep -c '^kept ' "$dir/done.txt")
     answered=$(grep -c '^answered ' "$dir/done.txt")
@@ -29,8 +36,8 @@ for round in $(seq 1 "$rounds"); do
     boxed=$(sqlite3 "$file" "SELECT count(*) FROM kept WHERE kept_at >= $next AND kept_at < $((next + answered)) AND box = 2")
     lost=$((lost + kept - present + answered - boxed))
     next=$((next + kept + 1)) # a word written but not yet reported may be there: the next round starts past it
-    total_kept=$((${total_kept:-0} + kept))
-    total_answered=$((${total_answered:-0} + answered))
+    total_kept=$((total_kept + kept))
+    total_answered=$((total_answered + answered))
 done
 echo "$rounds kills while writing: $total_kept words and $total_answered answers reported done, $lost of them lost"
 [ "$lost" = 0 ] || exit 1
