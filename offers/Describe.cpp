@@ -42,10 +42,10 @@ std::string searchedPart(const std::string& line) {
     for (const char* field : {"Synonyms:", "Kind of:"}) {
         const std::size_t at = line.find(field, glossEnd);
         if (at != std::string::npos) {
-            const std::size_t end = line.find(". ", at);
+            const std::size_t from = at + std::char_traits<char>::length(field);
+            const std::size_t end = line.find(". ", from);
             text += ' ';
-            text.append(line, at + std::char_traits<char>::length(field),
-                        end == std::string::npos ? std::string::npos : end - at);
+            text.append(line, from, end == std::string::npos ? std::string::npos : end - from);
         }
     }
     return text;
