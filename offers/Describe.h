@@ -83,6 +83,7 @@ private:
                     std::unordered_map<std::uint32_t, std::pair<double, std::uint32_t>>& best) const;
     double rarity(const std::string& term) const;
     std::uint32_t wordNamed(std::string_view name) const;
+    std::pair<std::uint32_t, std::uint32_t> sensesOf(std::uint32_t word) const;
     std::vector<const std::vector<Posting>*> postingsRead(const std::vector<std::string>& terms) const;
 
     std::vector<std::string> m_words;

@@ -83,6 +83,19 @@ double DescriptionIndex::rarity(const std::string& term) const {
                             it == m_postings.end() ? 0.0 : static_cast<double>(it->second.size()));
 }
 
+// A word's senses, which are added one after the other: from the first to the one past its last, none for a word
+// without senses.
+std::pair<std::uint32_t, std::uint32_t> DescriptionIndex::sensesOf(std::uint32_t word) const {
+    std::uint32_t end = m_firstSense[word];
+    if (end == NoSense) {
+        return {0, 0};
+    }
+    while (end < m_senses.size() && m_senses[end].word == word) {
+        ++end;
+    }
+    return {m_firstSense[word], end};
+}
+
 // The word of that name, or NoSense.
 std::uint32_t DescriptionIndex::wordNamed(std::string_view name) const {
     const auto it = std::lower_bound(m_byName.begin(), m_byName.end(), name,
@@ -212,7 +225,8 @@ PartOfSpeech DescriptionIndex::partOf(std::string_view description) const {
         return PartOfSpeech::Unknown;
     }
     std::array<std::uint32_t, 4> parts{};
-    for (std::uint32_t s = m_firstSense[word]; s < m_senses.size() && m_senses[s].word == word; ++s) {
+    const auto [from, to] = sensesOf(word);
+    for (std::uint32_t s = from; s < to; ++s) {
         if (m_senses[s].part != PartOfSpeech::Unknown) {
             ++parts[static_cast<std::size_t>(m_senses[s].part) - 1];
         }
@@ -254,9 +268,9 @@ DescriptionIndex::wordScoresOf(const std::vector<std::string>& terms, PartOfSpee
         }
         // Weighed by the part of speech as the word's own senses are: shown with its first sense of the part the
         // description reads as, where it has one.
-        std::uint32_t shown = m_firstSense[word];
-        for (std::uint32_t s = shown; part != PartOfSpeech::Unknown && s < m_senses.size() && m_senses[s].word == word;
-             ++s) {
+        const auto [from, to] = sensesOf(word);
+        std::uint32_t shown = from;
+        for (std::uint32_t s = from; part != PartOfSpeech::Unknown && s < to; ++s) {
             if (m_senses[s].part == part) {
                 shown = s;
                 break;

@@ -23,7 +23,7 @@ const std::unordered_set<std::string_view>& stopWords() {
         "under", "about",  "very",   "can",    "could", "would",      "should",  "will",      "just",    "some",
         "any",   "all",    "each",   "other",  "such",  "one",        "ones",    "something", "someone", "somebody",
         "thing", "things", "person", "people", "often", "especially", "usually", "etc",       "e.g",     "i.e",
-        "also",  "more",   "most",   "being",  "make",  "made"};
+        "also",  "more",   "most",   "make",   "made"};
     return words;
 }
 
@@ -61,10 +61,6 @@ struct ByteClasses {
 };
 constexpr ByteClasses Bytes;
 
-} // namespace
-
-namespace {
-
 // The character of UTF-8 text at a byte outside ASCII: its length in bytes, and whether it belongs to a word (a
 // letter, digit or mark). Typographic quotes, dashes, spaces and emoji end a word, as does a byte that starts no
 // character.
@@ -85,9 +81,7 @@ std::pair<std::size_t, bool> characterAt(std::string_view text, std::size_t at) 
     return {length, QChar::isLetterOrNumber(code) || QChar::isMark(code)};
 }
 
-// Each word of a text in lower case, handed to take until it returns false. A word outside ASCII is folded as the
-// offers fold it ("CAFÉ" -> "cafe").
-// The letters of a text from a place on, in lower case: what follows an apostrophe.
+// The ASCII letters of a text from a place on: what follows an apostrophe.
 std::string_view lettersAt(std::string_view text, std::size_t at) {
     std::size_t end = at;
     while (end < text.size() && ((text[end] >= 'a' && text[end] <= 'z') || (text[end] >= 'A' && text[end] <= 'Z'))) {
