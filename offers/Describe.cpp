@@ -14,6 +14,8 @@ namespace {
 constexpr std::size_t LongestSenseKept = 72;
 // How much of a sense is searched.
 constexpr std::size_t LongestSearched = 4096;
+// The shortest part of a compound that counts as a word of it ("woodworker": wood, worker; not "carpet": car, pet).
+constexpr std::size_t ShortestPart = 4;
 
 PartOfSpeech partNamed(std::string_view name) {
     if (name == "noun" || name == "Noun") {
@@ -134,7 +136,7 @@ void DescriptionIndex::addSense(std::uint32_t word, PartOfSpeech part, std::stri
     }
     m_texts += text;
     for (const std::string& term : terms) {
-        if (!m_only.empty() && !m_only.contains(term)) {
+        if (!keeps(term)) {
             continue;
         }
         std::vector<Posting>& postings = m_postings[term];
@@ -144,6 +146,18 @@ void DescriptionIndex::addSense(std::uint32_t word, PartOfSpeech part, std::stri
             postings.emplace_back(sense);
         }
     }
+}
+
+// Whether the postings of a term are kept: in an index for one description, those of its terms and of the compounds
+// they may be part of.
+bool DescriptionIndex::keeps(const std::string& term) const {
+    if (m_only.empty() || m_only.contains(term)) {
+        return true;
+    }
+    return std::any_of(m_only.begin(), m_only.end(), [&term](const std::string& kept) {
+        return kept.size() >= ShortestPart && term.size() >= kept.size() + ShortestPart &&
+               (term.starts_with(kept) || term.ends_with(kept));
+    });
 }
 
 void DescriptionIndex::keepOnlyTermsOf(std::string_view description) {
@@ -201,44 +215,32 @@ void DescriptionIndex::add(const std::string& word, const std::string& meaning) 
     }
 }
 
-void DescriptionIndex::finish(const std::unordered_map<std::string, double>& uses) {
-    m_prior.assign(m_words.size(), 0);
-    for (std::size_t i = 0; i < m_words.size(); ++i) {
-        if (const auto it = uses.find(m_words[i]); it != uses.end() && it->second > 0) {
-            m_prior[i] = std::log1p(it->second);
-        }
-    }
-    for (auto& [term, postings] : m_postings) {
-        postings.shrink_to_fit();
-    }
-    m_senses.shrink_to_fit();
-    m_texts.shrink_to_fit();
-    double total = 0;
-    for (const Sense& sense : m_senses) {
-        total += sense.length;
-    }
-    m_averageLength = m_senses.empty() ? 1 : std::max(1.0, total / static_cast<double>(m_senses.size()));
-    m_byName.resize(m_words.size());
-    std::iota(m_byName.begin(), m_byName.end(), 0U);
-    const auto byName = [this](std::uint32_t a, std::uint32_t b) { return m_words[a] < m_words[b]; };
-    if (!std::is_sorted(m_byName.begin(), m_byName.end(), byName)) {
-        std::stable_sort(m_byName.begin(), m_byName.end(), byName);
-    }
-    findMentions();
-}
-
 namespace {
 
-// The words that name themselves as a term, by the hash of that term.
+// The words a term names, by the hash of that term: of the one-word entries that are the term, the shortest ("dark",
+// not "darkness"; "species", whose term is "speci").
 using WordsByTerm = std::unordered_map<std::uint64_t, std::vector<std::uint32_t>>;
 WordsByTerm wordsByTermOf(const std::vector<std::string>& words) {
     WordsByTerm byTerm;
     byTerm.reserve(words.size());
+    std::unordered_map<std::uint64_t, std::size_t> shortest; // per term, the length of the words it names
     for (std::size_t w = 0; w < words.size(); ++w) {
-        if (const std::vector<std::string> terms = descriptionTerms(words[w]);
-            terms.size() == 1 && terms.front() == squeezed(words[w])) {
-            byTerm[std::hash<std::string>{}(terms.front())].push_back(static_cast<std::uint32_t>(w));
+        const std::vector<std::string> terms = descriptionTerms(words[w]);
+        if (terms.size() != 1 || lowerWords(words[w]).size() != 1) {
+            continue;
         }
+        const std::uint64_t term = std::hash<std::string>{}(terms.front());
+        const std::size_t length = squeezed(words[w]).size();
+        const auto [known, fresh] = shortest.try_emplace(term, length);
+        if (!fresh && length > known->second) {
+            continue;
+        }
+        std::vector<std::uint32_t>& named = byTerm[term];
+        if (length < known->second) {
+            named.clear();
+            known->second = length;
+        }
+        named.push_back(static_cast<std::uint32_t>(w));
     }
     return byTerm;
 }
@@ -267,11 +269,38 @@ std::vector<std::pair<std::uint32_t, std::uint32_t>> namedByHashes(const std::ve
 
 } // namespace
 
-// Which words each sense names: a word names itself wherever another word's sense has the word as a term
-// ("carpenter"; not "darkness", whose term is "dark"). Found from the postings of each word's term, or, in an index
-// for one description, from the hashes of each sense's terms.
-void DescriptionIndex::findMentions() {
+void DescriptionIndex::finish(const std::unordered_map<std::string, double>& uses) {
+    m_prior.assign(m_words.size(), 0);
+    for (std::size_t i = 0; i < m_words.size(); ++i) {
+        if (const auto it = uses.find(m_words[i]); it != uses.end() && it->second > 0) {
+            m_prior[i] = std::log1p(it->second);
+        }
+    }
+    for (auto& [term, postings] : m_postings) {
+        postings.shrink_to_fit();
+    }
+    m_senses.shrink_to_fit();
+    m_texts.shrink_to_fit();
+    double total = 0;
+    for (const Sense& sense : m_senses) {
+        total += sense.length;
+    }
+    m_averageLength = m_senses.empty() ? 1 : std::max(1.0, total / static_cast<double>(m_senses.size()));
+    m_byName.resize(m_words.size());
+    std::iota(m_byName.begin(), m_byName.end(), 0U);
+    const auto byName = [this](std::uint32_t a, std::uint32_t b) { return m_words[a] < m_words[b]; };
+    if (!std::is_sorted(m_byName.begin(), m_byName.end(), byName)) {
+        std::stable_sort(m_byName.begin(), m_byName.end(), byName);
+    }
     const WordsByTerm wordsByTerm = wordsByTermOf(m_words);
+    findMentions(wordsByTerm);
+    addCompoundParts(wordsByTerm);
+}
+
+// Which words each sense names: a word is named wherever another word's sense has the term that names it
+// ("carpenter"). Found from the postings of each word's term, or, in an index
+// for one description, from the hashes of each sense's terms.
+void DescriptionIndex::findMentions(const WordsByTerm& wordsByTerm) {
     // An index for one description has the hashes of every sense's terms, any other the postings of every term.
     const std::vector<std::pair<std::uint32_t, std::uint32_t>> hashed =
         m_only.empty() ? std::vector<std::pair<std::uint32_t, std::uint32_t>>{}
@@ -319,6 +348,38 @@ void DescriptionIndex::findMentions() {
     m_averageMentionLength = named == 0 ? 1 : std::max(1.0, total / static_cast<double>(named));
     m_mentionsAt = std::move(at);
     m_termHashes = {};
+}
+
+// A sense that has a compound of two words has each of them too: "a woodworker" is a worker, in wood. The compound is
+// split where its first part is shortest, and a sense that has a part already has it once.
+void DescriptionIndex::addCompoundParts(const WordsByTerm& wordsByTerm) {
+    const auto isWord = [&wordsByTerm](std::string_view part) {
+        return wordsByTerm.contains(std::hash<std::string_view>{}(part));
+    };
+    std::vector<std::pair<std::string, std::vector<Posting>>> parts; // each part, and the compound's postings
+    for (const auto& [term, postings] : m_postings) {
+        const std::string_view compound(term);
+        for (std::size_t at = ShortestPart; at + ShortestPart <= compound.size(); ++at) {
+            if (isWord(compound.substr(0, at)) && isWord(compound.substr(at))) {
+                parts.emplace_back(compound.substr(0, at), postings);
+                parts.emplace_back(compound.substr(at), postings);
+                break;
+            }
+        }
+    }
+    const auto bySense = [](const Posting& a, const Posting& b) { return a.sense() < b.sense(); };
+    std::vector<Posting> merged;
+    for (const auto& [part, compound] : parts) {
+        std::vector<Posting>& postings = m_postings[part];
+        merged.clear();
+        merged.reserve(postings.size() + compound.size());
+        std::merge(postings.begin(), postings.end(), compound.begin(), compound.end(), std::back_inserter(merged),
+                   bySense);
+        merged.erase(std::unique(merged.begin(), merged.end(),
+                                 [](const Posting& a, const Posting& b) { return a.sense() == b.sense(); }),
+                     merged.end());
+        postings.assign(merged.begin(), merged.end());
+    }
 }
 
 } // namespace offers

@@ -75,7 +75,11 @@ private:
     static constexpr std::uint32_t NoSense = 0xFFFFFFFFU; // a word without senses
     void addSense(std::uint32_t word, PartOfSpeech part, std::string text);
     std::unordered_map<std::uint32_t, double> scoresOf(const std::vector<std::string>& terms) const;
-    void findMentions();
+    // Per term, the one-word entries it names, by the hash of the term.
+    using WordsByTerm = std::unordered_map<std::uint64_t, std::vector<std::uint32_t>>;
+    bool keeps(const std::string& term) const;
+    void findMentions(const WordsByTerm& wordsByTerm);
+    void addCompoundParts(const WordsByTerm& wordsByTerm);
     std::unordered_map<std::uint32_t, double> mentionScoresOf(const std::vector<std::string>& terms) const;
     std::unordered_map<std::uint32_t, std::pair<double, std::uint32_t>>
     wordScoresOf(const std::vector<std::string>& terms, PartOfSpeech part, const std::vector<Negated>& negated) const;
