@@ -154,16 +154,28 @@ bool DescriptionIndex::keeps(const std::string& term) const {
     if (m_only.empty() || m_only.contains(term)) {
         return true;
     }
-    return std::any_of(m_only.begin(), m_only.end(), [&term](const std::string& kept) {
-        return kept.size() >= ShortestPart && term.size() >= kept.size() + ShortestPart &&
-               (term.starts_with(kept) || term.ends_with(kept));
-    });
+    if (term.size() < 2 * ShortestPart) {
+        return false;
+    }
+    const auto front = static_cast<unsigned char>(term.front());
+    const auto back = static_cast<unsigned char>(term.back());
+    const auto fits = [&term](const std::string& kept) { return term.size() >= kept.size() + ShortestPart; };
+    return std::any_of(m_startsKept[front].begin(), m_startsKept[front].end(),
+                       [&](const std::string& kept) { return fits(kept) && term.starts_with(kept); }) ||
+           std::any_of(m_endsKept[back].begin(), m_endsKept[back].end(),
+                       [&](const std::string& kept) { return fits(kept) && term.ends_with(kept); });
 }
 
 void DescriptionIndex::keepOnlyTermsOf(std::string_view description) {
     const std::vector<std::string> terms = descriptionTerms(description.substr(0, LongestDescription));
     m_only.insert(terms.begin(), terms.end());
     m_only.insert(std::string()); // never empty, even for a description with no terms
+    for (const std::string& term : m_only) {
+        if (term.size() >= ShortestPart) {
+            m_startsKept[static_cast<unsigned char>(term.front())].push_back(term);
+            m_endsKept[static_cast<unsigned char>(term.back())].push_back(term);
+        }
+    }
 }
 
 void DescriptionIndex::add(const std::string& word, const std::string& meaning) {

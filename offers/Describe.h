@@ -95,7 +95,10 @@ private:
     std::vector<Sense> m_senses;
     std::string m_texts; // the start of each sense's text, one after the other
     std::unordered_map<std::string, std::vector<Posting>> m_postings;
-    std::unordered_set<std::string> m_only;                                // the only terms kept, where not empty
+    std::unordered_set<std::string> m_only; // the only terms kept, where not empty
+    // Of those, the ones that may be part of a compound, by their first letter and by their last.
+    std::array<std::vector<std::string>, 256> m_startsKept;
+    std::array<std::vector<std::string>, 256> m_endsKept;
     std::unordered_map<std::string, std::vector<std::uint32_t>> m_opposed; // per term, the senses it is the opposite of
     std::vector<std::uint32_t> m_byName;                                   // the words in the order of their names
     // The senses each first word opens, by part of speech (noun, verb, adjective, adverb).
