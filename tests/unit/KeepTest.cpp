@@ -47,7 +47,7 @@ TEST(Keep, WordsKeptInTheirOrderPerDatabaseDueAndFound) {
         words.keepWord("/a/db2.mdb", "cherry", 40); // kept already: stays where it was
         words.answer("/a/db2.mdb", "cherry", true, 50);
         for (int i = 0; i < HistoryLength + 5; ++i) {
-            words.visit("/a/db2.mdb", "w" + std::to_string(i), i);
+            words.visit("/a/db2.mdb", std::string("w").append(std::to_string(i)), i);
         }
     }
     const MyWords words(file, true); // as a second program reads it
@@ -64,7 +64,7 @@ TEST(Keep, WordsKeptInTheirOrderPerDatabaseDueAndFound) {
     EXPECT_EQ(words.due("/a/db2.mdb", 50 + Day).size(), 2U);
     const auto found = words.history("/a/db2.mdb", 2000);
     ASSERT_EQ(found.size(), static_cast<std::size_t>(HistoryLength)) << "the newest kept";
-    EXPECT_EQ(found.front(), "w" + std::to_string(HistoryLength + 4));
+    EXPECT_EQ(found.front(), std::string("w").append(std::to_string(HistoryLength + 4)));
 }
 
 TEST(Keep, AnEarlierSchemaIsBroughtForward) {

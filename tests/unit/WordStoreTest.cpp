@@ -322,7 +322,7 @@ TEST_P(FurtherColumns, NamedLikeTheRowIdHideNoWord) {
     auto rs = m_db->OpenRecordset("Select * From Table3");
     int i = 0;
     for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext(), ++i) {
-        ASSERT_EQ(word(*rs), "w" + std::to_string(i));
+        ASSERT_EQ(word(*rs), std::string("w").append(std::to_string(i)));
     }
     EXPECT_EQ(i, 300);
     rs->FindFirst("Name = 'w250'");
