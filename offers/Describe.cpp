@@ -121,8 +121,10 @@ void DescriptionIndex::addSense(std::uint32_t word, PartOfSpeech part, std::stri
         }
     }
     text = shownPart(std::move(text));
+    const bool follows = sense > 0 && m_senses.back().word == word && m_senses.back().part == part;
+    const auto place = static_cast<std::uint8_t>(follows ? std::min(m_senses.back().place + 1, 255) : 0);
     m_senses.push_back({word, static_cast<std::uint32_t>(terms.size()), static_cast<std::uint32_t>(m_texts.size()),
-                        static_cast<std::uint16_t>(text.size()), part});
+                        static_cast<std::uint16_t>(text.size()), part, place});
     if (m_firstSense[word] == NoSense) {
         m_firstSense[word] = sense;
     }

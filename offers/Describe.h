@@ -59,6 +59,7 @@ private:
         std::uint32_t textAt; // its text's start in m_texts
         std::uint16_t textLength;
         PartOfSpeech part;
+        std::uint8_t place; // among its word's senses of its part of speech, from 0 (up to 255)
     };
     // A sense that has a term, and how often (up to 255), in four bytes, as there are millions.
     class Posting {

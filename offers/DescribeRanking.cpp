@@ -20,6 +20,9 @@ constexpr double PartMatch = 1.25;
 constexpr double PartMismatch = 0.6;
 // A word whose other senses say the same counts for more: its best sense, and this share of what the others score.
 constexpr double OtherSenses = 0.1;
+// A dictionary lists a word's senses of each part of speech the commonest first: a sense n places down counts
+// 1 / (1 + n LaterSense).
+constexpr double LaterSense = 0.03;
 // A description's first word says its part of speech where it opens this many senses of the database at least, and
 // this share of them in one part of speech.
 constexpr std::uint32_t MinOpenings = 5;
@@ -249,7 +252,8 @@ DescriptionIndex::wordScoresOf(const std::vector<std::string>& terms, PartOfSpee
     };
     std::unordered_map<std::uint32_t, Tally> tallies;
     for (const auto& [sense, score] : senseScore) {
-        const double weighed = score * partWeight(m_senses[sense].part, part);
+        const double weighed =
+            score * partWeight(m_senses[sense].part, part) / (1 + LaterSense * m_senses[sense].place);
         Tally& tally = tallies[m_senses[sense].word];
         tally.all += weighed;
         if (weighed > tally.top || (weighed == tally.top && sense < tally.sense)) {
