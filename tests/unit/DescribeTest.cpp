@@ -137,6 +137,17 @@ void addFruits(DescriptionIndex& index) {
     index.add("still", "(adverb) even now. Opposite: no longer.");
     index.finish({{"cherry", 5}});
 }
+void addWoodworkers(DescriptionIndex& index) {
+    index.add("carpenter", "(noun) a woodworker who makes wooden objects");
+    index.add("joiner", "(noun) a woodworker; a wood worker");
+    index.add("cabinetmaker", "(noun) a wood worker; a cabinet");
+    index.add("wood", "(noun) the hard substance of trees");
+    index.add("worker", "(noun) one who works");
+    index.add("carpet", "(noun) a floor covering");
+    index.add("pet", "(noun) an animal kept at home");
+    index.add("rug", "(noun) a small carpet");
+    index.finish({});
+}
 } // namespace
 
 TEST(Describe, AnyDatabaseIsRankedFromItsOwnMeanings) {
@@ -247,38 +258,15 @@ TEST(Describe, ATermNamesTheShortestWordItIsTheTermOf) {
 }
 
 TEST(Describe, ACompoundOfTwoWordsIsSearchedAsEachOfThem) {
-    const auto addWorkers = [](DescriptionIndex& index) {
-        index.add("carpenter", "(noun) a woodworker who makes wooden objects");
-        index.add("joiner", "(noun) a woodworker; a wood worker");
-        index.add("cabinetmaker", "(noun) a wood worker; a cabinet");
-        index.add("wood", "(noun) the hard substance of trees");
-        index.add("worker", "(noun) one who works");
-        index.add("carpet", "(noun) a floor covering");
-        index.add("pet", "(noun) an animal kept at home");
-        index.add("rug", "(noun) a small carpet");
-        index.finish({});
-    };
-    DescriptionIndex whole;
-    addWorkers(whole);
-    const auto woodworkers = whole.wordsFor("a worker in wood", 10);
+    DescriptionIndex index;
+    addWoodworkers(index);
+    const auto woodworkers = index.wordsFor("a worker in wood", 10);
     ASSERT_GE(woodworkers.size(), 3U);
     EXPECT_EQ(woodworkers[0].word, "cabinetmaker");
     EXPECT_EQ(woodworkers[1].word, "joiner");
     EXPECT_DOUBLE_EQ(woodworkers[1].score, woodworkers[0].score) << "a compound and its parts count once";
     EXPECT_EQ(woodworkers[2].word, "carpenter");
-    EXPECT_TRUE(whole.wordsFor("a pet", 10).empty()) << "a part of three letters is no word of the compound";
-    for (const char* text : {"a worker in wood", "wood", "woodworker", "a pet"}) {
-        DescriptionIndex one;
-        one.keepOnlyTermsOf(text);
-        addWorkers(one);
-        const auto expected = whole.wordsFor(text, 10);
-        const auto got = one.wordsFor(text, 10);
-        ASSERT_EQ(got.size(), expected.size()) << text;
-        for (std::size_t i = 0; i < got.size(); ++i) {
-            EXPECT_EQ(got[i].word, expected[i].word) << text;
-            EXPECT_DOUBLE_EQ(got[i].score, expected[i].score) << text;
-        }
-    }
+    EXPECT_TRUE(index.wordsFor("a pet", 10).empty()) << "a part of three letters is no word of the compound";
 }
 
 TEST(Describe, ASensesSynonymsAndKindAreSearchedButNotTheirLabels) {
@@ -290,20 +278,25 @@ TEST(Describe, ASensesSynonymsAndKindAreSearchedButNotTheirLabels) {
 }
 
 TEST(Describe, AnIndexForOneDescriptionAnswersItAsTheWholeIndexDoes) {
-    DescriptionIndex whole;
-    addFruits(whole);
-    for (const char* text :
+    const std::vector<std::pair<void (*)(DescriptionIndex&), std::vector<std::string>>> databases{
+        {addFruits,
          {"a long yellow fruit", "red stone fruit", "less hard", "the of a", "kiwi",
-          "a worker who builds things out of wood", "carpenter wood", "not young", "not grateful, without a home"}) {
-        DescriptionIndex one;
-        one.keepOnlyTermsOf(text);
-        addFruits(one);
-        const auto expected = whole.wordsFor(text, 10);
-        const auto got = one.wordsFor(text, 10);
-        ASSERT_EQ(got.size(), expected.size()) << text;
-        for (std::size_t i = 0; i < got.size(); ++i) {
-            EXPECT_EQ(got[i].word, expected[i].word) << text;
-            EXPECT_DOUBLE_EQ(got[i].score, expected[i].score) << text;
+          "a worker who builds things out of wood", "carpenter wood", "not young", "not grateful, without a home"}},
+        {addWoodworkers, {"a worker in wood", "wood", "woodworker", "a pet"}}};
+    for (const auto& [addWords, texts] : databases) {
+        DescriptionIndex whole;
+        addWords(whole);
+        for (const std::string& text : texts) {
+            DescriptionIndex one;
+            one.keepOnlyTermsOf(text);
+            addWords(one);
+            const auto expected = whole.wordsFor(text, 10);
+            const auto got = one.wordsFor(text, 10);
+            ASSERT_EQ(got.size(), expected.size()) << text;
+            for (std::size_t i = 0; i < got.size(); ++i) {
+                EXPECT_EQ(got[i].word, expected[i].word) << text;
+                EXPECT_DOUBLE_EQ(got[i].score, expected[i].score) << text;
+            }
         }
     }
 }
