@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,7 +34,7 @@ std::vector<Negated> negatedWords(std::string_view description);
 
 // The part of speech a description reads as from its first words: "to soften" a verb, "a person who" a noun;
 // nothing where it does not say.
-enum class PartOfSpeech { Unknown, Noun, Verb, Adjective, Adverb };
+enum class PartOfSpeech : std::uint8_t { Unknown, Noun, Verb, Adjective, Adverb };
 PartOfSpeech partOfSpeechOf(std::string_view description);
 
 } // namespace offers

@@ -21,7 +21,7 @@ void BM_KeepWord(benchmark::State& state) {
     keep::MyWords words(folder().path() / "keep.sqlite", false);
     std::int64_t i = 0;
     for (auto _ : state) {
-        words.keepWord("/db2.mdb", "w" + std::to_string(i), i);
+        words.keepWord("/db2.mdb", std::string("w").append(std::to_string(i)), i);
         ++i;
     }
 }
