@@ -15,7 +15,7 @@ int main(int argc, char** argv) {
         keep::MyWords words(argv[1], false);
         const int first = std::stoi(argv[2]);
         for (int i = first; i < first + std::stoi(argv[3]); ++i) {
-            const std::string word = "w" + std::to_string(i);
+            const std::string word = std::string("w").append(std::to_string(i));
             words.keepWord("/db2.mdb", word, i);
             std::printf("kept %s\n", word.c_str());
             std::fflush(stdout);
