@@ -1,5 +1,5 @@
-// The index of a word database's senses for finding words from their meaning: each sense's terms and postings, the
-// part of speech each first word opens, and the words each sense names.
+// The index of a word database's senses for finding words from their meaning: each sense's terms and postings, and
+// the part of speech each first word opens.
 #include "offers/Describe.h"
 
 #include <algorithm>
@@ -14,8 +14,6 @@ namespace {
 constexpr std::size_t LongestSenseKept = 72;
 // How much of a sense is searched.
 constexpr std::size_t LongestSearched = 4096;
-// The shortest part of a compound that counts as a word of it ("woodworker": wood, worker; not "carpet": car, pet).
-constexpr std::size_t ShortestPart = 4;
 
 PartOfSpeech partNamed(std::string_view name) {
     if (name == "noun" || name == "Noun") {
@@ -229,60 +227,6 @@ void DescriptionIndex::add(const std::string& word, const std::string& meaning) 
     }
 }
 
-namespace {
-
-// The words a term names, by the hash of that term: of the one-word entries that are the term, the shortest ("dark",
-// not "darkness"; "species", whose term is "speci").
-using WordsByTerm = std::unordered_map<std::uint64_t, std::vector<std::uint32_t>>;
-WordsByTerm wordsByTermOf(const std::vector<std::string>& words) {
-    WordsByTerm byTerm;
-    byTerm.reserve(words.size());
-    std::unordered_map<std::uint64_t, std::size_t> shortest; // per term, the length of the words it names
-    for (std::size_t w = 0; w < words.size(); ++w) {
-        const std::vector<std::string> terms = descriptionTerms(words[w]);
-        if (terms.size() != 1 || lowerWords(words[w]).size() != 1) {
-            continue;
-        }
-        const std::uint64_t term = std::hash<std::string>{}(terms.front());
-        const std::size_t length = squeezed(words[w]).size();
-        const auto [known, fresh] = shortest.try_emplace(term, length);
-        if (!fresh && length > known->second) {
-            continue;
-        }
-        std::vector<std::uint32_t>& named = byTerm[term];
-        if (length < known->second) {
-            named.clear();
-            known->second = length;
-        }
-        named.push_back(static_cast<std::uint32_t>(w));
-    }
-    return byTerm;
-}
-
-// Each sense and a word it names, from the hashes of the senses' terms (those of sense s from at[s] to at[s + 1]); a
-// term a sense has twice names its word once, as it is one posting.
-std::vector<std::pair<std::uint32_t, std::uint32_t>> namedByHashes(const std::vector<std::uint32_t>& at,
-                                                                   const std::vector<std::uint64_t>& hashes,
-                                                                   const WordsByTerm& byTerm) {
-    std::vector<std::pair<std::uint32_t, std::uint32_t>> named;
-    named.reserve(hashes.size());
-    for (std::size_t s = 0; s < at.size(); ++s) {
-        const auto first = hashes.begin() + at[s];
-        const auto last = s + 1 < at.size() ? hashes.begin() + at[s + 1] : hashes.end();
-        for (auto term = first; term != last; ++term) {
-            const auto words = byTerm.find(*term);
-            if (words != byTerm.end() && std::find(first, term, *term) == term) {
-                for (const std::uint32_t w : words->second) {
-                    named.emplace_back(static_cast<std::uint32_t>(s), w);
-                }
-            }
-        }
-    }
-    return named;
-}
-
-} // namespace
-
 void DescriptionIndex::finish(const std::unordered_map<std::string, double>& uses) {
     m_prior.assign(m_words.size(), 0);
     for (std::size_t i = 0; i < m_words.size(); ++i) {
@@ -306,94 +250,7 @@ void DescriptionIndex::finish(const std::unordered_map<std::string, double>& use
     if (!std::is_sorted(m_byName.begin(), m_byName.end(), byName)) {
         std::stable_sort(m_byName.begin(), m_byName.end(), byName);
     }
-    const WordsByTerm wordsByTerm = wordsByTermOf(m_words);
-    findMentions(wordsByTerm);
-    addCompoundParts(wordsByTerm);
-}
-
-// Which words each sense names: a word is named wherever another word's sense has the term that names it
-// ("carpenter"). Found from the postings of each word's term, or, in an index
-// for one description, from the hashes of each sense's terms.
-void DescriptionIndex::findMentions(const WordsByTerm& wordsByTerm) {
-    // An index for one description has the hashes of every sense's terms, any other the postings of every term.
-    const std::vector<std::pair<std::uint32_t, std::uint32_t>> hashed =
-        m_only.empty() ? std::vector<std::pair<std::uint32_t, std::uint32_t>>{}
-                       : namedByHashes(m_mentionsAt, m_termHashes, wordsByTerm);
-    const auto forEachMention = [&](const auto& visit) {
-        if (!m_only.empty()) {
-            for (const auto& [sense, word] : hashed) {
-                visit(sense, word);
-            }
-            return;
-        }
-        for (const auto& [term, postings] : m_postings) {
-            const auto named = wordsByTerm.find(std::hash<std::string>{}(term));
-            if (named == wordsByTerm.end()) {
-                continue;
-            }
-            for (const Posting& p : postings) {
-                for (const std::uint32_t w : named->second) {
-                    visit(p.sense(), w);
-                }
-            }
-        }
-    };
-    // Each sense's words, counted and then placed.
-    std::vector<std::uint32_t> at(m_senses.size() + 1, 0);
-    forEachMention([&](std::uint32_t sense, std::uint32_t word) { at[sense + 1] += word != m_senses[sense].word; });
-    for (std::size_t s = 0; s < m_senses.size(); ++s) {
-        at[s + 1] += at[s];
-    }
-    m_mentions.assign(at.back(), 0);
-    m_mentionLength.assign(m_words.size(), 0);
-    std::vector<std::uint32_t> placed(at.begin(), at.end() - 1);
-    double total = 0;
-    forEachMention([&](std::uint32_t sense, std::uint32_t word) {
-        if (word != m_senses[sense].word) {
-            m_mentions[placed[sense]++] = word;
-            m_mentionLength[word] += static_cast<float>(m_senses[sense].length);
-            total += m_senses[sense].length;
-        }
-    });
-    std::size_t named = 0;
-    for (const float length : m_mentionLength) {
-        named += length > 0 ? 1 : 0;
-    }
-    m_averageMentionLength = named == 0 ? 1 : std::max(1.0, total / static_cast<double>(named));
-    m_mentionsAt = std::move(at);
-    m_termHashes = {};
-}
-
-// A sense that has a compound of two words has each of them too: "a woodworker" is a worker, in wood. The compound is
-// split where its first part is shortest, and a sense that has a part already has it once.
-void DescriptionIndex::addCompoundParts(const WordsByTerm& wordsByTerm) {
-    const auto isWord = [&wordsByTerm](std::string_view part) {
-        return wordsByTerm.contains(std::hash<std::string_view>{}(part));
-    };
-    std::vector<std::pair<std::string, std::vector<Posting>>> parts; // each part, and the compound's postings
-    for (const auto& [term, postings] : m_postings) {
-        const std::string_view compound(term);
-        for (std::size_t at = ShortestPart; at + ShortestPart <= compound.size(); ++at) {
-            if (isWord(compound.substr(0, at)) && isWord(compound.substr(at))) {
-                parts.emplace_back(compound.substr(0, at), postings);
-                parts.emplace_back(compound.substr(at), postings);
-                break;
-            }
-        }
-    }
-    const auto bySense = [](const Posting& a, const Posting& b) { return a.sense() < b.sense(); };
-    std::vector<Posting> merged;
-    for (const auto& [part, compound] : parts) {
-        std::vector<Posting>& postings = m_postings[part];
-        merged.clear();
-        merged.reserve(postings.size() + compound.size());
-        std::merge(postings.begin(), postings.end(), compound.begin(), compound.end(), std::back_inserter(merged),
-                   bySense);
-        merged.erase(std::unique(merged.begin(), merged.end(),
-                                 [](const Posting& a, const Posting& b) { return a.sense() == b.sense(); }),
-                     merged.end());
-        postings.assign(merged.begin(), merged.end());
-    }
+    nameWords();
 }
 
 } // namespace offers

@@ -52,6 +52,9 @@ public:
     PartOfSpeech partOf(std::string_view description) const;
     std::size_t senses() const { return m_senses.size(); }
 
+    // Per term, the one-word entries it names, by the hash of the term.
+    using WordsByTerm = std::unordered_map<std::uint64_t, std::vector<std::uint32_t>>;
+
 private:
     struct Sense {
         std::uint32_t word;
@@ -76,9 +79,11 @@ private:
     static constexpr std::uint32_t NoSense = 0xFFFFFFFFU; // a word without senses
     void addSense(std::uint32_t word, PartOfSpeech part, std::string text);
     std::unordered_map<std::uint32_t, double> scoresOf(const std::vector<std::string>& terms) const;
-    // Per term, the one-word entries it names, by the hash of the term.
-    using WordsByTerm = std::unordered_map<std::uint64_t, std::vector<std::uint32_t>>;
+    // The shortest part of a compound that counts as a word of it ("woodworker": wood, worker; not "carpet": car,
+    // pet).
+    static constexpr std::size_t ShortestPart = 4;
     bool keeps(const std::string& term) const;
+    void nameWords();
     void findMentions(const WordsByTerm& wordsByTerm);
     void addCompoundParts(const WordsByTerm& wordsByTerm);
     std::unordered_map<std::uint32_t, double> mentionScoresOf(const std::vector<std::string>& terms) const;
