@@ -8,8 +8,8 @@ namespace offers {
 
 namespace {
 
-// The words a term names, by the hash of that term: of the one-word entries that are the term, the shortest ("dark",
-// not "darkness"; "species", whose term is "speci").
+// The words a term names, by the hash of that term: of the entries of one word (no space or hyphen) whose term it is,
+// the shortest ("dark", not "darkness"; "species", whose term is "speci").
 using WordsByTerm = DescriptionIndex::WordsByTerm;
 WordsByTerm wordsByTermOf(const std::vector<std::string>& words) {
     WordsByTerm byTerm;
@@ -17,7 +17,7 @@ WordsByTerm wordsByTermOf(const std::vector<std::string>& words) {
     std::unordered_map<std::uint64_t, std::size_t> shortest; // per term, the length of the words it names
     for (std::size_t w = 0; w < words.size(); ++w) {
         const std::vector<std::string> terms = descriptionTerms(words[w]);
-        if (terms.size() != 1 || lowerWords(words[w]).size() != 1) {
+        if (terms.size() != 1 || words[w].find_first_of(" -") != std::string::npos) {
             continue;
         }
         const std::uint64_t term = std::hash<std::string>{}(terms.front());
@@ -120,33 +120,38 @@ void DescriptionIndex::findMentions(const WordsByTerm& wordsByTerm) {
 }
 
 // A sense that has a compound of two words has each of them too: "a woodworker" is a worker, in wood. The compound is
-// split where its first part is shortest, and a sense that has a part already has it once.
+// split where its first part is shortest. A sense that has a part already has it as it has it; one that has it only
+// in compounds, as often as in the compound that has it most.
 void DescriptionIndex::addCompoundParts(const WordsByTerm& wordsByTerm) {
     const auto isWord = [&wordsByTerm](std::string_view part) {
         return wordsByTerm.contains(std::hash<std::string_view>{}(part));
     };
-    std::vector<std::pair<std::string, std::vector<Posting>>> parts; // each part, and the compound's postings
+    std::unordered_map<std::string, std::vector<Posting>> fromCompounds; // per part, the postings of its compounds
     for (const auto& [term, postings] : m_postings) {
         const std::string_view compound(term);
         for (std::size_t at = ShortestPart; at + ShortestPart <= compound.size(); ++at) {
             if (isWord(compound.substr(0, at)) && isWord(compound.substr(at))) {
-                parts.emplace_back(compound.substr(0, at), postings);
-                parts.emplace_back(compound.substr(at), postings);
+                for (const std::string_view part : {compound.substr(0, at), compound.substr(at)}) {
+                    std::vector<Posting>& into = fromCompounds[std::string(part)];
+                    into.insert(into.end(), postings.begin(), postings.end());
+                }
                 break;
             }
         }
     }
     const auto bySense = [](const Posting& a, const Posting& b) { return a.sense() < b.sense(); };
+    const auto sameSense = [](const Posting& a, const Posting& b) { return a.sense() == b.sense(); };
     std::vector<Posting> merged;
-    for (const auto& [part, compound] : parts) {
+    for (auto& [part, compounds] : fromCompounds) {
+        std::sort(compounds.begin(), compounds.end(), [](const Posting& a, const Posting& b) {
+            return a.sense() != b.sense() ? a.sense() < b.sense() : a.count() > b.count();
+        });
         std::vector<Posting>& postings = m_postings[part];
         merged.clear();
-        merged.reserve(postings.size() + compound.size());
-        std::merge(postings.begin(), postings.end(), compound.begin(), compound.end(), std::back_inserter(merged),
+        merged.reserve(postings.size() + compounds.size());
+        std::merge(postings.begin(), postings.end(), compounds.begin(), compounds.end(), std::back_inserter(merged),
                    bySense);
-        merged.erase(std::unique(merged.begin(), merged.end(),
-                                 [](const Posting& a, const Posting& b) { return a.sense() == b.sense(); }),
-                     merged.end());
+        merged.erase(std::unique(merged.begin(), merged.end(), sameSense), merged.end());
         postings.assign(merged.begin(), merged.end());
     }
 }
