@@ -14,22 +14,20 @@ using WordsByTerm = DescriptionIndex::WordsByTerm;
 WordsByTerm wordsByTermOf(const std::vector<std::string>& words) {
     WordsByTerm byTerm;
     byTerm.reserve(words.size());
-    std::unordered_map<std::uint64_t, std::size_t> shortest; // per term, the length of the words it names
     for (std::size_t w = 0; w < words.size(); ++w) {
+        if (words[w].find_first_of(" -") != std::string::npos) {
+            continue;
+        }
         const std::vector<std::string> terms = descriptionTerms(words[w]);
-        if (terms.size() != 1 || words[w].find_first_of(" -") != std::string::npos) {
+        if (terms.size() != 1) {
             continue;
         }
-        const std::uint64_t term = std::hash<std::string>{}(terms.front());
-        const std::size_t length = squeezed(words[w]).size();
-        const auto [known, fresh] = shortest.try_emplace(term, length);
-        if (!fresh && length > known->second) {
-            continue;
-        }
-        std::vector<std::uint32_t>& named = byTerm[term];
-        if (length < known->second) {
+        std::vector<std::uint32_t>& named = byTerm[std::hash<std::string>{}(terms.front())];
+        if (!named.empty() && words[w].size() != words[named.front()].size()) {
+            if (words[w].size() > words[named.front()].size()) {
+                continue;
+            }
             named.clear();
-            known->second = length;
         }
         named.push_back(static_cast<std::uint32_t>(w));
     }
