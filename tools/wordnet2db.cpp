@@ -2,7 +2,8 @@
 // dictionary files, or from a small tab-separated word list when WordNet is not installed. From WordNet, an entry
 // opens with the word, how it is said (espeak-ng's IPA) and how common it is; each part of speech has a heading, the
 // one the word is used as most first, and under it each sense is a line: its number, its gloss, and its synonyms,
-// opposites and what it is a kind of.
+// opposites and what it is a kind of. Beside it: inflected forms (BaseForms), how common each word is (WordUse) and
+// the words made one from the other (Derivations).
 //
 //   wordnet2db --wordnet /usr/share/wordnet [--word-forms LIST]... OUT.mdb
 //   wordnet2db --words LIST.tsv OUT.mdb        (word TAB meaning, "\n" in a meaning for a line break)
@@ -44,6 +45,7 @@ struct Entry {
     // From WordNet: the synsets of the senses per part of speech (noun, verb, adjective, adverb), and the uses of each.
     std::array<std::vector<wordnet::Synset>, 4> byPart;
     std::array<long, 4> partUses{};
+    std::vector<std::string> derived; // from WordNet: the lemmas made from this one or it from them
 };
 
 using wordnet::BaseForm;
@@ -145,6 +147,9 @@ std::vector<Entry> inPartOrder(std::map<std::string, Entry>& byLemma, const word
             wordnet::PartSenses senses{PartNames[part], {}, wordnet::quoted(entry.byPart[part].front().gloss)};
             for (const wordnet::Synset& synset : entry.byPart[part]) {
                 senses.senses.push_back(wordnet::senseLine(synset, lemma, entry.word, synsetAt));
+                for (std::string& other : wordnet::derivedWords(synset, lemma, synsetAt)) {
+                    entry.derived.push_back(std::move(other));
+                }
             }
             entry.senseCount += senses.senses.size();
             entry.parts.push_back(std::move(senses));
@@ -179,6 +184,15 @@ std::vector<Entry> readWordNet(const std::filesystem::path& dir, const Confirmed
     std::map<std::string, std::string> spellings; // lemma -> the entry's word
     for (const Entry& entry : entries) {
         spellings.emplace(lower(entry.word), entry.word);
+    }
+    for (Entry& entry : entries) {
+        for (std::string& other : entry.derived) {
+            const auto it = spellings.find(other);
+            other = it == spellings.end() ? std::string() : it->second;
+        }
+        std::sort(entry.derived.begin(), entry.derived.end());
+        entry.derived.erase(std::unique(entry.derived.begin(), entry.derived.end()), entry.derived.end());
+        std::erase(entry.derived, std::string());
     }
     for (auto& [part, lemmas] : lemmasOf) {
         for (auto& [lemma, word] : lemmas) {
@@ -252,6 +266,19 @@ void writeWordUse(wordtable::WordTableWriter& db, const std::vector<Entry>& entr
     db.insert("WordUse", rows);
 }
 
+// The fourth table: words made one from the other ("coward", "cowardly"), each pair both ways, so that a description
+// of one finds the other.
+void writeDerivations(wordtable::WordTableWriter& db, const std::vector<Entry>& entries) {
+    db.exec("CREATE TABLE Derivations (Word TEXT, Related TEXT);");
+    std::vector<wordtable::Row> rows;
+    for (const Entry& entry : entries) {
+        for (const std::string& other : entry.derived) {
+            rows.push_back({entry.word, other});
+        }
+    }
+    db.insert("Derivations", rows);
+}
+
 // A word list's meaning as it stands, its lines one under the other.
 std::string joined(const std::vector<std::string>& lines) {
     std::string meaning;
@@ -293,6 +320,7 @@ void writeDatabase(const std::vector<Entry>& entries, bool wordnet, const std::v
         }
         if (wordnet) {
             writeWordUse(db, entries);
+            writeDerivations(db, entries);
         }
         db.exec("COMMIT; PRAGMA journal_mode=DELETE;");
     }

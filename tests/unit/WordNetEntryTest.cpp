@@ -18,6 +18,9 @@ const std::map<unsigned long, std::string> Lines{
     {400, "00000400 03 n 02 Turkey 0 Republic_of_Turkey 0 001 @i 00000500 n 0000 | a Eurasian republic  "},
     {500, "00000500 03 n 01 country 0 000 | a politically organized body  "},
     {600, "00000600 00 a 01 better 0 000 | (comparative of `good') superior; `o'clock' kept whole  "},
+    {700, "00000700 18 n 02 coward 0 poltroon 0 004 + 00000800 a 0101 + 00000800 a 0202 + 00000800 a 0102 "
+          "+ 00000800 a 0102 | a person who shows fear  "},
+    {800, "00000800 00 a 02 cowardly 0 fearful 0 000 | lacking courage  "},
 };
 
 Synset lookUp(char /*part*/, unsigned long offset) {
@@ -53,6 +56,12 @@ TEST(WordNetEntry, AtMostThreeRelatedWordsOfEachKind) {
     }
     EXPECT_EQ(senseLine(many, "country", "country", lookUp),
               "a politically organized body. Kind of: ample, bad, better.");
+}
+
+TEST(WordNetEntry, TheWordsMadeFromALemmaAreThoseOfItsOwnPointers) {
+    EXPECT_EQ(derivedWords(lookUp('n', 700), "coward", lookUp), (std::vector<std::string>{"cowardly", "fearful"}));
+    EXPECT_EQ(derivedWords(lookUp('n', 700), "poltroon", lookUp), std::vector<std::string>{"fearful"});
+    EXPECT_TRUE(derivedWords(lookUp('a', 800), "cowardly", lookUp).empty());
 }
 
 TEST(WordNetEntry, PartsOfSpeechMostUsedFirstTiesInWordNetsOrder) {

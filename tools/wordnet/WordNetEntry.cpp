@@ -156,6 +156,24 @@ std::string senseLine(const Synset& synset, const std::string& lemma, const std:
     return line;
 }
 
+std::vector<std::string> derivedWords(const Synset& synset, const std::string& lemma, const SynsetAt& synsetAt) {
+    std::vector<std::string> words;
+    for (const Pointer& pointer : synset.pointers) {
+        if (pointer.symbol != "+" || pointer.sourceWord == 0 || pointer.sourceWord > synset.words.size() ||
+            lower(spaced(synset.words[pointer.sourceWord - 1])) != lemma) {
+            continue;
+        }
+        const Synset other = synsetAt(pointer.part, pointer.offset);
+        if (pointer.targetWord > 0 && pointer.targetWord <= other.words.size()) {
+            std::string word = lower(spaced(other.words[pointer.targetWord - 1]));
+            if (word != lemma && std::find(words.begin(), words.end(), word) == words.end()) {
+                words.push_back(std::move(word));
+            }
+        }
+    }
+    return words;
+}
+
 std::array<std::size_t, 4> partOrder(const std::array<long, 4>& uses) {
     std::array<std::size_t, 4> order{};
     std::iota(order.begin(), order.end(), std::size_t{0});

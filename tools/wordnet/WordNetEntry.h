@@ -44,6 +44,10 @@ using SynsetAt = std::function<Synset(char part, unsigned long offset)>;
 std::string senseLine(const Synset& synset, const std::string& lemma, const std::string& entryWord,
                       const SynsetAt& synsetAt);
 
+// The words made from the lemma (lower case, spaces) in this sense, or that it is made from, in other synsets
+// (WordNet's derivationally related forms: "coward" and "cowardly"), lower case with spaces, each once.
+std::vector<std::string> derivedWords(const Synset& synset, const std::string& lemma, const SynsetAt& synsetAt);
+
 // WordNet's `word' quoting with quotation marks.
 std::string quoted(const std::string& gloss);
 
