@@ -44,6 +44,11 @@ public:
     void keepOnlyTermsOf(std::string_view description);
     // Ends the adding: how common each word is (its use count), for the ranking.
     void finish(const std::unordered_map<std::string, double>& uses);
+    // Once finished: two words made one from the other ("coward", "cowardly"), each then found through what the
+    // other's senses say. A name that is no word of the index, or a word with itself, is passed over. The words
+    // related are searched once finishRelating has been called.
+    void relate(std::string_view word, std::string_view other);
+    void finishRelating();
 
     // The words that mean the description, best first, at most count; none for a text with no terms.
     std::vector<Described> wordsFor(std::string_view description, std::size_t count) const;
@@ -77,6 +82,14 @@ private:
     };
     static constexpr std::size_t MostSenses = std::size_t{1} << 24;
     static constexpr std::uint32_t NoSense = 0xFFFFFFFFU; // a word without senses
+    // Per word, its best sense (the first of equals) as weighed for a description, and what all its senses score.
+    struct Tally {
+        double top = 0;
+        double all = 0;
+        std::uint32_t sense = NoSense;
+    };
+    using WordScores = std::unordered_map<std::uint32_t, std::pair<double, std::uint32_t>>; // score, sense shown
+
     void addSense(std::uint32_t word, PartOfSpeech part, std::string text);
     std::unordered_map<std::uint32_t, double> scoresOf(const std::vector<std::string>& terms) const;
     // The shortest part of a compound that counts as a word of it ("woodworker": wood, worker; not "carpet": car,
@@ -87,10 +100,11 @@ private:
     void findMentions(const WordsByTerm& wordsByTerm);
     void addCompoundParts(const WordsByTerm& wordsByTerm);
     std::unordered_map<std::uint32_t, double> mentionScoresOf(const std::vector<std::string>& terms) const;
-    std::unordered_map<std::uint32_t, std::pair<double, std::uint32_t>>
-    wordScoresOf(const std::vector<std::string>& terms, PartOfSpeech part, const std::vector<Negated>& negated) const;
-    void addNegated(const std::vector<Negated>& negated, PartOfSpeech part,
-                    std::unordered_map<std::uint32_t, std::pair<double, std::uint32_t>>& best) const;
+    WordScores wordScoresOf(const std::vector<std::string>& terms, PartOfSpeech part,
+                            const std::vector<Negated>& negated) const;
+    void addNegated(const std::vector<Negated>& negated, PartOfSpeech part, WordScores& best) const;
+    void addRelated(const std::unordered_map<std::uint32_t, Tally>& tallies, PartOfSpeech part, WordScores& best) const;
+    std::uint32_t senseShown(std::uint32_t word, PartOfSpeech part) const;
     double rarity(const std::string& term) const;
     std::uint32_t wordNamed(std::string_view name) const;
     std::pair<std::uint32_t, std::uint32_t> sensesOf(std::uint32_t word) const;
@@ -119,6 +133,11 @@ private:
     std::vector<std::uint32_t> m_firstSense;
     std::vector<float> m_mentionLength;
     double m_averageMentionLength = 1;
+    // Words made one from the other: those of word w from m_relatedAt[w] to m_relatedAt[w + 1] in m_related (none
+    // at all while m_relatedAt is empty); while relating, the pairs both ways.
+    std::vector<std::uint32_t> m_relatedAt;
+    std::vector<std::uint32_t> m_related;
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> m_relating;
     double m_averageLength = 1;
 };
 

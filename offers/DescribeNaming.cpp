@@ -1,5 +1,6 @@
 // Which words the senses of a word database name: a sense that has a word's term names that word ("the craft of a
-// carpenter" names carpenter), and a sense that has a compound of two words has each of them ("woodworker").
+// carpenter" names carpenter), and a sense that has a compound of two words has each of them ("woodworker"). And
+// which words are made one from the other ("coward", "cowardly").
 #include "offers/Describe.h"
 
 #include <algorithm>
@@ -152,6 +153,32 @@ void DescriptionIndex::addCompoundParts(const WordsByTerm& wordsByTerm) {
         merged.erase(std::unique(merged.begin(), merged.end(), sameSense), merged.end());
         postings.assign(merged.begin(), merged.end());
     }
+}
+
+void DescriptionIndex::relate(std::string_view word, std::string_view other) {
+    const std::uint32_t one = wordNamed(word);
+    const std::uint32_t two = wordNamed(other);
+    if (one != NoSense && two != NoSense && one != two) {
+        m_relating.emplace_back(one, two);
+        m_relating.emplace_back(two, one);
+    }
+}
+
+void DescriptionIndex::finishRelating() {
+    std::sort(m_relating.begin(), m_relating.end());
+    m_relating.erase(std::unique(m_relating.begin(), m_relating.end()), m_relating.end());
+    m_relatedAt.assign(m_words.size() + 1, 0);
+    m_related.clear();
+    m_related.reserve(m_relating.size());
+    for (const auto& [word, other] : m_relating) {
+        ++m_relatedAt[word + 1];
+        m_related.push_back(other);
+    }
+    for (std::size_t w = 0; w < m_words.size(); ++w) {
+        m_relatedAt[w + 1] += m_relatedAt[w];
+    }
+    m_relating.clear();
+    m_relating.shrink_to_fit();
 }
 
 } // namespace offers

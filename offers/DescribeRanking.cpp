@@ -29,6 +29,8 @@ constexpr std::uint32_t MinOpenings = 5;
 constexpr double OpeningShare = 0.7;
 // How much the senses that name a word count beside its own.
 constexpr double MentionWeight = 0.3;
+// A word scores at least this share of what a word made from it, or that it is made from, scores by its own senses.
+constexpr double RelatedWeight = 0.7;
 // How much a word counts where the description says what it is not: a sense whose opposite the description negates
 // ("not young": old), and a word that says the negation itself ("not grateful": ungrateful; "without a home":
 // homeless), by how rare the negated word is.
@@ -108,8 +110,7 @@ std::uint32_t DescriptionIndex::wordNamed(std::string_view name) const {
 
 // What the description says is not so: the words whose senses have its negated word as their opposite, and the
 // words that say the negation themselves; each once for each negated word.
-void DescriptionIndex::addNegated(const std::vector<Negated>& negated, PartOfSpeech part,
-                                  std::unordered_map<std::uint32_t, std::pair<double, std::uint32_t>>& best) const {
+void DescriptionIndex::addNegated(const std::vector<Negated>& negated, PartOfSpeech part, WordScores& best) const {
     static constexpr std::array<std::string_view, 7> Nots{"un", "in", "im", "il", "ir", "dis", "non"};
     std::vector<std::pair<std::uint32_t, std::uint32_t>> found; // word, and the sense to show
     for (const Negated& n : negated) {
@@ -238,18 +239,54 @@ PartOfSpeech DescriptionIndex::partOf(std::string_view description) const {
     return own == PartOfSpeech::Adverb ? PartOfSpeech::Unknown : own;
 }
 
-// Each word by its best sense, a share of its others, and the senses that name it: its score and the sense to show.
-std::unordered_map<std::uint32_t, std::pair<double, std::uint32_t>>
-DescriptionIndex::wordScoresOf(const std::vector<std::string>& terms, PartOfSpeech part,
-                               const std::vector<Negated>& negated) const {
+// The sense a word found by other means than its own senses shows: its first of the part of speech the description
+// reads as, where it has one, else its first.
+std::uint32_t DescriptionIndex::senseShown(std::uint32_t word, PartOfSpeech part) const {
+    const auto [from, to] = sensesOf(word);
+    for (std::uint32_t s = from; part != PartOfSpeech::Unknown && s < to; ++s) {
+        if (m_senses[s].part == part) {
+            return s;
+        }
+    }
+    return from;
+}
+
+// A word is found through the words made from it, or that it is made from: "a person with no courage" says what
+// cowardly says ("lacking courage"), and so names coward. Such a word scores at least a share of the best of them,
+// as if that sense were its own part of speech's; where its own senses say more, they count.
+void DescriptionIndex::addRelated(const std::unordered_map<std::uint32_t, Tally>& tallies, PartOfSpeech part,
+                                  WordScores& best) const {
+    if (m_relatedAt.empty()) {
+        return;
+    }
+    std::unordered_map<std::uint32_t, double> through;
+    for (const auto& [word, tally] : tallies) {
+        const double said = RelatedWeight * tally.top / partWeight(m_senses[tally.sense].part, part);
+        for (std::uint32_t i = m_relatedAt[word]; i < m_relatedAt[word + 1]; ++i) {
+            double& most = through[m_related[i]];
+            most = std::max(most, said);
+        }
+    }
+    for (const auto& [word, said] : through) {
+        if (m_firstSense[word] == NoSense) {
+            continue;
+        }
+        const std::uint32_t shown = senseShown(word, part);
+        const double score = said * partWeight(m_senses[shown].part, part);
+        auto& [top, topSense] = best[word];
+        if (score > top) {
+            top = score;
+            topSense = shown;
+        }
+    }
+}
+
+// Each word by its best sense, a share of its others, the words made from it and the senses that name it: its score
+// and the sense to show.
+DescriptionIndex::WordScores DescriptionIndex::wordScoresOf(const std::vector<std::string>& terms, PartOfSpeech part,
+                                                            const std::vector<Negated>& negated) const {
     const std::unordered_map<std::uint32_t, double> senseScore = scoresOf(terms);
-    // Per word, its best sense (the first of equals) and what all its senses score together, in whatever order
-    // the senses come.
-    struct Tally {
-        double top = 0;
-        double all = 0;
-        std::uint32_t sense = NoSense;
-    };
+    // Per word, in whatever order the senses come.
     std::unordered_map<std::uint32_t, Tally> tallies;
     for (const auto& [sense, score] : senseScore) {
         const double weighed =
@@ -261,25 +298,18 @@ DescriptionIndex::wordScoresOf(const std::vector<std::string>& terms, PartOfSpee
             tally.sense = sense;
         }
     }
-    std::unordered_map<std::uint32_t, std::pair<double, std::uint32_t>> best;
+    WordScores best;
     best.reserve(tallies.size());
     for (const auto& [word, tally] : tallies) {
         best.emplace(word, std::pair{tally.top + OtherSenses * (tally.all - tally.top), tally.sense});
     }
+    addRelated(tallies, part, best);
     for (const auto& [word, score] : mentionScoresOf(terms)) {
         if (m_firstSense[word] == NoSense) {
             continue;
         }
-        // Weighed by the part of speech as the word's own senses are: shown with its first sense of the part the
-        // description reads as, where it has one.
-        const auto [from, to] = sensesOf(word);
-        std::uint32_t shown = from;
-        for (std::uint32_t s = from; part != PartOfSpeech::Unknown && s < to; ++s) {
-            if (m_senses[s].part == part) {
-                shown = s;
-                break;
-            }
-        }
+        // Weighed by the part of speech as the word's own senses are.
+        const std::uint32_t shown = senseShown(word, part);
         auto& [top, topSense] = best[word];
         if (top == 0) {
             topSense = shown;

@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string_view>
 #include <unordered_set>
@@ -16,8 +17,10 @@ namespace {
 
 using store::RecordValues;
 
-// However large a user's BaseForms table, the offers read this many rows of it at most.
+// However large a user's BaseForms table, the offers read this many rows of it at most; and of a Derivations table
+// (WordNet's has some 33,000).
 constexpr std::size_t MostBaseFormRows = 20'000'000;
+constexpr std::size_t MostDerivationRows = 5'000'000;
 
 // Reading stops here: a table read this far is as much as the offers take.
 struct Enough {};
@@ -123,8 +126,9 @@ DescriptionIndex readDescriptions(const std::string& path, const std::string& ta
         index.keepOnlyTermsOf(*onlyFor);
     }
     std::unordered_map<std::string, double> uses;
+    std::unique_ptr<store::Database> db;
     try {
-        const auto db = store::openDatabase(path);
+        db = store::openDatabase(path);
         if (const auto words = db->OpenTable(table); words && (*words)->columns().size() >= 2) {
             (*words)->scan({0, 1}, [&index](std::int64_t, const RecordValues& values) {
                 if (values[0] && values[1]) {
@@ -137,6 +141,19 @@ DescriptionIndex readDescriptions(const std::string& path, const std::string& ta
         // the index holds what could be read
     }
     index.finish(uses);
+    if (db) {
+        // The words made one from the other, found by their names in the finished index.
+        std::size_t read = 0;
+        readColumns(*db, "Derivations", {"Word", "Related"}, [&](const RecordValues& row) {
+            if (++read > MostDerivationRows) {
+                throw Enough{};
+            }
+            if (row[0] && row[1]) {
+                index.relate(*row[0], *row[1]);
+            }
+        });
+    }
+    index.finishRelating();
     return index;
 }
 

@@ -22,7 +22,8 @@ OfferData readOfferData(const std::string& path, const std::string& table);
 std::vector<std::string> wordsMostUsedFirst(const std::string& path);
 
 // Every word of `table` (its first two columns: the word and its meaning) in an index of their senses, for finding
-// words from their meaning, ranked with the word-use table where the file has one. Never raises.
+// words from their meaning, ranked with the word-use table where the file has one, and with the words made one from
+// the other where it has a Derivations table (Word, Related). Never raises.
 // Given a description, the index is for that description alone (see DescriptionIndex::keepOnlyTermsOf).
 DescriptionIndex readDescriptions(const std::string& path, const std::string& table,
                                   std::optional<std::string_view> onlyFor = std::nullopt);

@@ -194,6 +194,29 @@ TEST(OfferData, ReadsWhatItCanUseOfTheUsersTables) {
     EXPECT_TRUE(offers::readOfferData(file.string(), "NoSuchTable").words.empty());
 }
 
+// A user's Derivations table as it comes: rows with NULL, a BLOB or a name that is no word are passed over.
+TEST(OfferData, TheDescriptionsReadTheWordsMadeOneFromTheOther) {
+    const testsupport::TempDir dir;
+    const auto file = dir.path() / "db2.mdb";
+    testsupport::writeWordDatabase(
+        file, {{"coward", "(noun) one who shows fear"}, {"cowardly", "(adjective) lacking courage"}});
+    const auto found = [&file] {
+        return offers::readDescriptions(file.string(), "Table3").wordsFor("a man lacking courage", 10);
+    };
+    EXPECT_EQ(found().size(), 1U);
+    sqlite3* raw = nullptr;
+    ASSERT_EQ(sqlite3_open(file.c_str(), &raw), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(raw,
+                           "CREATE TABLE Derivations (Word TEXT, Related);"
+                           "INSERT INTO Derivations VALUES (NULL, 'coward'), ('coward', NULL), ('nosuch', 'coward'),"
+                           " (x'00', 3), ('cowardly', 'coward');",
+                           nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    sqlite3_close(raw);
+    ASSERT_EQ(found().size(), 2U);
+    EXPECT_EQ(found().front().word, "coward") << "the noun a man is";
+}
+
 // An Access file gives the offers its tables as an SQLite file does. A block keeps every text in its place, the empty
 // ones too, and takes none that would carry it past 4 GB.
 TEST(OfferData, AnAccessFileGivesItsTablesAndABlockKeepsEveryText) {
