@@ -18,9 +18,9 @@ namespace {
 using store::RecordValues;
 
 // However large a user's BaseForms table, the offers read this many rows of it at most; and of a Derivations table
-// (WordNet's has some 33,000).
+// (WordNet's has some 33,000), whose pairs the index holds both ways while it reads them (16 bytes a row).
 constexpr std::size_t MostBaseFormRows = 20'000'000;
-constexpr std::size_t MostDerivationRows = 5'000'000;
+constexpr std::size_t MostDerivationRows = 1'000'000;
 
 // Reading stops here: a table read this far is as much as the offers take.
 struct Enough {};
