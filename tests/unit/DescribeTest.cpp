@@ -161,15 +161,14 @@ void addWoodworkers(DescriptionIndex& index) {
 void addCowards(DescriptionIndex& index, bool related) {
     index.add("coward", "(noun) one who shows fear");
     index.add("cowardly", "(adjective) lacking courage");
-    index.add("hero", "(noun) a man of courage");
     index.add("panic", "(noun) sudden fear");
     index.add("panicky", "(adjective) in sudden fear");
     index.add("acrophobia", "(noun) fear of heights");
     index.finish({});
-    if (related) {
-        for (const auto& [word, other] :
-             {std::pair{"coward", "cowardly"}, std::pair{"panicky", "panic"}, std::pair{"panic", "panicky"},
-              std::pair{"panic", "dread"}, std::pair{"hero", "hero"}}) {
+    for (const auto& [word, other] :
+         {std::pair{"coward", "cowardly"}, std::pair{"panicky", "panic"}, std::pair{"panic", "panicky"},
+          std::pair{"panic", "dread"}, std::pair{"coward", "coward"}}) {
+        if (related) {
             index.relate(word, other);
         }
     }
@@ -281,16 +280,13 @@ TEST(Describe, AWordIsFoundThroughTheWordsMadeFromIt) {
     DescriptionIndex related;
     addCowards(related, true);
     const auto found = related.wordsFor("a man lacking courage", 10);
-    const auto coward = std::find_if(found.begin(), found.end(), [](const Described& d) { return d.word == "coward"; });
-    ASSERT_NE(coward, found.end()) << "what cowardly says, as a noun";
-    EXPECT_EQ(coward->sense, "one who shows fear");
-    EXPECT_GT(coward->score, found.back().score);
+    ASSERT_EQ(wordsOf(found), (std::vector<std::string>{"coward", "cowardly"})) << "what cowardly says, of a man";
+    EXPECT_EQ(found.front().sense, "one who shows fear");
     // A word whose own sense says as much is not counted twice for a relative that says the same: the words found
     // without relatives score as they did, ahead of those found through them.
     const auto before = plain.wordsFor("fear of heights", 10);
     const auto after = related.wordsFor("fear of heights", 10);
     ASSERT_GT(after.size(), before.size());
-    EXPECT_EQ(after.front().word, "acrophobia");
     for (std::size_t i = 0; i < before.size(); ++i) {
         EXPECT_EQ(after[i].word, before[i].word);
         EXPECT_DOUBLE_EQ(after[i].score, before[i].score);

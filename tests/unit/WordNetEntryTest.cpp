@@ -61,7 +61,6 @@ TEST(WordNetEntry, AtMostThreeRelatedWordsOfEachKind) {
 TEST(WordNetEntry, TheWordsMadeFromALemmaAreThoseOfItsOwnPointers) {
     EXPECT_EQ(derivedWords(lookUp('n', 700), "coward", lookUp), (std::vector<std::string>{"cowardly", "fearful"}));
     EXPECT_EQ(derivedWords(lookUp('n', 700), "poltroon", lookUp), std::vector<std::string>{"fearful"});
-    EXPECT_TRUE(derivedWords(lookUp('a', 800), "cowardly", lookUp).empty());
 }
 
 TEST(WordNetEntry, PartsOfSpeechMostUsedFirstTiesInWordNetsOrder) {
