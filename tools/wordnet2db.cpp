@@ -266,8 +266,8 @@ void writeWordUse(wordtable::WordTableWriter& db, const std::vector<Entry>& entr
     db.insert("WordUse", rows);
 }
 
-// The fourth table: words made one from the other ("coward", "cowardly"), each pair both ways, so that a description
-// of one finds the other.
+// The fourth table: words made one from the other ("coward", "cowardly"), as WordNet lists them (nearly every pair
+// both ways), so that a description of one finds the other.
 void writeDerivations(wordtable::WordTableWriter& db, const std::vector<Entry>& entries) {
     db.exec("CREATE TABLE Derivations (Word TEXT, Related TEXT);");
     std::vector<wordtable::Row> rows;
