@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <numeric>
 
 namespace offers {
@@ -31,13 +32,25 @@ PartOfSpeech partNamed(std::string_view name) {
     return PartOfSpeech::Unknown;
 }
 
+// Where a text has a needle that opens with a blank, or npos: found by its second byte, as std::string::find would
+// stop at each blank of the text, and every line of the dictionary passes through here.
+std::size_t findAfterBlank(std::string_view text, std::string_view needle) {
+    for (std::size_t at = text.find(needle[1], 1); at != std::string_view::npos; at = text.find(needle[1], at + 1)) {
+        if (text[at - 1] == ' ' && text.substr(at - 1, needle.size()) == needle) {
+            return at - 1;
+        }
+    }
+    return std::string_view::npos;
+}
+
 // What of a sense line is searched: its gloss without the examples, its synonyms and what it is a kind of (its
 // opposites say what it is not).
 std::string searchedPart(const std::string& line) {
     std::size_t glossEnd = line.size();
-    for (const char* mark : {"; \"", " \"", ". Synonyms:", ". Opposite:", ". Kind of:"}) {
+    for (const char* mark : {"; \"", ". Synonyms:", ". Opposite:", ". Kind of:"}) {
         glossEnd = std::min(glossEnd, line.find(mark));
     }
+    glossEnd = std::min(glossEnd, findAfterBlank(line, " \""));
     std::string text = line.substr(0, glossEnd);
     for (const char* field : {"Synonyms:", "Kind of:"}) {
         const std::size_t at = line.find(field, glossEnd);
@@ -182,8 +195,11 @@ void DescriptionIndex::add(const std::string& word, const std::string& meaning) 
     const auto id = static_cast<std::uint32_t>(m_words.size());
     m_words.push_back(word);
     m_firstSense.push_back(NoSense);
-    const bool laidOut =
-        meaning.find(" senses\r\n") != std::string::npos || meaning.find(" sense\r\n") != std::string::npos;
+    // Searched as glibc searches a long text, where std::string::find would stop at each of its blanks.
+    const auto has = [&meaning](std::string_view needle) {
+        return memmem(meaning.data(), meaning.size(), needle.data(), needle.size()) != nullptr;
+    };
+    const bool laidOut = has(" senses\r\n") || has(" sense\r\n");
     PartOfSpeech part = PartOfSpeech::Unknown;
     std::size_t at = 0;
     for (bool firstLine = true; at <= meaning.size(); firstLine = false) {
@@ -198,7 +214,7 @@ void DescriptionIndex::add(const std::string& word, const std::string& meaning) 
         }
         if (laidOut) {
             // The bundled layout: a head line, overview lines, headings with their numbered senses.
-            const std::size_t dash = line.find(" \u2014 ");
+            const std::size_t dash = findAfterBlank(line, " \u2014 ");
             if (dash != std::string::npos && partNamed(line.substr(0, dash)) != PartOfSpeech::Unknown) {
                 part = partNamed(line.substr(0, dash));
                 continue;

@@ -301,6 +301,18 @@ TEST(Describe, ASensesSynonymsAndKindAreSearchedButNotTheirLabels) {
     EXPECT_TRUE(index.wordsFor("kind", 1).empty());
 }
 
+TEST(Describe, TheBundledLayoutIsReadByItsHeadingsAndItsExamplesAreNotSearched) {
+    DescriptionIndex index;
+    index.add("dash", "dash /d\u00E6\u0283/ \u00B7 common\r\nVerb: run fast\u2026\r\nVerb \u2014 1 sense\r\n"
+                      "1. run fast; \"sprint home\". Kind of: move.\r\nNoun \u2014 2 senses\r\n"
+                      "1. a punctuation mark \u2014 a line.\r\n2. a \"bold\" hurry.");
+    index.finish({});
+    EXPECT_EQ(index.wordsFor("to run fast", 1).at(0).sense, "run fast; \"sprint home\". Kind of: move.");
+    EXPECT_EQ(index.wordsFor("a punctuation line", 1).at(0).sense, "a punctuation mark \u2014 a line.");
+    EXPECT_TRUE(index.wordsFor("sprint home", 1).empty());
+    EXPECT_TRUE(index.wordsFor("bold hurry", 1).empty());
+}
+
 TEST(Describe, AnIndexForOneDescriptionAnswersItAsTheWholeIndexDoes) {
     const std::vector<std::pair<void (*)(DescriptionIndex&), std::vector<std::string>>> databases{
         {addFruits,
