@@ -22,6 +22,9 @@ std::string squeezed(std::string_view text);
 // A text's terms: words in lower case, stop words left out, each cut to its stem ("heights" -> "height").
 std::vector<std::string> descriptionTerms(std::string_view text);
 std::string stemOf(std::string word);
+// A stem in British spelling made the American one, so that either finds the other: "vapour" -> "vapor",
+// "criticis" (of "criticised") -> "criticiz", "centre" -> "center", "anaemia" -> "anemia".
+void americanSpelling(std::string& stem);
 
 // What a description says something is not or has not: the word after "not", "never", "no", "without" or "lacking",
 // past the small words between ("not to be appeased" -> appeased), within the description's start. Lacking ("no

@@ -274,6 +274,34 @@ TEST(Describe, ACompoundOfTwoWordsIsSearchedAsEachOfThem) {
     EXPECT_TRUE(index.wordsFor("a pet", 10).empty()) << "a part of three letters is no word of the compound";
 }
 
+TEST(Describe, BritishAndAmericanSpellingsAreOneTerm) {
+    const std::pair<const char*, const char*> same[] = {
+        {"colours, colourless, favourite", "colors, colorless, favorite"},
+        {"criticise, criticised, criticising, analyse, analysed",
+         "criticize, criticized, criticizing, analyze, analyzed"},
+        {"centre, theatre, fibre, kilometre", "center, theater, fiber, kilometer"},
+        {"anaemia, orthopaedic, vapour", "anemia, orthopedic, vapor"},
+        {"precise, precisely", "precize, precizely"}, // a word and its forms stay one term
+    };
+    for (const auto& [british, american] : same) {
+        EXPECT_EQ(descriptionTerms(british), descriptionTerms(american)) << british;
+    }
+    // Words that only look British, and compounds, whose last word would no longer be found.
+    const std::pair<const char*, std::vector<std::string>> kept[] = {
+        {"hour four tour cornflour", {"hour", "four", "tour", "cornflour"}},
+        {"downpour sunrise otherwise", {"downpour", "sunrise", "otherwise"}},
+        {"raise noise acre aerial", {"raise", "noise", "acre", "aerial"}},
+    };
+    for (const auto& [text, terms] : kept) {
+        EXPECT_EQ(descriptionTerms(text), terms) << text;
+    }
+    DescriptionIndex index;
+    index.add("evaporate", "(verb) change into a vapor");
+    index.add("melt", "(verb) change from a solid into a liquid");
+    index.finish({});
+    EXPECT_EQ(wordsOf(index.wordsFor("to turn into vapour", 10)), std::vector<std::string>{"evaporate"});
+}
+
 TEST(Describe, AWordIsFoundThroughTheWordsMadeFromIt) {
     DescriptionIndex plain;
     addCowards(plain, false);
