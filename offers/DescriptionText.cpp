@@ -326,7 +326,11 @@ PartOfSpeech partOfSpeechOf(std::string_view description) {
         return PartOfSpeech::Unknown;
     }
     const std::string& first = words.front();
-    if (first == "to") {
+    // "what water does when ..." says what something does.
+    const auto within = words.begin() + static_cast<std::ptrdiff_t>(std::min<std::size_t>(words.size(), 5));
+    if (first == "to" || (first == "what" && std::find_if(words.begin(), within, [](const std::string& w) {
+                                                 return w == "does" || w == "do";
+                                             }) != within)) {
         return PartOfSpeech::Verb;
     }
     static const std::unordered_set<std::string_view> nounStarts{
@@ -335,9 +339,10 @@ PartOfSpeech partOfSpeechOf(std::string_view description) {
     if (nounStarts.contains(first) || (first == "that" && words.size() > 1 && words[1] == "which")) {
         return PartOfSpeech::Noun;
     }
+    // "describes a species that ...", as people describe a quality.
     static const std::unordered_set<std::string_view> adjectiveStarts{
-        "having", "being",   "full",    "not",  "relating",   "characterized", "showing",
-        "able",   "capable", "causing", "like", "resembling", "marked"};
+        "having", "being",   "full",    "not",  "relating",   "characterized", "showing",   "describes",
+        "able",   "capable", "causing", "like", "resembling", "marked",        "describing"};
     if (adjectiveStarts.contains(first)) {
         return PartOfSpeech::Adjective;
     }

@@ -17,6 +17,9 @@ TEST(Describe, WhatADescriptionReadsAs) {
         {"a person who walks in their sleep", PartOfSpeech::Noun},
         {"having great height", PartOfSpeech::Adjective},
         {"that which adorns", PartOfSpeech::Noun},
+        {"what water does when it boils", PartOfSpeech::Verb},
+        {"what is left over", PartOfSpeech::Unknown},
+        {"describes a species that no longer exists", PartOfSpeech::Adjective},
         {"fear of heights", PartOfSpeech::Unknown},
         {"", PartOfSpeech::Unknown},
         {"!!! ...", PartOfSpeech::Unknown},
@@ -374,11 +377,11 @@ TEST(DescribeQuality, TheBundledDictionaryFindsDescribedWords) {
     const auto everyday = testsupport::readReverseCases(LEXORANT_TEST_DATA_DIR "/reverse/desc60.tsv");
     const auto definitions = testsupport::scoreDescriptions(index, gcide);
     const auto descriptions = testsupport::scoreDescriptions(index, everyday);
-    // Today: 26 / 55 / 72 of the first 100 definitions at 1 / 10 / 100, and 17 / 36 / 42 of the 60 descriptions.
+    // Today: 26 / 55 / 72 of the first 100 definitions at 1 / 10 / 100, and 17 / 37 / 43 of the 60 descriptions.
     EXPECT_GE(definitions.at(1), 23U);
     EXPECT_GE(definitions.at(10), 52U);
     EXPECT_GE(definitions.at(100), 70U);
     EXPECT_GE(descriptions.at(1), 15U);
-    EXPECT_GE(descriptions.at(10), 33U);
-    EXPECT_GE(descriptions.at(100), 40U);
+    EXPECT_GE(descriptions.at(10), 35U);
+    EXPECT_GE(descriptions.at(100), 41U);
 }
