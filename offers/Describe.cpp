@@ -179,7 +179,9 @@ bool DescriptionIndex::keeps(const std::string& term) const {
                        [&](const std::string& kept) { return fits(kept) && term.ends_with(kept); });
 }
 
-void DescriptionIndex::keepOnlyTermsOf(std::string_view description) {
+void DescriptionIndex::keepOnlyTermsOf(std::string_view asking) {
+    const Asked asked = whatIsAsked(asking);
+    const std::string_view description = asked.text.empty() ? asking : std::string_view(asked.text);
     const std::vector<std::string> terms = descriptionTerms(description.substr(0, LongestDescription));
     m_only.insert(terms.begin(), terms.end());
     m_only.insert(std::string()); // never empty, even for a description with no terms

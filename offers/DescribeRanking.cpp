@@ -320,7 +320,10 @@ DescriptionIndex::WordScores DescriptionIndex::wordScoresOf(const std::vector<st
     return best;
 }
 
-std::vector<Described> DescriptionIndex::wordsFor(std::string_view description, std::size_t count) const {
+std::vector<Described> DescriptionIndex::wordsFor(std::string_view asking, std::size_t count) const {
+    // "a word for fear of heights" is searched as "fear of heights".
+    const Asked asked = whatIsAsked(asking);
+    const std::string_view description = asked.text.empty() ? asking : std::string_view(asked.text);
     std::vector<std::string> terms = descriptionTerms(description.substr(0, LongestDescription));
     if (terms.size() > MostTerms) {
         terms.resize(MostTerms);
@@ -330,7 +333,8 @@ std::vector<Described> DescriptionIndex::wordsFor(std::string_view description, 
     if (terms.empty() || count == 0) {
         return {};
     }
-    const auto best = wordScoresOf(terms, partOf(description), negatedWords(description.substr(0, LongestDescription)));
+    const PartOfSpeech part = asked.part != PartOfSpeech::Unknown ? asked.part : partOf(description);
+    const auto best = wordScoresOf(terms, part, negatedWords(description.substr(0, LongestDescription)));
     // The best first. A word the description itself uses is not what it describes: it is passed over, looked for
     // only among the first.
     const std::unordered_set<std::string> own(terms.begin(), terms.end());

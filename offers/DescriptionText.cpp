@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <unordered_map>
 #include <unordered_set>
 
 namespace offers {
@@ -350,6 +351,72 @@ PartOfSpeech partOfSpeechOf(std::string_view description) {
         return PartOfSpeech::Adverb;
     }
     return PartOfSpeech::Unknown;
+}
+
+namespace {
+
+// How many of a description's first words ask for a word ("a word for", "what do you call"), none where they do not;
+// and the part of speech they ask for, if they say it.
+std::size_t askingWords(const std::vector<std::string>& words, PartOfSpeech& part) {
+    const auto opens = [&words](std::initializer_list<std::string_view> with) {
+        return words.size() > with.size() && std::equal(with.begin(), with.end(), words.begin());
+    };
+    if (opens({"what", "do", "you", "call"}) || opens({"what", "is", "it", "called"})) {
+        part = PartOfSpeech::Noun;
+        return 4;
+    }
+    if (opens({"used", "to", "describe"})) {
+        part = PartOfSpeech::Adjective;
+        return 3;
+    }
+    // [what is] [a | the | another] word | term | name | noun | verb | adjective | adverb, then the words that join it
+    // to what is asked ("for", "that means", "used to describe").
+    std::size_t at = opens({"what", "is"}) ? 2 : opens({"what"}) ? 1 : 0;
+    static const std::unordered_set<std::string_view> articles{"a", "an", "the", "another", "one"};
+    at += at < words.size() && articles.contains(words[at]) ? 1 : 0;
+    static const std::unordered_map<std::string_view, PartOfSpeech> asking{
+        {"word", PartOfSpeech::Unknown},       {"term", PartOfSpeech::Unknown}, {"name", PartOfSpeech::Unknown},
+        {"noun", PartOfSpeech::Noun},          {"verb", PartOfSpeech::Verb},    {"adverb", PartOfSpeech::Adverb},
+        {"adjective", PartOfSpeech::Adjective}};
+    const auto it = at < words.size() ? asking.find(words[at]) : asking.end();
+    if (it == asking.end()) {
+        return 0;
+    }
+    part = it->second;
+    const std::size_t joined = ++at;
+    static const std::unordered_set<std::string_view> joining{"for",     "that", "which", "means", "mean",
+                                                              "meaning", "is",   "used",  "to"};
+    static const std::unordered_set<std::string_view> describing{"describes", "describe", "describing"};
+    for (; at < words.size() && (joining.contains(words[at]) || describing.contains(words[at])); ++at) {
+        if (describing.contains(words[at]) && part == PartOfSpeech::Unknown) {
+            part = PartOfSpeech::Adjective;
+        }
+    }
+    if (at == joined) {
+        return 0; // "the word processor", "the name of the rose"
+    }
+    // "a word for being unable to sleep" asks for a state, a noun.
+    if (part == PartOfSpeech::Unknown && words[joined] == "for" && at < words.size() && words[at].ends_with("ing")) {
+        part = PartOfSpeech::Noun;
+    }
+    return at;
+}
+
+} // namespace
+
+Asked whatIsAsked(std::string_view description) {
+    // Read as far as the ranking reads a description.
+    const std::vector<std::string> words = lowerWords(description.substr(0, 4096));
+    Asked asked;
+    std::size_t at = askingWords(words, asked.part);
+    if (at == 0 || at >= words.size()) {
+        return {};
+    }
+    for (; at < words.size(); ++at) {
+        asked.text += words[at];
+        asked.text += at + 1 < words.size() ? " " : "";
+    }
+    return asked;
 }
 
 } // namespace offers

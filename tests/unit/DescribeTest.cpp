@@ -29,6 +29,32 @@ TEST(Describe, WhatADescriptionReadsAs) {
     }
 }
 
+TEST(Describe, TheWordsThatAskAreLeftOut) {
+    const struct {
+        const char* asking;
+        const char* asked;
+        PartOfSpeech part;
+    } cases[] = {
+        {"a word for fear of heights", "fear of heights", PartOfSpeech::Unknown},
+        {"What's the word for a fear of heights?", "a fear of heights", PartOfSpeech::Unknown},
+        {"what do you call a person who walks in their sleep", "a person who walks in their sleep", PartOfSpeech::Noun},
+        {"a word that describes someone who is easily fooled", "someone who is easily fooled", PartOfSpeech::Adjective},
+        {"used to describe something easily broken", "something easily broken", PartOfSpeech::Adjective},
+        {"a verb meaning to walk slowly", "walk slowly", PartOfSpeech::Verb},
+        {"a term for being unable to sleep", "being unable to sleep", PartOfSpeech::Noun},
+        // Nothing asks, or nothing is asked.
+        {"the name of the rose", "", PartOfSpeech::Unknown},
+        {"a word", "", PartOfSpeech::Unknown},
+        {"a word for", "", PartOfSpeech::Unknown},
+        {"what is love", "", PartOfSpeech::Unknown},
+    };
+    for (const auto& [asking, asked, part] : cases) {
+        const Asked found = whatIsAsked(asking);
+        EXPECT_EQ(found.text, asked) << asking;
+        EXPECT_EQ(found.part, part) << asking;
+    }
+}
+
 TEST(Describe, TheWordsOfADescription) {
     using Words = std::vector<std::string>;
     const std::pair<const char*, Words> cases[] = {
@@ -303,6 +329,18 @@ TEST(Describe, BritishAndAmericanSpellingsAreOneTerm) {
     index.add("melt", "(verb) change from a solid into a liquid");
     index.finish({});
     EXPECT_EQ(wordsOf(index.wordsFor("to turn into vapour", 10)), std::vector<std::string>{"evaporate"});
+}
+
+TEST(Describe, ADescriptionThatAsksForAWordIsRankedAsWhatItAsks) {
+    DescriptionIndex index;
+    index.add("gullible", "(adjective) easily tricked or fooled");
+    index.add("dupe", "(noun) a person who is easily fooled");
+    index.add("word", "(noun) a unit of language that describes a thing");
+    index.finish({});
+    EXPECT_EQ(wordsOf(index.wordsFor("a word that describes someone who is easily fooled", 10)),
+              (std::vector<std::string>{"gullible", "dupe"}));
+    EXPECT_EQ(wordsOf(index.wordsFor("a word for someone who is easily fooled", 10)),
+              (std::vector<std::string>{"dupe", "gullible"}));
 }
 
 TEST(Describe, AWordIsFoundThroughTheWordsMadeFromIt) {
