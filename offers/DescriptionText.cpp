@@ -409,6 +409,13 @@ Asked whatIsAsked(std::string_view description) {
     const std::vector<std::string> words = lowerWords(description.substr(0, 4096));
     Asked asked;
     std::size_t at = askingWords(words, asked.part);
+    // "the opposite of happy" asks for what is not happy.
+    const std::size_t opposite = at + (at < words.size() && words[at] == "the" ? 1 : 0);
+    if (opposite + 2 < words.size() && (words[opposite] == "opposite" || words[opposite] == "antonym") &&
+        (words[opposite + 1] == "of" || words[opposite + 1] == "for")) {
+        asked.text = "not ";
+        at = opposite + 2;
+    }
     if (at == 0 || at >= words.size()) {
         return {};
     }

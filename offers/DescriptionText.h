@@ -41,7 +41,8 @@ enum class PartOfSpeech : std::uint8_t { Unknown, Noun, Verb, Adjective, Adverb 
 PartOfSpeech partOfSpeechOf(std::string_view description);
 
 // What a description asks for once the words that ask are left out: "a word for fear of heights" asks for "fear of
-// heights", "what do you call a person who ..." for "a person who ...", "an adjective meaning ..." for an adjective.
+// heights", "what do you call a person who ..." for "a person who ...", "an adjective meaning ..." for an adjective,
+// "the opposite of happy" for "not happy".
 // The part of speech it asks for where those words say it ("describes ...", "adjective"), else Unknown. The text is
 // empty where no such words open the description, or nothing follows them.
 struct Asked {

@@ -42,7 +42,10 @@ TEST(Describe, TheWordsThatAskAreLeftOut) {
         {"used to describe something easily broken", "something easily broken", PartOfSpeech::Adjective},
         {"a verb meaning to walk slowly", "walk slowly", PartOfSpeech::Verb},
         {"a term for being unable to sleep", "being unable to sleep", PartOfSpeech::Noun},
+        {"the opposite of happy", "not happy", PartOfSpeech::Unknown},
+        {"a word for the antonym of brave", "not brave", PartOfSpeech::Unknown},
         // Nothing asks, or nothing is asked.
+        {"the opposite of", "", PartOfSpeech::Unknown},
         {"the name of the rose", "", PartOfSpeech::Unknown},
         {"a word", "", PartOfSpeech::Unknown},
         {"a word for", "", PartOfSpeech::Unknown},
