@@ -355,20 +355,46 @@ PartOfSpeech partOfSpeechOf(std::string_view description) {
 
 namespace {
 
-// How many of a description's first words ask for a word ("a word for", "what do you call"), none where they do not;
-// and the part of speech they ask for, if they say it.
-std::size_t askingWords(const std::vector<std::string>& words, PartOfSpeech& part) {
-    const auto opens = [&words](std::initializer_list<std::string_view> with) {
-        return words.size() > with.size() && std::equal(with.begin(), with.end(), words.begin());
-    };
-    if (opens({"what", "do", "you", "call"}) || opens({"what", "is", "it", "called"})) {
+// Whether these words come first, and more after them.
+bool opensWith(const std::vector<std::string>& words, std::initializer_list<std::string_view> with) {
+    return words.size() > with.size() && std::equal(with.begin(), with.end(), words.begin());
+}
+
+// The words that ask for a word in a set way ("what do you call", "used to describe", "a synonym of"), as for
+// askingWords.
+std::size_t setAskingWords(const std::vector<std::string>& words, PartOfSpeech& part) {
+    const auto opens = [&words](std::initializer_list<std::string_view> with) { return opensWith(words, with); };
+    // "what do you call ...", "how do people call ...", "what is it called when ...", "what's it called when ...".
+    static const std::unordered_set<std::string_view> callers{"you", "we", "they", "people"};
+    if (words.size() > 4 && (words[0] == "what" || words[0] == "how") && words[1] == "do" &&
+        callers.contains(words[2]) && words[3] == "call") {
         part = PartOfSpeech::Noun;
         return 4;
+    }
+    if (opens({"what", "is", "it", "called"}) || opens({"what", "it", "called"})) {
+        part = PartOfSpeech::Noun;
+        return words[1] == "is" ? 4 : 3;
     }
     if (opens({"used", "to", "describe"})) {
         part = PartOfSpeech::Adjective;
         return 3;
     }
+    // "a synonym of happy", "another synonym for glad".
+    if (const std::size_t synonym = opens({"a", "synonym"}) || opens({"another", "synonym"}) ? 1 : 0;
+        words.size() > synonym + 2 && words[synonym] == "synonym" &&
+        (words[synonym + 1] == "of" || words[synonym + 1] == "for")) {
+        return synonym + 2;
+    }
+    return 0;
+}
+
+// How many of a description's first words ask for a word ("a word for", "what do you call"), none where they do not;
+// and the part of speech they ask for, if they say it.
+std::size_t askingWords(const std::vector<std::string>& words, PartOfSpeech& part) {
+    if (const std::size_t set = setAskingWords(words, part); set != 0) {
+        return set;
+    }
+    const auto opens = [&words](std::initializer_list<std::string_view> with) { return opensWith(words, with); };
     // [what is] [a | the | another] word | term | name | noun | verb | adjective | adverb, then the words that join it
     // to what is asked ("for", "that means", "used to describe").
     std::size_t at = opens({"what", "is"}) ? 2 : opens({"what"}) ? 1 : 0;

@@ -42,6 +42,9 @@ TEST(Describe, TheWordsThatAskAreLeftOut) {
         {"used to describe something easily broken", "something easily broken", PartOfSpeech::Adjective},
         {"a verb meaning to walk slowly", "walk slowly", PartOfSpeech::Verb},
         {"a term for being unable to sleep", "being unable to sleep", PartOfSpeech::Noun},
+        {"How do people call someone who never eats meat", "someone who never eats meat", PartOfSpeech::Noun},
+        {"what's it called when you can't sleep", "when you can not sleep", PartOfSpeech::Noun},
+        {"synonym for glad", "glad", PartOfSpeech::Unknown},
         {"the opposite of happy", "not happy", PartOfSpeech::Unknown},
         {"a word for the antonym of brave", "not brave", PartOfSpeech::Unknown},
         // Nothing asks, or nothing is asked.
