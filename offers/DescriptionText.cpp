@@ -279,9 +279,12 @@ void americanSpelling(std::string& stem) {
         }
     }
     // "anaemia", "orthopaedic"; not "aerial" or "gael".
-    for (std::size_t at = 1; stem.size() >= 6 && at + 2 < stem.size(); ++at) {
-        if (stem[at] == 'a' && stem[at + 1] == 'e' && isConsonant(stem[at - 1]) && isConsonant(stem[at + 2])) {
+    const std::string_view letters = stem;
+    for (std::size_t at = 1; letters.size() >= 6 && at + 2 < letters.size(); ++at) {
+        if (letters[at] == 'a' && letters[at + 1] == 'e' && isConsonant(letters[at - 1]) &&
+            isConsonant(letters[at + 2])) {
             stem.erase(at, 1);
+            return; // one is enough: no word of the dictionary has two
         }
     }
 }
