@@ -175,19 +175,39 @@ std::string squeezed(std::string_view text) {
 }
 
 std::string stemOf(std::string word) {
-    if (word.empty() || std::string_view("stgyd").find(word.back()) == std::string_view::npos) {
-        return word; // no suffix that is cut ends otherwise
-    }
-    if (ends(word, "ies")) {
-        word.resize(word.size() - 3);
-        word += 'y';
-        return word;
-    }
-    for (const std::string_view suffix : {"ness", "ment", "ing", "edly", "ed", "ly", "es", "s"}) {
-        if (ends(word, suffix) && !(suffix == "s" && word.ends_with("ss"))) {
-            word.erase(word.size() - suffix.size());
-            return word;
+    const auto cut = [&word](std::string_view suffix) {
+        if (!ends(word, suffix)) {
+            return false;
         }
+        word.erase(word.size() - suffix.size());
+        return true;
+    };
+    // By the last letter, as every term of every sense passes through here.
+    switch (word.empty() ? '\0' : word.back()) {
+    case 's':
+        if (ends(word, "ies")) {
+            word.resize(word.size() - 3);
+            word += 'y';
+        } else if (!cut("ness") && !cut("es") && !word.ends_with("ss")) {
+            cut("s");
+        }
+        break;
+    case 'g':
+        cut("ing");
+        break;
+    case 'y':
+        if (!cut("edly")) {
+            cut("ly");
+        }
+        break;
+    case 't':
+        cut("ment");
+        break;
+    case 'd':
+        cut("ed");
+        break;
+    default:
+        break;
     }
     return word;
 }
