@@ -458,8 +458,9 @@ Asked whatIsAsked(std::string_view description) {
     const std::vector<std::string> words = lowerWords(description.substr(0, 4096));
     Asked asked;
     std::size_t at = askingWords(words, asked.part);
-    // "the opposite of happy" asks for what is not happy.
-    const std::size_t opposite = at + (at < words.size() && words[at] == "the" ? 1 : 0);
+    // "the opposite of happy", "what's the opposite of happy" ask for what is not happy.
+    const std::size_t lead = at != 0 ? at : opensWith(words, {"what", "is"}) ? 2 : opensWith(words, {"what"}) ? 1 : 0;
+    const std::size_t opposite = lead + (lead < words.size() && words[lead] == "the" ? 1 : 0);
     if (opposite + 2 < words.size() && (words[opposite] == "opposite" || words[opposite] == "antonym") &&
         (words[opposite + 1] == "of" || words[opposite + 1] == "for")) {
         asked.text = "not ";

@@ -47,6 +47,7 @@ TEST(Describe, TheWordsThatAskAreLeftOut) {
         {"synonym for glad", "glad", PartOfSpeech::Unknown},
         {"the opposite of happy", "not happy", PartOfSpeech::Unknown},
         {"a word for the antonym of brave", "not brave", PartOfSpeech::Unknown},
+        {"what is the opposite of ancient", "not ancient", PartOfSpeech::Unknown},
         // Nothing asks, or nothing is asked.
         {"the opposite of", "", PartOfSpeech::Unknown},
         {"the name of the rose", "", PartOfSpeech::Unknown},
