@@ -310,6 +310,18 @@ TEST(Describe, ACompoundOfTwoWordsIsSearchedAsEachOfThem) {
     EXPECT_TRUE(index.wordsFor("a pet", 10).empty()) << "a part of three letters is no word of the compound";
 }
 
+TEST(Describe, AWordIsCutToItsStem) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"heights", "height"}, {"parties", "party"}, {"ties", "tie"},    {"glass", "glass"},
+        {"gases", "gas"},      {"kindness", "kind"}, {"mess", "mess"},   {"agreement", "agree"},
+        {"running", "runn"},   {"markedly", "mark"}, {"wholly", "whol"}, {"used", "used"},
+        {"lied", "lied"},      {"dogs", "dog"},      {"is", "is"},       {"", ""},
+    };
+    for (const auto& [word, stem] : cases) {
+        EXPECT_EQ(stemOf(word), stem) << word;
+    }
+}
+
 TEST(Describe, BritishAndAmericanSpellingsAreOneTerm) {
     const std::pair<const char*, const char*> same[] = {
         {"colours, colourless, favourite", "colors, colorless, favorite"},
