@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <type_traits>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -95,17 +96,29 @@ std::string_view lettersAt(std::string_view text, std::size_t at) {
 // Each word of a text in lower case, handed to take until it returns false. A word outside ASCII is folded as the
 // offers fold it ("CAFÉ" -> "cafe"). After an apostrophe (straight or curly), "s" is dropped ("carpenter's" ->
 // "carpenter"), "n't" is "not" ("can't" -> "can not"), and anything else joins the word ("o'clock" -> "oclock").
+// A word to take, with the place just past it where take also takes a place.
+template <typename Take> bool giveWord(Take& take, std::string&& word, std::size_t end) {
+    if constexpr (std::is_invocable_v<Take, std::string, std::size_t>) {
+        return take(std::move(word), end);
+    } else {
+        return take(std::move(word));
+    }
+}
+
+// Where take also takes a place, it is given the place in the text just past each word.
 template <typename Take> void readWords(std::string_view text, Take&& take) {
     std::string word;
     bool wide = false;
-    const auto handOver = [&]() {
-        if (word.empty()) {
-            return true;
+    const auto handOver = [&](std::size_t end) {
+        if (!wide) {
+            const bool more = word.empty() || giveWord(take, std::move(word), end);
+            word.clear();
+            return more;
         }
-        const bool more = take(wide ? plainText(word) : std::move(word));
+        std::string folded = plainText(word); // marks alone fold to nothing ("\u0301"): no word
         word.clear();
         wide = false;
-        return more;
+        return folded.empty() || giveWord(take, std::move(folded), end);
     };
     for (std::size_t at = 0; at < text.size();) {
         const std::size_t apostrophe = text[at] == '\'' ? 1 : text.substr(at, 3) == "\u2019" ? 3 : 0;
@@ -116,7 +129,7 @@ template <typename Take> void readWords(std::string_view text, Take&& take) {
             } else if (after.size() == 1 && (after[0] == 't' || after[0] == 'T') && word.back() == 'n') {
                 word.pop_back();
                 word = word == "ca" ? "can" : word == "wo" ? "will" : word == "sha" ? "shall" : word;
-                if (!handOver() || !take(std::string("not"))) {
+                if (!handOver(at + 1) || !giveWord(take, std::string("not"), at + 1)) {
                     return;
                 }
                 ++at;
@@ -128,7 +141,7 @@ template <typename Take> void readWords(std::string_view text, Take&& take) {
             ++at;
             if (Bytes.inWord[u]) {
                 word += Bytes.lower[u];
-            } else if (!handOver()) {
+            } else if (!handOver(at)) {
                 return;
             }
             continue;
@@ -137,12 +150,12 @@ template <typename Take> void readWords(std::string_view text, Take&& take) {
         if (inWord) {
             word.append(text.substr(at, length));
             wide = true;
-        } else if (!handOver()) {
+        } else if (!handOver(at)) {
             return;
         }
         at += length;
     }
-    handOver();
+    handOver(text.size());
 }
 
 } // namespace
@@ -454,8 +467,15 @@ std::size_t askingWords(const std::vector<std::string>& words, PartOfSpeech& par
 } // namespace
 
 Asked whatIsAsked(std::string_view description) {
-    // Read as far as the ranking reads a description.
-    const std::vector<std::string> words = lowerWords(description.substr(0, 4096));
+    // Read as far as the ranking reads a description; each word with the place just past it.
+    const std::string_view read = description.substr(0, 4096);
+    std::vector<std::string> words;
+    std::vector<std::size_t> ends;
+    readWords(read, [&words, &ends](std::string word, std::size_t end) {
+        words.push_back(std::move(word));
+        ends.push_back(end);
+        return true;
+    });
     Asked asked;
     std::size_t at = askingWords(words, asked.part);
     // "the opposite of happy", "what's the opposite of happy" ask for what is not happy.
@@ -469,10 +489,8 @@ Asked whatIsAsked(std::string_view description) {
     if (at == 0 || at >= words.size()) {
         return {};
     }
-    for (; at < words.size(); ++at) {
-        asked.text += words[at];
-        asked.text += at + 1 < words.size() ? " " : "";
-    }
+    // The rest of the text as it was typed, from just past the last word that asks.
+    asked.text += description.substr(ends[at - 1], 4096);
     return asked;
 }
 

@@ -44,7 +44,7 @@ PartOfSpeech partOfSpeechOf(std::string_view description);
 // heights", "what do you call a person who ..." for "a person who ...", "an adjective meaning ..." for an adjective,
 // "the opposite of happy" for "not happy".
 // The part of speech it asks for where those words say it ("describes ...", "adjective"), else Unknown. The text is
-// empty where no such words open the description, or nothing follows them.
+// the rest of the description as it stands, empty where no such words open it or nothing follows them.
 struct Asked {
     std::string text;
     PartOfSpeech part = PartOfSpeech::Unknown;
