@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <numeric>
 
 namespace offers {
 
@@ -98,6 +97,24 @@ std::vector<std::string> oppositesOf(std::string_view line) {
     return terms;
 }
 
+// Whether a meaning is laid out as the bundled dictionary's are, its headings counting their senses ("Noun \u2014 3
+// senses"). Searched as glibc searches a long text, where std::string::find would stop at each of its blanks.
+bool countsItsSenses(const std::string& meaning) {
+    constexpr std::string_view Counted = " sense";
+    for (std::size_t from = 0; from < meaning.size();) {
+        const void* found = memmem(meaning.data() + from, meaning.size() - from, Counted.data(), Counted.size());
+        if (found == nullptr) {
+            return false;
+        }
+        from = static_cast<std::size_t>(static_cast<const char*>(found) - meaning.data()) + Counted.size();
+        if (const std::string_view after = std::string_view(meaning).substr(from, 3);
+            after.starts_with("\r\n") || after == "s\r\n") {
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 bool readsAsDescription(std::string_view typed, const std::vector<Offer>& offered) {
@@ -112,7 +129,8 @@ bool readsAsDescription(std::string_view typed, const std::vector<Offer>& offere
 
 void DescriptionIndex::addSense(std::uint32_t word, PartOfSpeech part, std::string text) {
     if (part != PartOfSpeech::Unknown) {
-        if (const std::string opening = firstWord(text); !opening.empty()) {
+        // An index for one description needs only what its own first word opens.
+        if (const std::string opening = firstWord(text); !opening.empty() && (m_only.empty() || opening == m_opener)) {
             ++m_openers[opening][static_cast<std::size_t>(part) - 1];
         }
     }
@@ -164,14 +182,18 @@ void DescriptionIndex::addSense(std::uint32_t word, PartOfSpeech part, std::stri
 // Whether the postings of a term are kept: in an index for one description, those of its terms and of the compounds
 // they may be part of.
 bool DescriptionIndex::keeps(const std::string& term) const {
-    if (m_only.empty() || m_only.contains(term)) {
+    if (m_only.empty() || term.empty()) {
+        return m_only.empty() || m_only.contains(term);
+    }
+    const auto front = static_cast<unsigned char>(term.front());
+    const auto back = static_cast<unsigned char>(term.back());
+    // Most terms share no first letter with the few kept.
+    if (m_keptFirst[front] && m_only.contains(term)) {
         return true;
     }
     if (term.size() < 2 * ShortestPart) {
         return false;
     }
-    const auto front = static_cast<unsigned char>(term.front());
-    const auto back = static_cast<unsigned char>(term.back());
     const auto fits = [&term](const std::string& kept) { return term.size() >= kept.size() + ShortestPart; };
     return std::any_of(m_startsKept[front].begin(), m_startsKept[front].end(),
                        [&](const std::string& kept) { return fits(kept) && term.starts_with(kept); }) ||
@@ -185,7 +207,11 @@ void DescriptionIndex::keepOnlyTermsOf(std::string_view asking) {
     const std::vector<std::string> terms = descriptionTerms(description.substr(0, LongestDescription));
     m_only.insert(terms.begin(), terms.end());
     m_only.insert(std::string()); // never empty, even for a description with no terms
+    m_opener = firstWord(description);
     for (const std::string& term : m_only) {
+        if (!term.empty()) {
+            m_keptFirst[static_cast<unsigned char>(term.front())] = true;
+        }
         if (term.size() >= ShortestPart) {
             m_startsKept[static_cast<unsigned char>(term.front())].push_back(term);
             m_endsKept[static_cast<unsigned char>(term.back())].push_back(term);
@@ -197,11 +223,7 @@ void DescriptionIndex::add(const std::string& word, const std::string& meaning) 
     const auto id = static_cast<std::uint32_t>(m_words.size());
     m_words.push_back(word);
     m_firstSense.push_back(NoSense);
-    // Searched as glibc searches a long text, where std::string::find would stop at each of its blanks.
-    const auto has = [&meaning](std::string_view needle) {
-        return memmem(meaning.data(), meaning.size(), needle.data(), needle.size()) != nullptr;
-    };
-    const bool laidOut = has(" senses\r\n") || has(" sense\r\n");
+    const bool laidOut = countsItsSenses(meaning);
     PartOfSpeech part = PartOfSpeech::Unknown;
     std::size_t at = 0;
     for (bool firstLine = true; at <= meaning.size(); firstLine = false) {
@@ -209,10 +231,10 @@ void DescriptionIndex::add(const std::string& word, const std::string& meaning) 
         if (end == std::string::npos) {
             end = meaning.size();
         }
-        std::string line = meaning.substr(at, end - at);
+        std::string_view line = std::string_view(meaning).substr(at, end - at);
         at = end + 1;
         if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
+            line.remove_suffix(1);
         }
         if (laidOut) {
             // The bundled layout: a head line, overview lines, headings with their numbered senses.
@@ -225,23 +247,23 @@ void DescriptionIndex::add(const std::string& word, const std::string& meaning) 
             if (firstLine || dot == std::string::npos || dot == 0 || line.find_first_not_of("0123456789") != dot) {
                 continue;
             }
-            addSense(id, part, line.substr(dot + 2));
+            addSense(id, part, std::string(line.substr(dot + 2)));
             continue;
         }
         // Any other meaning: each line a sense, maybe numbered, maybe with its part of speech in brackets.
         const std::size_t dot = line.find(". ");
         if (dot != std::string::npos && dot > 0 && line.find_first_not_of("0123456789") == dot) {
-            line.erase(0, dot + 2);
+            line.remove_prefix(dot + 2);
         }
         PartOfSpeech linePart = PartOfSpeech::Unknown;
         if (line.starts_with("(")) {
             const std::size_t close = line.find(") ");
             if (close != std::string::npos &&
                 (linePart = partNamed(line.substr(1, close - 1))) != PartOfSpeech::Unknown) {
-                line.erase(0, close + 2);
+                line.remove_prefix(close + 2);
             }
         }
-        addSense(id, linePart, std::move(line));
+        addSense(id, linePart, std::string(line));
     }
 }
 
@@ -262,12 +284,18 @@ void DescriptionIndex::finish(const std::unordered_map<std::string, double>& use
         total += sense.length;
     }
     m_averageLength = m_senses.empty() ? 1 : std::max(1.0, total / static_cast<double>(m_senses.size()));
-    m_byName.resize(m_words.size());
-    std::iota(m_byName.begin(), m_byName.end(), 0U);
-    const auto byName = [this](std::uint32_t a, std::uint32_t b) { return m_words[a] < m_words[b]; };
-    if (!std::is_sorted(m_byName.begin(), m_byName.end(), byName)) {
-        std::stable_sort(m_byName.begin(), m_byName.end(), byName);
+    // By name, and words of one name in the order they came.
+    std::vector<std::pair<std::string_view, std::uint32_t>> named;
+    named.reserve(m_words.size());
+    for (std::size_t i = 0; i < m_words.size(); ++i) {
+        named.emplace_back(m_words[i], static_cast<std::uint32_t>(i));
     }
+    const auto byName = [](const auto& a, const auto& b) { return a.first < b.first; };
+    if (!std::is_sorted(named.begin(), named.end(), byName)) {
+        std::stable_sort(named.begin(), named.end(), byName);
+    }
+    m_byName.resize(named.size());
+    std::transform(named.begin(), named.end(), m_byName.begin(), [](const auto& name) { return name.second; });
     nameWords();
 }
 

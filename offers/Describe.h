@@ -116,6 +116,8 @@ private:
     std::string m_texts; // the start of each sense's text, one after the other
     std::unordered_map<std::string, std::vector<Posting>> m_postings;
     std::unordered_set<std::string> m_only; // the only terms kept, where not empty
+    std::array<bool, 256> m_keptFirst{};    // and their first letters
+    std::string m_opener;                   // and the first word of that description
     // Of those, the ones that may be part of a compound, by their first letter and by their last.
     std::array<std::vector<std::string>, 256> m_startsKept;
     std::array<std::vector<std::string>, 256> m_endsKept;

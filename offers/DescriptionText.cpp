@@ -14,35 +14,44 @@ namespace offers {
 
 namespace {
 
-const std::unordered_set<std::string_view>& stopWords() {
-    static const std::unordered_set<std::string_view> words{
-        "a",     "an",     "the",    "of",     "to",    "in",         "on",      "at",        "by",      "for",
-        "with",  "from",   "and",    "or",     "but",   "as",         "is",      "are",       "was",     "were",
-        "be",    "been",   "being",  "it",     "its",   "this",       "that",    "these",     "those",   "which",
-        "who",   "whom",   "whose",  "what",   "when",  "where",      "how",     "why",       "you",     "your",
-        "their", "they",   "them",   "he",     "she",   "his",        "her",     "we",        "our",     "i",
-        "my",    "me",     "us",     "do",     "does",  "did",        "have",    "has",       "had",     "not",
-        "no",    "so",     "than",   "then",   "there", "into",       "out",     "up",        "down",    "over",
-        "under", "about",  "very",   "can",    "could", "would",      "should",  "will",      "just",    "some",
-        "any",   "all",    "each",   "other",  "such",  "one",        "ones",    "something", "someone", "somebody",
-        "thing", "things", "person", "people", "often", "especially", "usually", "etc",       "e.g",     "i.e",
-        "also",  "more",   "most",   "make",   "made"};
-    return words;
-}
+// Words that say nothing of what is described, all in lower case.
+constexpr auto StopWords = std::to_array<std::string_view>(
+    {"a",     "an",     "the",    "of",     "to",    "in",         "on",      "at",        "by",      "for",
+     "with",  "from",   "and",    "or",     "but",   "as",         "is",      "are",       "was",     "were",
+     "be",    "been",   "being",  "it",     "its",   "this",       "that",    "these",     "those",   "which",
+     "who",   "whom",   "whose",  "what",   "when",  "where",      "how",     "why",       "you",     "your",
+     "their", "they",   "them",   "he",     "she",   "his",        "her",     "we",        "our",     "i",
+     "my",    "me",     "us",     "do",     "does",  "did",        "have",    "has",       "had",     "not",
+     "no",    "so",     "than",   "then",   "there", "into",       "out",     "up",        "down",    "over",
+     "under", "about",  "very",   "can",    "could", "would",      "should",  "will",      "just",    "some",
+     "any",   "all",    "each",   "other",  "such",  "one",        "ones",    "something", "someone", "somebody",
+     "thing", "things", "person", "people", "often", "especially", "usually", "etc",       "e.g",     "i.e",
+     "also",  "more",   "most",   "make",   "made"});
 
-// Whether a word is a stop word, most words answered by their first letter and length alone: every sense of the
-// dictionary passes through here.
+// Whether a word is a stop word, compared only with the few of its first letter and length: every word of every sense
+// passes through here.
 bool isStopWord(std::string_view word) {
-    static const std::array<std::uint32_t, 256> lengthsByFirst = [] {
-        std::array<std::uint32_t, 256> lengths{};
-        for (const std::string_view stop : stopWords()) {
-            lengths[static_cast<unsigned char>(stop.front())] |= 1U << stop.size();
+    static constexpr std::size_t Longest = 16;
+    using ByLength = std::array<std::vector<std::string_view>, Longest>;
+    static const std::array<ByLength, 26> stops = [] {
+        std::array<ByLength, 26> made{};
+        for (const std::string_view stop : StopWords) {
+            made[static_cast<std::size_t>(stop.front() - 'a')][stop.size()].push_back(stop);
         }
-        return lengths;
+        return made;
     }();
-    return !word.empty() && word.size() < 32 &&
-           (lengthsByFirst[static_cast<unsigned char>(word.front())] >> word.size() & 1U) != 0 &&
-           stopWords().contains(word);
+    if (word.empty() || word.size() >= Longest || word.front() < 'a' || word.front() > 'z') {
+        return false;
+    }
+    const std::vector<std::string_view>& alike = stops[static_cast<std::size_t>(word.front() - 'a')][word.size()];
+    return std::any_of(alike.begin(), alike.end(), [word](std::string_view stop) {
+        for (std::size_t i = 1; i < word.size(); ++i) { // short words, compared in place
+            if (word[i] != stop[i]) {
+                return false;
+            }
+        }
+        return true;
+    });
 }
 
 bool ends(const std::string& word, std::string_view suffix) {
@@ -63,6 +72,21 @@ struct ByteClasses {
     }
 };
 constexpr ByteClasses Bytes;
+
+// Appends the run of ASCII letters and digits at a place of a text to a word, in lower case, at once; the place past
+// it. Kept inline, as it is called for each word of every sense.
+[[gnu::always_inline]] inline std::size_t appendAsciiRun(std::string_view text, std::size_t at, std::string& word) {
+    std::size_t end = at;
+    while (end < text.size() && Bytes.inWord[static_cast<unsigned char>(text[end])]) {
+        ++end;
+    }
+    const std::size_t had = word.size();
+    word.resize(had + (end - at));
+    std::transform(text.begin() + static_cast<std::ptrdiff_t>(at), text.begin() + static_cast<std::ptrdiff_t>(end),
+                   word.begin() + static_cast<std::ptrdiff_t>(had),
+                   [](char c) { return Bytes.lower[static_cast<unsigned char>(c)]; });
+    return end;
+}
 
 // The character of UTF-8 text at a byte outside ASCII: its length in bytes, and whether it belongs to a word (a
 // letter, digit or mark). Typographic quotes, dashes, spaces and emoji end a word, as does a byte that starts no
@@ -93,6 +117,21 @@ std::string_view lettersAt(std::string_view text, std::size_t at) {
     return text.substr(at, end - at);
 }
 
+// What follows an apostrophe in a word, from the place just past it: "s" is passed over, and "t" after "n" leaves the
+// word before "n't" ("can't" -> "can"), which is then followed by "not" (true); anything else joins the word.
+bool readAfterApostrophe(std::string_view text, std::size_t& at, std::string& word) {
+    const std::string_view after = lettersAt(text, at);
+    if (after.size() == 1 && (after[0] == 's' || after[0] == 'S')) {
+        ++at;
+    } else if (after.size() == 1 && (after[0] == 't' || after[0] == 'T') && word.back() == 'n') {
+        word.pop_back();
+        word = word == "ca" ? "can" : word == "wo" ? "will" : word == "sha" ? "shall" : word;
+        ++at;
+        return true;
+    }
+    return false;
+}
+
 // Each word of a text in lower case, handed to take until it returns false. A word outside ASCII is folded as the
 // offers fold it ("CAFÉ" -> "cafe"). After an apostrophe (straight or curly), "s" is dropped ("carpenter's" ->
 // "carpenter"), "n't" is "not" ("can't" -> "can not"), and anything else joins the word ("o'clock" -> "oclock").
@@ -121,27 +160,27 @@ template <typename Take> void readWords(std::string_view text, Take&& take) {
         return folded.empty() || giveWord(take, std::move(folded), end);
     };
     for (std::size_t at = 0; at < text.size();) {
-        const std::size_t apostrophe = text[at] == '\'' ? 1 : text.substr(at, 3) == "\u2019" ? 3 : 0;
-        if (apostrophe > 0 && !word.empty()) {
-            const std::string_view after = lettersAt(text, at += apostrophe);
-            if (after.size() == 1 && (after[0] == 's' || after[0] == 'S')) {
-                ++at;
-            } else if (after.size() == 1 && (after[0] == 't' || after[0] == 'T') && word.back() == 'n') {
-                word.pop_back();
-                word = word == "ca" ? "can" : word == "wo" ? "will" : word == "sha" ? "shall" : word;
-                if (!handOver(at + 1) || !giveWord(take, std::string("not"), at + 1)) {
-                    return;
-                }
-                ++at;
+        const auto u = static_cast<unsigned char>(text[at]);
+        if (Bytes.inWord[u]) { // most of any text
+            at = appendAsciiRun(text, at, word);
+            continue;
+        }
+        if (u < 0x80 && u != '\'') {
+            if (!handOver(++at)) {
+                return;
             }
             continue;
         }
-        const auto u = static_cast<unsigned char>(text[at]);
-        if (u < 0x80) {
-            ++at;
-            if (Bytes.inWord[u]) {
-                word += Bytes.lower[u];
-            } else if (!handOver(at)) {
+        const std::size_t apostrophe = u == '\'' ? 1 : u == 0xE2 && text.substr(at, 3) == "\u2019" ? 3 : 0;
+        if (apostrophe > 0 && !word.empty()) {
+            if (readAfterApostrophe(text, at += apostrophe, word) &&
+                (!handOver(at) || !giveWord(take, std::string("not"), at))) {
+                return;
+            }
+            continue;
+        }
+        if (u < 0x80) { // an apostrophe that follows no word
+            if (!handOver(++at)) {
                 return;
             }
             continue;
@@ -227,6 +266,7 @@ std::string stemOf(std::string word) {
 
 std::vector<std::string> descriptionTerms(std::string_view text) {
     std::vector<std::string> terms;
+    terms.reserve(text.size() / 8 + 1); // about as many as a dictionary's senses have, at once
     readWords(text, [&terms](std::string word) {
         if (!isStopWord(word)) {
             terms.push_back(stemOf(std::move(word)));

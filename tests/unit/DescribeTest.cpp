@@ -38,10 +38,25 @@ TEST(Describe, ADescriptionsFirstWordReadsAsTheDatabasesOwnSensesThatOpenWithIt)
     for (const auto& [text, part] : cases) {
         EXPECT_EQ(index.partOf(text), part) << text;
     }
-    index.add("obstinate", "1. (adjective) refusing to listen\r\n2. (adjective) refusing advice");
-    index.add("mulish", "(adjective) refusing to move\r\n(adjective) refusing");
-    index.add("dogged", "(adjective) refusing to give up");
+    const std::pair<const char*, const char*> more[] = {
+        {"obstinate", "1. (adjective) refusing to listen\r\n2. (adjective) refusing advice"},
+        {"mulish", "(adjective) refusing to move\r\n(adjective) refusing"},
+        {"dogged", "(adjective) refusing to give up"}};
+    for (const auto& [word, meaning] : more) {
+        index.add(word, meaning);
+    }
     EXPECT_EQ(index.partOf("refusing to change your mind"), PartOfSpeech::Adjective) << "11 of 14 openings";
+    // An index for one description counts what its own first word opens, as the whole index does.
+    DescriptionIndex one;
+    one.keepOnlyTermsOf("refusing to change your mind");
+    one.add("stubborn", adjectives);
+    one.add("refusal", "1. (noun) refusing to accept\r\n2. (noun) the act of saying no");
+    one.add("deny", "(verb) refusing to admit\r\n(verb) refusing to give");
+    for (const auto& [word, meaning] : more) {
+        one.add(word, meaning);
+    }
+    one.finish({});
+    EXPECT_EQ(one.partOf("refusing to change your mind"), PartOfSpeech::Adjective);
 }
 
 TEST(Describe, TheFindBoxTakesTextForADescriptionOnlyWhereItIsNoEntryOrPhrase) {
@@ -285,7 +300,12 @@ TEST(Describe, WhatOfASenseIsSearched) {
     index.add("dash", "dash /d\u00E6\u0283/ \u00B7 common\r\nVerb: run fast\u2026\r\nVerb \u2014 1 sense\r\n"
                       "1. run fast; \"sprint home\". Kind of: move.\r\nNoun \u2014 2 senses\r\n"
                       "1. a punctuation mark \u2014 a line.\r\n2. a \"bold\" hurry.");
+    // " sense" in an overview before the heading that counts them.
+    index.add("sort", "sort \u00B7 common\r\nNoun: in a sense, a kind\r\nVerb: arrange\r\nNoun \u2014 1 sense\r\n"
+                      "1. a category of things\r\nVerb \u2014 1 sense\r\n1. arrange in order");
     index.finish({});
+    EXPECT_EQ(index.wordsFor("a category of things", 1).at(0).sense, "a category of things");
+    EXPECT_TRUE(index.wordsFor("common", 1).empty()) << "the head line is no sense";
     EXPECT_EQ(index.wordsFor("a contraption or object", 1).size(), 1U);
     EXPECT_EQ(index.wordsFor("to run fast", 1).at(0).sense, "run fast; \"sprint home\". Kind of: move.");
     EXPECT_EQ(index.wordsFor("a punctuation line", 1).at(0).sense, "a punctuation mark \u2014 a line.");
