@@ -168,6 +168,20 @@ std::optional<std::string> SqliteStatement::text(int column) const {
     return std::string(data, static_cast<std::size_t>(sqlite3_column_bytes(m_stmt, column)));
 }
 
+void SqliteStatement::readText(int column, std::optional<std::string>& into) const {
+    if (sqlite3_column_type(m_stmt, column) == SQLITE_NULL) {
+        into.reset();
+        return;
+    }
+    const auto* data = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, column));
+    const auto size = static_cast<std::size_t>(sqlite3_column_bytes(m_stmt, column));
+    if (into) {
+        into->assign(data, size);
+    } else {
+        into.emplace(data, size);
+    }
+}
+
 bool SqliteStatement::isText(int column) const {
     return sqlite3_column_type(m_stmt, column) == SQLITE_TEXT;
 }

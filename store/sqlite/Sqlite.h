@@ -58,6 +58,8 @@ public:
 
     std::int64_t int64(int column) const;
     std::optional<std::string> text(int column) const;
+    // The same into a value already held, whose room is used again (for rows read one after the other).
+    void readText(int column, std::optional<std::string>& into) const;
     // Whether the value is stored as text (not NULL, a number or a BLOB).
     bool isText(int column) const;
     // The value as a number; nothing when it is stored as anything else.

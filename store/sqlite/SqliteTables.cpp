@@ -64,7 +64,7 @@ public:
         RecordValues values(columns.size());
         while (all.step()) {
             for (std::size_t i = 0; i < columns.size(); ++i) {
-                values[i] = all.text(static_cast<int>(i) + 1);
+                all.readText(static_cast<int>(i) + 1, values[i]);
             }
             visit(all.int64(0), values);
         }

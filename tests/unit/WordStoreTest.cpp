@@ -77,6 +77,18 @@ TEST_F(WordStore, MissingValuesShowAsEmptyText) {
     EXPECT_EQ(errorOf([&] { rs->Fields(-1); }), platform::err::ItemNotInCollection);
 }
 
+// Rows read one after the other: a missing value after a text is missing, a short text after a long one is whole.
+TEST_F(WordStore, AScanReadsEachRowWhole) {
+    const std::vector<Row> rows{
+        {"a long word", "a meaning longer than a short string"}, {"w", std::nullopt}, {std::nullopt, "m"}, {"", ""}};
+    open(rows);
+    const auto table = openDatabase(file().string())->OpenTable("Table3");
+    ASSERT_TRUE(table);
+    std::vector<Row> scanned;
+    (*table)->scan({0, 1}, [&scanned](std::int64_t, const RecordValues& row) { scanned.push_back({row[0], row[1]}); });
+    EXPECT_EQ(scanned, rows);
+}
+
 TEST_F(WordStore, FindFirstIgnoresLetterCaseOfEveryLetterAndHowAccentsAreWrittenAndNothingElse) {
     auto rs = open({{"abate", "1"},
                     {"Émile", "2"},
