@@ -85,7 +85,7 @@ TEST_F(WordStore, AScanReadsEachRowWhole) {
     const auto table = openDatabase(file().string())->OpenTable("Table3");
     ASSERT_TRUE(table);
     std::vector<Row> scanned;
-    (*table)->scan({0, 1}, [&scanned](std::int64_t, const RecordValues& row) { scanned.push_back({row[0], row[1]}); });
+    (*table)->scan({0, 1}, [&scanned](std::int64_t, const RecordValues& row) { scanned.emplace_back(row[0], row[1]); });
     EXPECT_EQ(scanned, rows);
 }
 
