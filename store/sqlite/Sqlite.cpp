@@ -161,11 +161,9 @@ std::int64_t SqliteStatement::int64(int column) const {
 }
 
 std::optional<std::string> SqliteStatement::text(int column) const {
-    if (sqlite3_column_type(m_stmt, column) == SQLITE_NULL) {
-        return std::nullopt;
-    }
-    const auto* data = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, column));
-    return std::string(data, static_cast<std::size_t>(sqlite3_column_bytes(m_stmt, column)));
+    std::optional<std::string> value;
+    readText(column, value);
+    return value;
 }
 
 void SqliteStatement::readText(int column, std::optional<std::string>& into) const {
