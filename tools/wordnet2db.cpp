@@ -2,8 +2,8 @@
 // dictionary files, or from a small tab-separated word list when WordNet is not installed. From WordNet, an entry
 // opens with the word, how it is said (espeak-ng's IPA) and how common it is; each part of speech has a heading, the
 // one the word is used as most first, and under it each sense is a line: its number, its gloss, and its synonyms,
-// opposites and what it is a kind of. Beside it: inflected forms (BaseForms), how common each word is (WordUse) and
-// the words made one from the other (Derivations).
+// opposites and what it is a kind of. Beside it: inflected forms (BaseForms), how common each word is (WordUse), the
+// words made one from the other (Derivations) and the words that name a person (People).
 //
 //   wordnet2db --wordnet /usr/share/wordnet [--word-forms LIST]... OUT.mdb
 //   wordnet2db --words LIST.tsv OUT.mdb        (word TAB meaning, "\n" in a meaning for a line break)
@@ -46,6 +46,7 @@ struct Entry {
     std::array<std::vector<wordnet::Synset>, 4> byPart;
     std::array<long, 4> partUses{};
     std::vector<std::string> derived; // from WordNet: the lemmas made from this one or it from them
+    bool person = false;              // from WordNet: its commonest noun sense names a person
 };
 
 using wordnet::BaseForm;
@@ -144,6 +145,7 @@ std::vector<Entry> inPartOrder(std::map<std::string, Entry>& byLemma, const word
             if (entry.byPart[part].empty()) {
                 continue;
             }
+            entry.person = entry.person || (part == 0 && entry.byPart[0].front().file == wordnet::PersonFile);
             wordnet::PartSenses senses{PartNames[part], {}, wordnet::quoted(entry.byPart[part].front().gloss)};
             for (const wordnet::Synset& synset : entry.byPart[part]) {
                 senses.senses.push_back(wordnet::senseLine(synset, lemma, entry.word, synsetAt));
@@ -279,6 +281,19 @@ void writeDerivations(wordtable::WordTableWriter& db, const std::vector<Entry>& 
     db.insert("Derivations", rows);
 }
 
+// The fifth table: the words whose commonest noun sense names a person ("coward", "sleepwalker"; not "crab", whose
+// grouch comes after the animal), so that "a person who ..." finds people before acts and things.
+void writePeople(wordtable::WordTableWriter& db, const std::vector<Entry>& entries) {
+    db.exec("CREATE TABLE People (Word TEXT);");
+    std::vector<wordtable::Row> rows;
+    for (const Entry& entry : entries) {
+        if (entry.person) {
+            rows.push_back({entry.word});
+        }
+    }
+    db.insert("People", rows);
+}
+
 // A word list's meaning as it stands, its lines one under the other.
 std::string joined(const std::vector<std::string>& lines) {
     std::string meaning;
@@ -321,6 +336,7 @@ void writeDatabase(const std::vector<Entry>& entries, bool wordnet, const std::v
         if (wordnet) {
             writeWordUse(db, entries);
             writeDerivations(db, entries);
+            writePeople(db, entries);
         }
         db.exec("COMMIT; PRAGMA journal_mode=DELETE;");
     }

@@ -15,7 +15,7 @@ printf '%s\n%s\n' "$line1" "$line2" >"$dir/data.verb"
 printf 'abate v 1 0 1 0 00000000\nprod v 1 0 1 0 %s\n' "$offset2" >"$dir/index.verb"
 for part in noun adj adv; do : >"$dir/data.$part"; : >"$dir/index.$part"; : >"$dir/$part.exc"; done
 # "weird" is mostly an adjective; its one noun sense is of "Weird". The entry is spelt as its first sense spells it.
-printf '00000000 04 n 01 Weird 0 000 | fate personified\n' >"$dir/data.noun"
+printf '00000000 18 n 01 Weird 0 000 | fate personified\n' >"$dir/data.noun"
 printf 'weird n 1 0 1 0 00000000\n' >"$dir/index.noun"
 printf '00000000 00 a 01 weird 0 000 | strikingly odd\n' >"$dir/data.adj"
 printf 'weird a 1 0 1 0 00000000\n' >"$dir/index.adj"
@@ -38,6 +38,9 @@ Adjective — 1 sense
 Noun — 1 sense
 1. Weird: fate personified.'
 [ "$got" = "$expected" ] || { echo "FAIL: got"; echo "$got"; exit 1; }
+# A word whose commonest noun sense is of the people's lexicographer file names a person; a verb does not.
+people=$(sqlite3 "$dir/db2.mdb" "SELECT Word FROM People" | tr '\n' ' ')
+[ "$people" = "weird " ] || { echo "FAIL: the people are: $people"; exit 1; }
 # Inflected forms and their base words: from the exception list, and by the verb rules run backwards.
 forms=$(sqlite3 "$dir/db2.mdb" "SELECT Form || '>' || Base FROM BaseForms ORDER BY Form, Base" | tr '\n' ' ')
 for form in abated abates abating prods proded proding; do

@@ -57,7 +57,7 @@ Synset parseSynset(std::string_view line) {
     std::istringstream fields(std::string(line.substr(0, bar)));
     std::string token;
     std::string count;
-    fields >> token >> token >> token >> count; // offset, lexicographer file, type, word count (hex)
+    fields >> token >> synset.file >> token >> count; // offset, lexicographer file, type, word count (hex)
     const unsigned long words = std::stoul(count, nullptr, 16);
     for (unsigned long i = 0; i < words; ++i) {
         std::string word;

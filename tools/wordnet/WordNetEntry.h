@@ -21,8 +21,13 @@ struct Pointer {
     unsigned targetWord = 0;
 };
 
-// One line of a data file: its words (with their case, underscores for spaces), pointers and gloss.
+// WordNet's lexicographer file of the nouns that name a person ("noun.person").
+inline constexpr int PersonFile = 18;
+
+// One line of a data file: its lexicographer file, its words (with their case, underscores for spaces), pointers and
+// gloss.
 struct Synset {
+    int file = 0;
     std::vector<std::string> words;
     std::vector<Pointer> pointers;
     std::string gloss;
