@@ -49,6 +49,9 @@ public:
     // related are searched once finishRelating has been called.
     void relate(std::string_view word, std::string_view other);
     void finishRelating();
+    // Once finished: a word that names a person ("sleepwalker"), which counts for more where a description asks for
+    // one ("a person who walks in their sleep"). A name that is no word of the index is passed over.
+    void namePerson(std::string_view word);
 
     // The words that mean the description, best first, at most count; none for a text with no terms.
     std::vector<Described> wordsFor(std::string_view description, std::size_t count) const;
@@ -140,6 +143,7 @@ private:
     std::vector<std::uint32_t> m_relatedAt;
     std::vector<std::uint32_t> m_related;
     std::vector<std::pair<std::uint32_t, std::uint32_t>> m_relating;
+    std::vector<bool> m_people; // per word, whether it names a person; empty where none is named
     double m_averageLength = 1;
 };
 

@@ -164,6 +164,13 @@ void DescriptionIndex::relate(std::string_view word, std::string_view other) {
     }
 }
 
+void DescriptionIndex::namePerson(std::string_view word) {
+    if (const std::uint32_t named = wordNamed(word); named != NoSense) {
+        m_people.resize(m_words.size());
+        m_people[named] = true;
+    }
+}
+
 void DescriptionIndex::finishRelating() {
     std::sort(m_relating.begin(), m_relating.end());
     m_relating.erase(std::unique(m_relating.begin(), m_relating.end()), m_relating.end());

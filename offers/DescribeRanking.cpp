@@ -36,6 +36,8 @@ constexpr double RelatedWeight = 0.7;
 // homeless), by how rare the negated word is.
 constexpr double OppositeWeight = 5;
 constexpr double NegationWeight = 5;
+// How much more a word that names a person counts where the description asks for one.
+constexpr double PersonWeight = 1.5;
 // The postings a description reads at most (the bundled dictionary's commonest term has some 20,000), and the
 // postings it reads for the senses that name words.
 constexpr std::size_t MostPostings = 60000;
@@ -340,8 +342,10 @@ std::vector<Described> DescriptionIndex::wordsFor(std::string_view asking, std::
     const std::unordered_set<std::string> own(terms.begin(), terms.end());
     std::vector<std::pair<double, std::uint32_t>> scored; // score, word
     scored.reserve(best.size());
+    const bool forPerson = !m_people.empty() && asksForAPerson(description);
     for (const auto& [word, score] : best) {
-        scored.emplace_back(score.first + PriorWeight * m_prior[word], word);
+        const double weight = forPerson && m_people[word] ? PersonWeight : 1;
+        scored.emplace_back(weight * (score.first + PriorWeight * m_prior[word]), word);
     }
     const auto better = [this](const auto& a, const auto& b) {
         return a.first != b.first ? a.first > b.first : m_words[a.second] < m_words[b.second];

@@ -193,6 +193,30 @@ PartOfSpeech partOfSpeechOf(std::string_view description) {
     return PartOfSpeech::Unknown;
 }
 
+bool asksForAPerson(std::string_view description) {
+    const std::vector<std::string> words = lowerWords(description.substr(0, 200));
+    const std::size_t head = !words.empty() && (words[0] == "a" || words[0] == "an" || words[0] == "the") ? 1 : 0;
+    if (words.size() < head + 2) {
+        return false;
+    }
+    static const std::unordered_set<std::string_view> people{
+        "person", "someone", "somebody", "anyone", "anybody", "man", "woman", "people", "child", "boy", "girl"};
+    static const std::unordered_set<std::string_view> relatives{"who", "whose", "whom"};
+    static const std::unordered_set<std::string_view> after{"that", "which", "with", "without", "in", "of",
+                                                            "at",   "on",    "from", "for",     "by"};
+    const std::string& noun = words[head];
+    const std::string& next = words[head + 1];
+    if (relatives.contains(next) ? noun != "one" && !people.contains(noun)
+                                 : !people.contains(noun) || !after.contains(next)) {
+        return false;
+    }
+    // "one who, or that which, imparts motion" takes things as well.
+    const auto end = words.begin() + static_cast<std::ptrdiff_t>(std::min<std::size_t>(words.size(), head + 6));
+    return std::adjacent_find(words.begin() + static_cast<std::ptrdiff_t>(head), end, [](const auto& a, const auto& b) {
+               return a == "or" && (b == "that" || b == "something" || b == "what");
+           }) == end;
+}
+
 namespace {
 
 // Whether these words come first, and more after them.

@@ -40,6 +40,10 @@ std::vector<Negated> negatedWords(std::string_view description);
 enum class PartOfSpeech : std::uint8_t { Unknown, Noun, Verb, Adjective, Adverb };
 PartOfSpeech partOfSpeechOf(std::string_view description);
 
+// Whether a description asks for a person: "a person who ...", "someone with ...", "the man who ...", "one whose
+// ..."; not "one of ...", "a person's ...", nor "one who, or that which, ..." which takes things too.
+bool asksForAPerson(std::string_view description);
+
 // What a description asks for once the words that ask are left out: "a word for fear of heights" asks for "fear of
 // heights", "what do you call a person who ..." for "a person who ...", "an adjective meaning ..." for an adjective,
 // "the opposite of happy" for "not happy".

@@ -18,9 +18,11 @@ namespace {
 using store::RecordValues;
 
 // However large a user's BaseForms table, the offers read this many rows of it at most; and of a Derivations table
-// (WordNet's has some 33,000), whose pairs the index holds both ways while it reads them (16 bytes a row).
+// (WordNet's has some 33,000), whose pairs the index holds both ways while it reads them (16 bytes a row); and of a
+// People table.
 constexpr std::size_t MostBaseFormRows = 20'000'000;
 constexpr std::size_t MostDerivationRows = 1'000'000;
+constexpr std::size_t MostPeopleRows = 1'000'000;
 
 // Reading stops here: a table read this far is as much as the offers take.
 struct Enough {};
@@ -154,6 +156,19 @@ DescriptionIndex readDescriptions(const std::string& path, const std::string& ta
         });
     }
     index.finishRelating();
+    // The words that name a person, for a description that asks for one (an index for one description that does not
+    // ask needs none).
+    if (db && (!onlyFor || asksForAPerson(*onlyFor))) {
+        std::size_t read = 0;
+        readColumns(*db, "People", {"Word"}, [&](const RecordValues& row) {
+            if (++read > MostPeopleRows) {
+                throw Enough{};
+            }
+            if (row[0]) {
+                index.namePerson(*row[0]);
+            }
+        });
+    }
     return index;
 }
 

@@ -28,6 +28,21 @@ TEST(DescriptionText, WhatADescriptionReadsAs) {
     }
 }
 
+TEST(DescriptionText, WhetherADescriptionAsksForAPerson) {
+    const std::pair<const char*, bool> cases[] = {
+        {"a person who walks in their sleep", true},
+        {"Someone with no courage", true},
+        {"one whose husband has died", true},
+        {"one of the vessels which carry blood", false},
+        {"a person's fear of heights", false},
+        {"one who, or that which, imparts motion", false},
+        {"someone", false},
+    };
+    for (const auto& [text, asks] : cases) {
+        EXPECT_EQ(asksForAPerson(text), asks) << text;
+    }
+}
+
 TEST(DescriptionText, TheWordsThatAskAreLeftOut) {
     const struct {
         const char* asking;

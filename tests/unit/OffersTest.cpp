@@ -11,6 +11,8 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <optional>
+
 using offers::Offer;
 using offers::OfferData;
 using offers::OfferIndex;
@@ -211,6 +213,30 @@ TEST(OfferData, TheDescriptionsReadTheWordsMadeOneFromTheOther) {
     const auto found = offers::readDescriptions(file.string(), "Table3").wordsFor("lacking courage", 10);
     ASSERT_EQ(found.size(), 2U);
     EXPECT_EQ(found.back().word, "coward");
+}
+
+// A description that asks for a person finds the words of the People table first, the whole index and one for that
+// description alike; a row with NULL, or a name that is no word, is passed over.
+TEST(OfferData, TheDescriptionsReadTheWordsThatNameAPerson) {
+    const testsupport::TempDir dir;
+    const auto file = dir.path() / "db2.mdb";
+    testsupport::writeWordDatabase(file, {{"noctambulation", "walking by a person in their sleep"},
+                                          {"sleepwalker", "someone who walks in their sleep"}});
+    const std::string asked = "a person who walks in their sleep";
+    EXPECT_EQ(offers::readDescriptions(file.string(), "Table3").wordsFor(asked, 10).front().word, "noctambulation");
+    sqlite3* raw = nullptr;
+    ASSERT_EQ(sqlite3_open(file.c_str(), &raw), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(raw,
+                           "CREATE TABLE People (Word TEXT); INSERT INTO People VALUES (NULL), ('nosuch'),"
+                           " ('sleepwalker');",
+                           nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    sqlite3_close(raw);
+    for (const auto& onlyFor : {std::optional<std::string_view>(), std::optional<std::string_view>(asked)}) {
+        const auto found = offers::readDescriptions(file.string(), "Table3", onlyFor).wordsFor(asked, 10);
+        ASSERT_EQ(found.size(), 2U);
+        EXPECT_EQ(found.front().word, "sleepwalker");
+    }
 }
 
 // An Access file gives the offers its tables as an SQLite file does. A block keeps every text in its place, the empty
