@@ -342,10 +342,14 @@ std::vector<Described> DescriptionIndex::wordsFor(std::string_view asking, std::
     const std::unordered_set<std::string> own(terms.begin(), terms.end());
     std::vector<std::pair<double, std::uint32_t>> scored; // score, word
     scored.reserve(best.size());
+    // A word that names a person counts for more where the description asks for one, when the sense it matched is
+    // that person (the word's first noun sense): "tramp" for its vagrant, not for its long walk.
     const bool forPerson = !m_people.empty() && asksForAPerson(description);
     for (const auto& [word, score] : best) {
-        const double weight = forPerson && m_people[word] ? PersonWeight : 1;
-        scored.emplace_back(weight * (score.first + PriorWeight * m_prior[word]), word);
+        const Sense& matched = m_senses[score.second];
+        const bool person = forPerson && m_people[word] && matched.place == 0 &&
+                            (matched.part == PartOfSpeech::Noun || matched.part == PartOfSpeech::Unknown);
+        scored.emplace_back((person ? PersonWeight : 1) * (score.first + PriorWeight * m_prior[word]), word);
     }
     const auto better = [this](const auto& a, const auto& b) {
         return a.first != b.first ? a.first > b.first : m_words[a.second] < m_words[b.second];

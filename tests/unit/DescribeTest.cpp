@@ -199,6 +199,17 @@ TEST(Describe, ALaterSenseOfAPartOfSpeechCountsLess) {
     EXPECT_LT(found[2].score, found[1].score);
 }
 
+// A word that names a person counts for more by the sense that is the person, not by another it has.
+TEST(Describe, AWordThatNamesAPersonCountsForMoreByThatSenseOnly) {
+    DescriptionIndex index;
+    index.add("tramp", "(noun) a vagrant\r\n(noun) a long walk in the hills");
+    index.add("trek", "(noun) a long walk in the hills");
+    index.finish({});
+    index.namePerson("tramp");
+    EXPECT_EQ(wordsOf(index.wordsFor("a person who takes a long walk in the hills", 3)),
+              (std::vector<std::string>{"trek", "tramp"}));
+}
+
 TEST(Describe, WordsFoundThroughOtherSensesAreWeighedByTheirPartOfSpeech) {
     DescriptionIndex index;
     index.add("ovation", "(noun) approval shown by clapping, with a bravo or a laud");
