@@ -201,13 +201,15 @@ bool asksForAPerson(std::string_view description) {
     }
     static const std::unordered_set<std::string_view> people{
         "person", "someone", "somebody", "anyone", "anybody", "man", "woman", "people", "child", "boy", "girl"};
-    static const std::unordered_set<std::string_view> relatives{"who", "whose", "whom"};
     static const std::unordered_set<std::string_view> after{"that", "which", "with", "without", "in", "of",
                                                             "at",   "on",    "from", "for",     "by"};
     const std::string& noun = words[head];
     const std::string& next = words[head + 1];
-    if (relatives.contains(next) ? noun != "one" && !people.contains(noun)
-                                 : !people.contains(noun) || !after.contains(next)) {
+    // "who" follows only people ("tradesman who"); "whose" things as well ("a tree whose leaves ...").
+    const bool person =
+        next == "who" || next == "whom" ||
+        (next == "whose" ? noun == "one" || people.contains(noun) : people.contains(noun) && after.contains(next));
+    if (!person) {
         return false;
     }
     // "one who, or that which, imparts motion" takes things as well.

@@ -40,8 +40,9 @@ std::vector<Negated> negatedWords(std::string_view description);
 enum class PartOfSpeech : std::uint8_t { Unknown, Noun, Verb, Adjective, Adverb };
 PartOfSpeech partOfSpeechOf(std::string_view description);
 
-// Whether a description asks for a person: "a person who ...", "someone with ...", "the man who ...", "one whose
-// ..."; not "one of ...", "a person's ...", nor "one who, or that which, ..." which takes things too.
+// Whether a description asks for a person: "a person who ...", "someone with ...", "tradesman who ...", "one whose
+// ..."; not "one of ...", "a tree whose ...", "a person's ...", nor "one who, or that which, ..." which takes things
+// too.
 bool asksForAPerson(std::string_view description);
 
 // What a description asks for once the words that ask are left out: "a word for fear of heights" asks for "fear of

@@ -33,6 +33,8 @@ TEST(DescriptionText, WhetherADescriptionAsksForAPerson) {
         {"a person who walks in their sleep", true},
         {"Someone with no courage", true},
         {"one whose husband has died", true},
+        {"tradesman who fixes leaking pipes", true},
+        {"a tree whose leaves fall", false},
         {"one of the vessels which carry blood", false},
         {"a person's fear of heights", false},
         {"one who, or that which, imparts motion", false},
