@@ -145,7 +145,7 @@ std::vector<Entry> inPartOrder(std::map<std::string, Entry>& byLemma, const word
             if (entry.byPart[part].empty()) {
                 continue;
             }
-            entry.person = entry.person || (part == 0 && entry.byPart[0].front().file == wordnet::PersonFile);
+            entry.person = entry.person || (part == 0 && wordnet::namesAKindOfPerson(entry.byPart[0].front()));
             wordnet::PartSenses senses{PartNames[part], {}, wordnet::quoted(entry.byPart[part].front().gloss)};
             for (const wordnet::Synset& synset : entry.byPart[part]) {
                 senses.senses.push_back(wordnet::senseLine(synset, lemma, entry.word, synsetAt));
@@ -281,8 +281,9 @@ void writeDerivations(wordtable::WordTableWriter& db, const std::vector<Entry>& 
     db.insert("Derivations", rows);
 }
 
-// The fifth table: the words whose commonest noun sense names a person ("coward", "sleepwalker"; not "crab", whose
-// grouch comes after the animal), so that "a person who ..." finds people before acts and things.
+// The fifth table: the words whose commonest noun sense names a kind of person ("coward", "sleepwalker"; not "crab",
+// whose grouch comes after the animal, nor "Galileo", one person), so that "a person who ..." finds people before
+// acts and things.
 void writePeople(wordtable::WordTableWriter& db, const std::vector<Entry>& entries) {
     db.exec("CREATE TABLE People (Word TEXT);");
     std::vector<wordtable::Row> rows;

@@ -63,6 +63,14 @@ TEST(WordNetEntry, TheWordsMadeFromALemmaAreThoseOfItsOwnPointers) {
     EXPECT_EQ(derivedWords(lookUp('n', 700), "poltroon", lookUp), std::vector<std::string>{"fearful"});
 }
 
+TEST(WordNetEntry, AKindOfPersonIsANounOfThePeoplesFileAndNoInstance) {
+    Synset coward = lookUp('n', 700);
+    EXPECT_TRUE(namesAKindOfPerson(coward));
+    EXPECT_FALSE(namesAKindOfPerson(lookUp('a', 800)));
+    coward.pointers.push_back({"@i", 100, 'n', 0, 0}); // one person, as Galileo is one astronomer
+    EXPECT_FALSE(namesAKindOfPerson(coward));
+}
+
 TEST(WordNetEntry, PartsOfSpeechMostUsedFirstTiesInWordNetsOrder) {
     using Order = std::array<std::size_t, 4>;
     EXPECT_EQ(partOrder({0, 0, 0, 0}), (Order{0, 1, 2, 3}));

@@ -92,6 +92,12 @@ Synset parseSynset(std::string_view line) {
     return synset;
 }
 
+bool namesAKindOfPerson(const Synset& synset) {
+    constexpr int PersonFile = 18; // WordNet's lexicographer file of people, "noun.person"
+    return synset.file == PersonFile && std::none_of(synset.pointers.begin(), synset.pointers.end(),
+                                                     [](const Pointer& pointer) { return pointer.symbol == "@i"; });
+}
+
 std::string quoted(const std::string& gloss) {
     std::string out;
     for (std::size_t i = 0; i < gloss.size(); ++i) {

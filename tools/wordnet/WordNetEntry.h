@@ -21,9 +21,6 @@ struct Pointer {
     unsigned targetWord = 0;
 };
 
-// WordNet's lexicographer file of the nouns that name a person ("noun.person").
-inline constexpr int PersonFile = 18;
-
 // One line of a data file: its lexicographer file, its words (with their case, underscores for spaces), pointers and
 // gloss.
 struct Synset {
@@ -34,6 +31,8 @@ struct Synset {
 };
 
 Synset parseSynset(std::string_view line);
+// Whether a noun synset is a kind of person ("astronomer"), not one person ("Galileo", an instance of astronomer).
+bool namesAKindOfPerson(const Synset& synset);
 
 // A lemma's text in lower case (ASCII, as WordNet's index keeps it), and with spaces for WordNet's underscores.
 std::string lower(std::string s);
