@@ -46,7 +46,7 @@ struct Entry {
     std::array<std::vector<wordnet::Synset>, 4> byPart;
     std::array<long, 4> partUses{};
     std::vector<std::string> derived; // from WordNet: the lemmas made from this one or it from them
-    bool person = false;              // from WordNet: its commonest noun sense names a person
+    bool person = false;              // from WordNet: its commonest noun sense names a kind of person
 };
 
 using wordnet::BaseForm;

@@ -38,7 +38,8 @@ Adjective — 1 sense
 Noun — 1 sense
 1. Weird: fate personified.'
 [ "$got" = "$expected" ] || { echo "FAIL: got"; echo "$got"; exit 1; }
-# A word whose commonest noun sense is of the people's lexicographer file names a person; a verb does not.
+# A word whose commonest noun sense is of the lexicographer file of people, and no one person, names a person; a verb
+# does not.
 people=$(sqlite3 "$dir/db2.mdb" "SELECT Word FROM People" | tr '\n' ' ')
 [ "$people" = "weird " ] || { echo "FAIL: the people are: $people"; exit 1; }
 # Inflected forms and their base words: from the exception list, and by the verb rules run backwards.
