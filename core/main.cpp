@@ -17,11 +17,16 @@
 #include <QTimer>
 #include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
+#include <malloc.h>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <sys/mman.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -86,6 +91,34 @@ std::optional<int> handOver(const QString& text) {
     return std::nullopt;
 }
 
+// The index for one description is some 90 MB of small blocks, made and dropped within a second. Most of a third of
+// that second went to faulting the heap in a page at a time and to finding where each of so many small pages lies:
+// so the heap is grown at once and kept, and offered the system's large pages where it has them (its "madvise"
+// setting). Under a sanitizer, which keeps a heap of its own, this changes nothing.
+void prepareHeapForIndex() {
+    constexpr std::size_t Block = std::size_t{16} << 20;
+    constexpr std::size_t Blocks = 8;
+    constexpr std::uintptr_t LargePage = std::uintptr_t{2} << 20;
+    // The index's large blocks come from the heap too, and what it frees stays there for the next.
+    mallopt(M_MMAP_THRESHOLD, static_cast<int>(2 * Block));          // NOLINT(concurrency-mt-unsafe): one thread yet
+    mallopt(M_TRIM_THRESHOLD, static_cast<int>(2 * Block * Blocks)); // NOLINT(concurrency-mt-unsafe): one thread yet
+    auto* const from = static_cast<char*>(sbrk(0));
+    std::vector<void*> grown;
+    for (std::size_t i = 0; i < Blocks; ++i) {
+        grown.push_back(std::malloc(Block));
+    }
+    auto* const to = static_cast<char*>(sbrk(0));
+    // From the first large page boundary in what was grown.
+    const std::uintptr_t misaligned = reinterpret_cast<std::uintptr_t>(from) % LargePage;
+    char* const start = misaligned == 0 ? from : from + (LargePage - misaligned);
+    if (to > start) {
+        madvise(start, static_cast<std::size_t>(to - start), MADV_HUGEPAGE);
+    }
+    for (void* block : grown) {
+        std::free(block);
+    }
+}
+
 // --words-for: the words for a meaning out of the word database beside the program, printed one a line, best first;
 // no display, no window, no running Lexorant asked.
 int printWordsFor(const run::CommandLine& asked) {
@@ -96,6 +129,7 @@ int printWordsFor(const run::CommandLine& asked) {
         std::fprintf(stderr, "lexorant: no word database at %s\n", database.c_str());
         return 1;
     }
+    prepareHeapForIndex();
     const offers::DescriptionIndex index = offers::readDescriptions(database, "Table3", asked.description);
     for (const offers::Described& found : index.wordsFor(asked.description, static_cast<std::size_t>(asked.count))) {
         std::printf("%s\n", found.word.c_str());
