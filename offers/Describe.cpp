@@ -208,6 +208,7 @@ void DescriptionIndex::keepOnlyTermsOf(std::string_view asking) {
     m_only.insert(terms.begin(), terms.end());
     m_only.insert(std::string()); // never empty, even for a description with no terms
     m_opener = firstWord(description);
+    m_asksForAPerson = asksForAPerson(description);
     for (const std::string& term : m_only) {
         if (!term.empty()) {
             m_keptFirst[static_cast<unsigned char>(term.front())] = true;

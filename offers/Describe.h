@@ -52,6 +52,9 @@ public:
     // Once finished: a word that names a person ("sleepwalker"), which counts for more where a description asks for
     // one ("a person who walks in their sleep"). A name that is no word of the index is passed over.
     void namePerson(std::string_view word);
+    // Whether the words that name a person count here: in any whole index, and in an index for a description that
+    // asks for one (read as the ranking reads it: "what do you call a person who ..." asks).
+    bool takesPeople() const { return m_only.empty() || m_asksForAPerson; }
 
     // The words that mean the description, best first, at most count; none for a text with no terms.
     std::vector<Described> wordsFor(std::string_view description, std::size_t count) const;
@@ -121,6 +124,7 @@ private:
     std::unordered_set<std::string> m_only; // the only terms kept, where not empty
     std::array<bool, 256> m_keptFirst{};    // and their first letters
     std::string m_opener;                   // and the first word of that description
+    bool m_asksForAPerson = false;          // and whether it asks for a person
     // Of those, the ones that may be part of a compound, by their first letter and by their last.
     std::array<std::vector<std::string>, 256> m_startsKept;
     std::array<std::vector<std::string>, 256> m_endsKept;

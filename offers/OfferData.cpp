@@ -158,7 +158,7 @@ DescriptionIndex readDescriptions(const std::string& path, const std::string& ta
     index.finishRelating();
     // The words that name a person, for a description that asks for one (an index for one description that does not
     // ask needs none).
-    if (db && (!onlyFor || asksForAPerson(*onlyFor))) {
+    if (db && index.takesPeople()) {
         std::size_t read = 0;
         readColumns(*db, "People", {"Word"}, [&](const RecordValues& row) {
             if (++read > MostPeopleRows) {

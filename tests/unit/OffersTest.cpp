@@ -216,7 +216,7 @@ TEST(OfferData, TheDescriptionsReadTheWordsMadeOneFromTheOther) {
 }
 
 // A description that asks for a person finds the words of the People table first, the whole index and one for that
-// description alike; a row with NULL, or a name that is no word, is passed over.
+// description alike, asked as a question or not; a row with NULL, or a name that is no word, is passed over.
 TEST(OfferData, TheDescriptionsReadTheWordsThatNameAPerson) {
     const testsupport::TempDir dir;
     const auto file = dir.path() / "db2.mdb";
@@ -232,10 +232,14 @@ TEST(OfferData, TheDescriptionsReadTheWordsThatNameAPerson) {
                            nullptr, nullptr, nullptr),
               SQLITE_OK);
     sqlite3_close(raw);
-    for (const auto& onlyFor : {std::optional<std::string_view>(), std::optional<std::string_view>(asked)}) {
-        const auto found = offers::readDescriptions(file.string(), "Table3", onlyFor).wordsFor(asked, 10);
-        ASSERT_EQ(found.size(), 2U);
-        EXPECT_EQ(found.front().word, "sleepwalker");
+    // Asked as a question too: the index for it reads the table as the ranking reads the question.
+    const std::string asQuestion = std::string("what do you call ").append(asked);
+    for (const std::string_view question : {std::string_view(asked), std::string_view(asQuestion)}) {
+        for (const auto& onlyFor : {std::optional<std::string_view>(), std::optional<std::string_view>(question)}) {
+            const auto found = offers::readDescriptions(file.string(), "Table3", onlyFor).wordsFor(question, 10);
+            ASSERT_EQ(found.size(), 2U) << question;
+            EXPECT_EQ(found.front().word, "sleepwalker") << question;
+        }
     }
 }
 
