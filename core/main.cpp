@@ -16,6 +16,7 @@
 #include <QGuiApplication>
 #include <QTimer>
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
@@ -91,10 +92,10 @@ std::optional<int> handOver(const QString& text) {
     return std::nullopt;
 }
 
-// The index for one description is some 90 MB of small blocks, made and dropped within a second. Most of a third of
-// that second went to faulting the heap in a page at a time and to finding where each of so many small pages lies:
-// so the heap is grown at once and kept, and offered the system's large pages where it has them (its "madvise"
-// setting). Under a sanitizer, which keeps a heap of its own, this changes nothing.
+// The index for one description is some 90 MB of small blocks, made within a second. A quarter of that second went
+// to faulting the heap in a page at a time and to finding where each of so many small pages lies: so the heap is
+// grown at once and kept, and offered the system's large pages where it has them (its "madvise" setting). Under a
+// sanitizer, which keeps a heap of its own, this changes nothing.
 void prepareHeapForIndex() {
     constexpr std::size_t Block = std::size_t{16} << 20;
     constexpr std::size_t Blocks = 8;
@@ -103,9 +104,9 @@ void prepareHeapForIndex() {
     mallopt(M_MMAP_THRESHOLD, static_cast<int>(2 * Block));          // NOLINT(concurrency-mt-unsafe): one thread yet
     mallopt(M_TRIM_THRESHOLD, static_cast<int>(2 * Block * Blocks)); // NOLINT(concurrency-mt-unsafe): one thread yet
     auto* const from = static_cast<char*>(sbrk(0));
-    std::vector<void*> grown;
-    for (std::size_t i = 0; i < Blocks; ++i) {
-        grown.push_back(std::malloc(Block));
+    std::array<void*, Blocks> grown{};
+    for (void*& block : grown) {
+        block = std::malloc(Block);
     }
     auto* const to = static_cast<char*>(sbrk(0));
     // From the first large page boundary in what was grown.
