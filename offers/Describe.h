@@ -109,6 +109,8 @@ private:
     WordScores wordScoresOf(const std::vector<std::string>& terms, PartOfSpeech part,
                             const std::vector<Negated>& negated) const;
     void addNegated(const std::vector<Negated>& negated, PartOfSpeech part, WordScores& best) const;
+    std::vector<std::pair<double, std::uint32_t>> finalScores(const WordScores& best, std::string_view description,
+                                                              const std::vector<std::string>& terms) const;
     void addRelated(const std::unordered_map<std::uint32_t, Tally>& tallies, PartOfSpeech part, WordScores& best) const;
     std::uint32_t senseShown(std::uint32_t word, PartOfSpeech part) const;
     double rarity(const std::string& term) const;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <unordered_map>
 #include <unordered_set>
 
 namespace offers {
@@ -38,6 +39,11 @@ constexpr double OppositeWeight = 5;
 constexpr double NegationWeight = 5;
 // How much more a word that names a person counts where the description asks for one.
 constexpr double PersonWeight = 1.5;
+// A description seldom uses a word of its answer's own family: "to make beautiful; to adorn" is embellish more than
+// beautify, "the act of asking; interrogation" question more than interrogative. A word that shares at least this
+// many first letters with one of its words, and all but the last two letters of the shorter, counts this share.
+constexpr std::size_t FamilyStem = 5;
+constexpr double FamilyWeight = 0.8;
 // The postings a description reads at most (the bundled dictionary's commonest term has some 20,000), and the
 // postings it reads for the senses that name words.
 constexpr std::size_t MostPostings = 60000;
@@ -76,6 +82,35 @@ double partWeight(PartOfSpeech sense, PartOfSpeech described) {
     }
     return sense == described ? PartMatch : PartMismatch;
 }
+// The family of a description's words: a word that shares their stem ("beautify" with "beautiful"), found by their
+// first letters.
+class Family {
+public:
+    explicit Family(const std::vector<std::string>& terms) {
+        for (const std::string& term : terms) {
+            if (term.size() >= FamilyStem) {
+                m_byStem.emplace(std::string_view(term).substr(0, FamilyStem), term);
+            }
+        }
+    }
+    bool has(std::string_view name) const {
+        if (name.size() < FamilyStem || m_byStem.empty()) {
+            return false;
+        }
+        const auto [from, to] = m_byStem.equal_range(name.substr(0, FamilyStem));
+        return std::any_of(from, to, [name](const auto& stemAndTerm) {
+            const std::string_view term = stemAndTerm.second;
+            const std::size_t shorter = std::min(name.size(), term.size());
+            const auto shared = static_cast<std::size_t>(
+                std::mismatch(name.begin(), name.begin() + static_cast<std::ptrdiff_t>(shorter), term.begin()).first -
+                name.begin());
+            return name != term && shared + 2 >= shorter;
+        });
+    }
+
+private:
+    std::unordered_multimap<std::string_view, std::string_view> m_byStem; // the terms (kept by the caller)
+};
 double inverseFrequency(double documents, double having) {
     return std::log(1 + (documents - having + 0.5) / (having + 0.5));
 }
@@ -322,6 +357,28 @@ DescriptionIndex::WordScores DescriptionIndex::wordScoresOf(const std::vector<st
     return best;
 }
 
+// Each word's score as ranked: what its senses say, with how common it is; more where it names the person the
+// description asks for, less where it is of the family of the description's own words.
+std::vector<std::pair<double, std::uint32_t>>
+DescriptionIndex::finalScores(const WordScores& best, std::string_view description,
+                              const std::vector<std::string>& terms) const {
+    std::vector<std::pair<double, std::uint32_t>> scored;
+    scored.reserve(best.size());
+    // A word counts as a person when the sense it matched is that person (the word's first noun sense): "tramp" for
+    // its vagrant, not for its long walk.
+    const bool forPerson = !m_people.empty() && asksForAPerson(description);
+    const Family family(terms);
+    for (const auto& [word, score] : best) {
+        const Sense& matched = m_senses[score.second];
+        const bool person = forPerson && m_people[word] && matched.place == 0 &&
+                            (matched.part == PartOfSpeech::Noun || matched.part == PartOfSpeech::Unknown);
+        scored.emplace_back((family.has(m_words[word]) ? FamilyWeight : 1) * (person ? PersonWeight : 1) *
+                                (score.first + PriorWeight * m_prior[word]),
+                            word);
+    }
+    return scored;
+}
+
 std::vector<Described> DescriptionIndex::wordsFor(std::string_view asking, std::size_t count) const {
     // "a word for fear of heights" is searched as "fear of heights".
     const Asked asked = whatIsAsked(asking);
@@ -340,17 +397,7 @@ std::vector<Described> DescriptionIndex::wordsFor(std::string_view asking, std::
     // The best first. A word the description itself uses is not what it describes: it is passed over, looked for
     // only among the first.
     const std::unordered_set<std::string> own(terms.begin(), terms.end());
-    std::vector<std::pair<double, std::uint32_t>> scored; // score, word
-    scored.reserve(best.size());
-    // A word that names a person counts for more where the description asks for one, when the sense it matched is
-    // that person (the word's first noun sense): "tramp" for its vagrant, not for its long walk.
-    const bool forPerson = !m_people.empty() && asksForAPerson(description);
-    for (const auto& [word, score] : best) {
-        const Sense& matched = m_senses[score.second];
-        const bool person = forPerson && m_people[word] && matched.place == 0 &&
-                            (matched.part == PartOfSpeech::Noun || matched.part == PartOfSpeech::Unknown);
-        scored.emplace_back((person ? PersonWeight : 1) * (score.first + PriorWeight * m_prior[word]), word);
-    }
+    std::vector<std::pair<double, std::uint32_t>> scored = finalScores(best, description, terms); // score, word
     const auto better = [this](const auto& a, const auto& b) {
         return a.first != b.first ? a.first > b.first : m_words[a.second] < m_words[b.second];
     };
