@@ -117,10 +117,17 @@ std::string stemOf(std::string word) {
         cut("ment");
         break;
     case 'd':
-        cut("ed");
+        if (!word.ends_with("eed")) {
+            cut("ed");
+        }
         break;
     default:
         break;
+    }
+    // "agreed" is agree, and "proceed", "proceeds" and "proceeding" are one: a longer word's "-eed" loses its "d" only
+    // ("speed" and "seed" stay whole, not "see").
+    if (word.size() >= 6 && word.ends_with("eed")) {
+        word.pop_back();
     }
     return word;
 }
