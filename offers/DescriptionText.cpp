@@ -58,6 +58,21 @@ bool ends(const std::string& word, std::string_view suffix) {
     return word.size() > suffix.size() + 2 && word.ends_with(suffix);
 }
 
+// Cuts a suffix where the word is long enough to keep a stem: whether it did.
+bool cut(std::string& word, std::string_view suffix) {
+    if (!ends(word, suffix)) {
+        return false;
+    }
+    word.erase(word.size() - suffix.size());
+    return true;
+}
+
+void cutLy(std::string& word) {
+    if (!cut(word, "edly")) {
+        cut(word, "ly");
+    }
+}
+
 } // namespace
 
 std::vector<std::string> lowerWords(std::string_view text) {
@@ -88,37 +103,29 @@ std::string squeezed(std::string_view text) {
 }
 
 std::string stemOf(std::string word) {
-    const auto cut = [&word](std::string_view suffix) {
-        if (!ends(word, suffix)) {
-            return false;
-        }
-        word.erase(word.size() - suffix.size());
-        return true;
-    };
     // By the last letter, as every term of every sense passes through here.
-    switch (word.empty() ? '\0' : word.back()) {
+    const char last = word.empty() ? '\0' : word.back();
+    switch (last) {
     case 's':
         if (ends(word, "ies")) {
             word.resize(word.size() - 3);
             word += 'y';
-        } else if (!cut("ness") && !cut("es") && !word.ends_with("ss")) {
-            cut("s");
+        } else if (!cut(word, "ness") && !cut(word, "es") && !word.ends_with("ss")) {
+            cut(word, "s");
         }
         break;
     case 'g':
-        cut("ing");
+        cut(word, "ing");
         break;
     case 'y':
-        if (!cut("edly")) {
-            cut("ly");
-        }
+        cutLy(word);
         break;
     case 't':
-        cut("ment");
+        cut(word, "ment");
         break;
     case 'd':
         if (!word.ends_with("eed")) {
-            cut("ed");
+            cut(word, "ed");
         }
         break;
     default:
@@ -128,6 +135,10 @@ std::string stemOf(std::string word) {
     // ("speed" and "seed" stay whole, not "see").
     if (word.size() >= 6 && word.ends_with("eed")) {
         word.pop_back();
+    }
+    // And the forms of a word in "-ly" are cut as it is: "families" and "supplying" as family and supply.
+    if (last != 'y' && word.ends_with("ly")) {
+        cutLy(word);
     }
     return word;
 }
