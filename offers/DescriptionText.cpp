@@ -58,8 +58,8 @@ bool ends(const std::string& word, std::string_view suffix) {
     return word.size() > suffix.size() + 2 && word.ends_with(suffix);
 }
 
-// Cuts a suffix where the word is long enough to keep a stem: whether it did.
-bool cut(std::string& word, std::string_view suffix) {
+// Cuts a suffix where the word is long enough to keep a stem: whether it did. Inline, as every term passes here.
+[[gnu::always_inline]] inline bool cut(std::string& word, std::string_view suffix) {
     if (!ends(word, suffix)) {
         return false;
     }
@@ -67,7 +67,7 @@ bool cut(std::string& word, std::string_view suffix) {
     return true;
 }
 
-void cutLy(std::string& word) {
+[[gnu::always_inline]] inline void cutLy(std::string& word) {
     if (!cut(word, "edly")) {
         cut(word, "ly");
     }
@@ -132,12 +132,12 @@ std::string stemOf(std::string word) {
         break;
     }
     // "agreed" is agree, and "proceed", "proceeds" and "proceeding" are one: a longer word's "-eed" loses its "d" only
-    // ("speed" and "seed" stay whole, not "see").
-    if (word.size() >= 6 && word.ends_with("eed")) {
+    // ("speed" and "seed" stay whole, not "see"). And the forms of a word in "-ly" are cut as it is: "families" and
+    // "supplying" as family and supply.
+    const char now = word.empty() ? '\0' : word.back();
+    if (now == 'd' && word.size() >= 6 && word.ends_with("eed")) {
         word.pop_back();
-    }
-    // And the forms of a word in "-ly" are cut as it is: "families" and "supplying" as family and supply.
-    if (last != 'y' && word.ends_with("ly")) {
+    } else if (now == 'y' && last != 'y' && word.ends_with("ly")) {
         cutLy(word);
     }
     return word;
