@@ -79,6 +79,15 @@ TEST(Describe, TheFindBoxTakesTextForADescriptionOnlyWhereItIsNoEntryOrPhrase) {
 }
 
 namespace {
+// An index of these words and meanings, finished.
+DescriptionIndex indexOf(std::initializer_list<std::pair<const char*, const char*>> words) {
+    DescriptionIndex index;
+    for (const auto& [word, meaning] : words) {
+        index.add(word, meaning);
+    }
+    index.finish({});
+    return index;
+}
 std::vector<std::string> wordsOf(const std::vector<Described>& found) {
     std::vector<std::string> words;
     words.reserve(found.size());
@@ -188,11 +197,11 @@ TEST(Describe, AWordScoresByItsBestSenseWhateverTheOrderOfItsParts) {
 }
 
 TEST(Describe, ALaterSenseOfAPartOfSpeechCountsLess) {
-    DescriptionIndex index;
-    index.add("plum", "(noun) a purple colour\r\n(noun) a sweet stone fruit");
-    index.add("sloe", "(noun) a sour stone fruit\r\n(noun) a blue colour");
-    index.add("gage", "(verb) to measure\r\n(noun) a green stone fruit");
-    index.finish({});
+    const DescriptionIndex index = indexOf({
+        {"plum", "(noun) a purple colour\r\n(noun) a sweet stone fruit"},
+        {"sloe", "(noun) a sour stone fruit\r\n(noun) a blue colour"},
+        {"gage", "(verb) to measure\r\n(noun) a green stone fruit"},
+    });
     const auto found = index.wordsFor("stone fruit", 3);
     ASSERT_EQ(wordsOf(found), (std::vector<std::string>{"gage", "sloe", "plum"}));
     EXPECT_DOUBLE_EQ(found[1].score, found[0].score) << "each the first of its nouns";
@@ -213,12 +222,12 @@ TEST(Describe, AWordThatNamesAPersonCountsForMoreByThatSenseOnly) {
 // A description seldom uses a word of its answer's own family: "to make beautiful" is more likely embellish than
 // beautify. A word that only begins as one of the description's words does is no kin of it.
 TEST(Describe, AWordOfTheFamilyOfTheDescriptionsOwnWordsCountsLess) {
-    DescriptionIndex index;
-    index.add("beautify", "(verb) make beautiful");
-    index.add("embellish", "(verb) make beautiful or more attractive");
-    index.add("interval", "(noun) a time between two events");
-    index.add("gap", "(noun) a time between events, a pause");
-    index.finish({});
+    const DescriptionIndex index = indexOf({
+        {"beautify", "(verb) make beautiful"},
+        {"embellish", "(verb) make beautiful or more attractive"},
+        {"interval", "(noun) a time between two events"},
+        {"gap", "(noun) a time between events, a pause"},
+    });
     EXPECT_EQ(wordsOf(index.wordsFor("to make beautiful", 2)), (std::vector<std::string>{"embellish", "beautify"}));
     const auto interval = [&index](const char* description) {
         const auto found = index.wordsFor(description, 1);
@@ -229,24 +238,24 @@ TEST(Describe, AWordOfTheFamilyOfTheDescriptionsOwnWordsCountsLess) {
 }
 
 TEST(Describe, WordsFoundThroughOtherSensesAreWeighedByTheirPartOfSpeech) {
-    DescriptionIndex index;
-    index.add("ovation", "(noun) approval shown by clapping, with a bravo or a laud");
-    index.add("bravo", "(noun) a shout of praise");
-    index.add("laud", "(noun) glory given\r\n(verb) praise loudly");
-    index.finish({});
+    const DescriptionIndex index = indexOf({
+        {"ovation", "(noun) approval shown by clapping, with a bravo or a laud"},
+        {"bravo", "(noun) a shout of praise"},
+        {"laud", "(noun) glory given\r\n(verb) praise loudly"},
+    });
     const auto found = index.wordsFor("to show approval by clapping", 3); // read as a verb
     ASSERT_EQ(wordsOf(found), (std::vector<std::string>{"ovation", "laud", "bravo"}));
     EXPECT_EQ(found[1].sense, "praise loudly") << "shown with its sense of the part asked for";
 }
 
 TEST(Describe, ATermNamesTheShortestWordItIsTheTermOf) {
-    DescriptionIndex index;
-    index.add("species", "(noun) a group of related living things");
-    index.add("taxonomy", "(noun) the naming of each species of plant");
-    index.add("dark", "(adjective) with little light");
-    index.add("darkness", "(noun) absence of light");
-    index.add("night", "(noun) the dark time of the day");
-    index.finish({});
+    const DescriptionIndex index = indexOf({
+        {"species", "(noun) a group of related living things"},
+        {"taxonomy", "(noun) the naming of each species of plant"},
+        {"dark", "(adjective) with little light"},
+        {"darkness", "(noun) absence of light"},
+        {"night", "(noun) the dark time of the day"},
+    });
     EXPECT_EQ(wordsOf(index.wordsFor("the naming of plants", 10)), (std::vector<std::string>{"taxonomy", "species"}))
         << "a word whose term is not the word itself";
     EXPECT_EQ(wordsOf(index.wordsFor("time of day", 10)), (std::vector<std::string>{"night", "dark"}))
@@ -283,19 +292,19 @@ TEST(Describe, BritishAndAmericanSpellingsAreOneTerm) {
     for (const auto& [text, terms] : kept) {
         EXPECT_EQ(descriptionTerms(text), terms) << text;
     }
-    DescriptionIndex index;
-    index.add("evaporate", "(verb) change into a vapor");
-    index.add("melt", "(verb) change from a solid into a liquid");
-    index.finish({});
+    const DescriptionIndex index = indexOf({
+        {"evaporate", "(verb) change into a vapor"},
+        {"melt", "(verb) change from a solid into a liquid"},
+    });
     EXPECT_EQ(wordsOf(index.wordsFor("to turn into vapour", 10)), std::vector<std::string>{"evaporate"});
 }
 
 TEST(Describe, ADescriptionThatAsksForAWordIsRankedAsWhatItAsks) {
-    DescriptionIndex index;
-    index.add("gullible", "(adjective) easily tricked or fooled");
-    index.add("dupe", "(noun) a person who is easily fooled");
-    index.add("word", "(noun) a unit of language that describes a thing");
-    index.finish({});
+    const DescriptionIndex index = indexOf({
+        {"gullible", "(adjective) easily tricked or fooled"},
+        {"dupe", "(noun) a person who is easily fooled"},
+        {"word", "(noun) a unit of language that describes a thing"},
+    });
     EXPECT_EQ(wordsOf(index.wordsFor("a word that describes someone who is easily fooled", 10)),
               (std::vector<std::string>{"gullible", "dupe"}));
     EXPECT_EQ(wordsOf(index.wordsFor("a word for someone who is easily fooled", 10)),
