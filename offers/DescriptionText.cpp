@@ -107,7 +107,7 @@ std::string stemOf(std::string word) {
     const char last = word.empty() ? '\0' : word.back();
     switch (last) {
     case 's':
-        if (ends(word, "ies")) {
+        if (word.size() >= 5 && word.ends_with("ies")) {
             word.resize(word.size() - 3);
             word += 'y';
         } else if (!cut(word, "ness") && !cut(word, "es") && !word.ends_with("ss")) {
