@@ -110,8 +110,8 @@ std::string stemOf(std::string word) {
         if (word.size() >= 5 && word.ends_with("ies")) {
             word.resize(word.size() - 3);
             word += 'y';
-        } else if (!cut(word, "ness") && !cut(word, "es") && !word.ends_with("ss")) {
-            cut(word, "s");
+        } else if (!cut(word, "ness") && !cut(word, "es") && !word.ends_with("ss") && !word.ends_with("us")) {
+            cut(word, "s"); // not "famous" or "virus", which are one with "famously" and "viruses"
         }
         break;
     case 'g':

@@ -122,7 +122,7 @@ TEST(DescriptionText, WhatADescriptionSaysIsNotSo) {
 }
 
 // Every form of a word is cut to one stem: a longer word's "-eed" loses its "d" ("agreed": agree; "seed", not "see"),
-// "families" is cut as "family" is, and "flies" as "fly".
+// "families" is cut as "family" is, "flies" as "fly", and "famously" as "famous".
 TEST(DescriptionText, AWordIsCutToItsStem) {
     const std::pair<const char*, const char*> cases[] = {
         {"heights", "height"},  {"parties", "party"},     {"ties", "tie"},      {"glass", "glass"},
@@ -131,7 +131,8 @@ TEST(DescriptionText, AWordIsCutToItsStem) {
         {"lied", "lied"},       {"dogs", "dog"},          {"is", "is"},         {"", ""},
         {"agreed", "agree"},    {"needed", "need"},       {"seed", "seed"},     {"proceed", "procee"},
         {"proceeds", "procee"}, {"proceeding", "procee"}, {"families", "fami"}, {"supplying", "supp"},
-        {"flies", "fly"},       {"skies", "sky"},
+        {"flies", "fly"},       {"skies", "sky"},         {"famous", "famous"}, {"famously", "famous"},
+        {"viruses", "virus"},
     };
     for (const auto& [word, stem] : cases) {
         EXPECT_EQ(stemOf(word), stem) << word;
