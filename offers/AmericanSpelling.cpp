@@ -48,11 +48,14 @@ std::size_t britishOur(const std::string& stem) {
     }
 }
 
-// "criticise", "criticis" (of "criticised"), "analyse", "centre", "fibre"; not "raise", "noise" or "acre": the
-// British ending's length and the American one, where the letters before it are at least three ("ise", "is") or two
-// ("yse", "ys", "tre", "bre"). Empty for none.
+// "criticise", "criticis" (of "criticised"), "organisation", "analyse", "centre", "fibre"; not "raise", "noise" or
+// "acre": the British ending's length and the American one, where the letters before it are at least three ("ise",
+// "is", "isation") or two ("yse", "ys", "tre", "bre"). Empty for none.
 std::pair<std::size_t, std::string_view> britishEnding(const std::string& stem) {
     const std::size_t n = stem.size();
+    if (stem.back() == 'n' && n >= 10 && stem.ends_with("isation")) {
+        return {7, "ization"};
+    }
     const bool e = stem.back() == 'e';
     if (!e && stem.back() != 's') {
         return {};

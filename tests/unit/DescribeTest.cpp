@@ -278,6 +278,7 @@ TEST(Describe, BritishAndAmericanSpellingsAreOneTerm) {
          "criticize, criticized, criticizing, analyze, analyzed"},
         {"centre, theatre, fibre, kilometre", "center, theater, fiber, kilometer"},
         {"anaemia, orthopaedic, vapour", "anemia, orthopedic, vapor"},
+        {"organisation, civilisations", "organization, civilizations"},
         {"precise, precisely", "precize, precizely"}, // a word and its forms stay one term
     };
     for (const auto& [british, american] : same) {
