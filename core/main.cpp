@@ -2,6 +2,7 @@
 #include "core/fMain.h"
 #include "core/module/WordView.h"
 #include "offers/OfferData.h"
+#include "platform/headless/Processes.h"
 #include "platform/widgets/Application.h"
 #include "platform/widgets/FontWarmUp.h"
 #include "platform/widgets/Program.h"
@@ -27,6 +28,7 @@
 #include <string>
 #include <string_view>
 #include <sys/mman.h>
+#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -76,8 +78,16 @@ run::CommandLine commandLine(char** argv, int argc, int words) {
     return run::parseCommandLine(arguments);
 }
 
-// A Lexorant that is already running does the look-up and comes to the front, and this one ends with the status
-// returned; nothing when this one is to run. A blank request does nothing there: there is nothing to send.
+// A Lexorant started moments before this one may not be on the bus yet: on a busy machine its first steps can come
+// later than this one's. The look-up waits for it this long at most.
+constexpr std::chrono::seconds StartingWait{5};
+constexpr std::chrono::milliseconds StartingRetry{50};
+// The options of a start that prints and ends, which never takes look-ups.
+constexpr std::array<std::string_view, 5> PrintsOnly{"--words-for", "--help", "-h", "--version", "-v"};
+
+// A Lexorant that is already running, or one started moments before this one, does the look-up and comes to the
+// front, and this one ends with the status returned; nothing when this one is to run. A blank request does nothing
+// there: there is nothing to send.
 std::optional<int> handOver(const QString& text) {
     if (text.trimmed().isEmpty()) {
         if (platform::sessionbus::isAnswered(BusName)) {
@@ -86,10 +96,18 @@ std::optional<int> handOver(const QString& text) {
         }
         return std::nullopt;
     }
-    if (platform::sessionbus::sendRequest(BusName, text)) {
-        return 0;
+    const auto until = std::chrono::steady_clock::now() + StartingWait;
+    for (;;) {
+        if (platform::sessionbus::sendRequest(BusName, text)) {
+            return 0;
+        }
+        // One that owns the name and did not take the look-up is not asked again.
+        if (platform::sessionbus::isAnswered(BusName) || std::chrono::steady_clock::now() > until ||
+            !platform::processes::startedJustBefore(StartingWait, PrintsOnly)) {
+            return std::nullopt;
+        }
+        std::this_thread::sleep_for(StartingRetry);
     }
-    return std::nullopt;
 }
 
 // The index for one description is some 90 MB of small blocks, made within a second. A quarter of that second went

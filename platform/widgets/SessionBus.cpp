@@ -17,6 +17,8 @@ namespace {
 const QString ObjectPath = QStringLiteral("/");
 const QString Method = QStringLiteral("Request");
 constexpr int SendTimeoutMs = 3000;
+// An instance that has claimed the name answers once its first picture is up: seconds on a slow machine.
+constexpr int AnswerWaitMs = 8000;
 constexpr unsigned long RetryMs = 50;
 
 // Only a session bus the desktop has started: without one, the bus library would try to launch a bus of its own.
@@ -107,7 +109,7 @@ bool sendRequest(const QString& name, const QString& text) {
             reply.errorName() != QStringLiteral("org.freedesktop.DBus.Error.UnknownMethod")) {
             return false;
         }
-        if (waited.elapsed() > SendTimeoutMs || !bus.interface()->isServiceRegistered(name).value()) {
+        if (waited.elapsed() > AnswerWaitMs || !bus.interface()->isServiceRegistered(name).value()) {
             return false;
         }
         QThread::msleep(RetryMs);
