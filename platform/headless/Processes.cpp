@@ -2,9 +2,8 @@
 
 #include <algorithm>
 #include <charconv>
+#include <fcntl.h>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -15,9 +14,30 @@ namespace {
 // The start time is the 22nd field of the line; the state, the 3rd, is the first after the command name.
 constexpr int StartTicksAfterState = 19;
 
-std::string fileText(const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+// A file of the process table, read whole up to `most` bytes (a status line is a few hundred).
+std::string fileText(const std::string& path, std::size_t most = 4096) {
+    std::string text(most, '\0');
+    const int file = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (file < 0) {
+        return {};
+    }
+    std::size_t size = 0;
+    while (size < most) {
+        const ssize_t got = read(file, text.data() + size, most - size);
+        if (got <= 0) {
+            size = got < 0 ? 0 : size;
+            break;
+        }
+        size += static_cast<std::size_t>(got);
+    }
+    close(file);
+    text.resize(size);
+    return text;
+}
+
+bool ownedByThisUser(const std::string& processFolder) {
+    struct stat owner {};
+    return stat(processFolder.c_str(), &owner) == 0 && owner.st_uid == getuid();
 }
 
 // The process's arguments, each ended by a NUL.
@@ -84,18 +104,16 @@ bool startedJustBefore(std::chrono::milliseconds within, std::span<const std::st
         const std::string name = entry.path().filename().string();
         pid_t id = 0;
         const auto [end, bad] = std::from_chars(name.data(), name.data() + name.size(), id);
-        struct stat owner {};
-        if (bad != std::errc() || end != name.data() + name.size() || id == ownId ||
-            stat(entry.path().c_str(), &owner) != 0 || owner.st_uid != getuid()) {
+        if (bad != std::errc() || end != name.data() + name.size() || id == ownId) {
             continue;
         }
-        const std::optional<ProcessStart> other = parseStatLine(fileText(entry.path() / "stat"));
+        const std::optional<ProcessStart> other = parseStatLine(fileText(entry.path().string() + "/stat"));
         // Two starts in the same tick are taken in the order of their process numbers.
         const bool before =
             other && (other->startTicks < self->startTicks || (other->startTicks == self->startTicks && id < ownId));
         if (before && !other->ended && other->command == self->command &&
-            self->startTicks - other->startTicks <= withinTicks &&
-            !argumentsHoldAny(fileText(entry.path() / "cmdline"), passingOver)) {
+            self->startTicks - other->startTicks <= withinTicks && ownedByThisUser(entry.path().string()) &&
+            !argumentsHoldAny(fileText(entry.path().string() + "/cmdline", 1 << 16), passingOver)) {
             return true;
         }
     }
