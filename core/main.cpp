@@ -96,6 +96,9 @@ std::optional<int> handOver(const QString& text) {
         }
         return std::nullopt;
     }
+    if (!platform::sessionbus::reachable()) {
+        return std::nullopt;
+    }
     const auto until = std::chrono::steady_clock::now() + StartingWait;
     for (;;) {
         if (platform::sessionbus::sendRequest(BusName, text)) {

@@ -132,6 +132,10 @@ void claimName(const QString& name) {
     claim->start();
 }
 
+bool reachable() {
+    return sessionBusExists() && QDBusConnection::sessionBus().isConnected();
+}
+
 bool isAnswered(const QString& name) {
     if (!sessionBusExists()) {
         return false;

@@ -26,6 +26,9 @@ bool answerRequests(const QString& name, RequestHandler handler);
 // again for a while).
 bool sendRequest(const QString& name, const QString& text);
 
+// Whether there is a session bus to hand requests over.
+bool reachable();
+
 // Whether an instance owns the name now.
 bool isAnswered(const QString& name);
 
