@@ -268,11 +268,27 @@ void DescriptionIndex::add(const std::string& word, const std::string& meaning) 
     }
 }
 
-void DescriptionIndex::finish(const std::unordered_map<std::string, double>& uses) {
+void DescriptionIndex::finish(const WordUses& uses) {
     m_prior.assign(m_words.size(), 0);
-    for (std::size_t i = 0; i < m_words.size(); ++i) {
-        if (const auto it = uses.find(m_words[i]); it != uses.end() && it->second > 0) {
-            m_prior[i] = std::log1p(it->second);
+    const auto setPrior = [this](std::size_t word, double count) { m_prior[word] = count > 0 ? std::log1p(count) : 0; };
+    // The bundled dictionary lists its words' use in the order of its words, one for one: nothing to look up.
+    const bool inStep = uses.size() == m_words.size() &&
+                        std::equal(uses.begin(), uses.end(), m_words.begin(),
+                                   [](const auto& use, const std::string& word) { return use.first == word; });
+    if (inStep) {
+        for (std::size_t i = 0; i < m_words.size(); ++i) {
+            setPrior(i, uses[i].second);
+        }
+    } else {
+        std::unordered_map<std::string_view, double> byName;
+        byName.reserve(uses.size());
+        for (const auto& [word, count] : uses) {
+            byName[word] = count;
+        }
+        for (std::size_t i = 0; i < m_words.size(); ++i) {
+            if (const auto it = byName.find(m_words[i]); it != byName.end()) {
+                setPrior(i, it->second);
+            }
         }
     }
     for (auto& [term, postings] : m_postings) {

@@ -42,8 +42,10 @@ public:
     // Before adding: an index for one description only keeps that description's terms, which makes it quick to
     // build (for a single question asked from the command line). Its answers for that description are the same.
     void keepOnlyTermsOf(std::string_view description);
-    // Ends the adding: how common each word is (its use count), for the ranking.
-    void finish(const std::unordered_map<std::string, double>& uses);
+    // Ends the adding: how common each word is (its use count, by its name; a name listed twice counts as listed
+    // last), for the ranking.
+    using WordUses = std::vector<std::pair<std::string, double>>;
+    void finish(const WordUses& uses);
     // Once finished: two words made one from the other ("coward", "cowardly"), each then found through what the
     // other's senses say. A name that is no word of the index, or a word with itself, is passed over. The words
     // related are searched once finishRelating has been called.
@@ -62,6 +64,7 @@ public:
     // senses that open with the same word are ("refusing ..." opens adjectives).
     PartOfSpeech partOf(std::string_view description) const;
     std::size_t senses() const { return m_senses.size(); }
+    std::size_t words() const { return m_words.size(); }
 
     // Per term, the one-word entries it names, by the hash of the term.
     using WordsByTerm = std::unordered_map<std::uint64_t, std::vector<std::uint32_t>>;

@@ -127,7 +127,7 @@ DescriptionIndex readDescriptions(const std::string& path, const std::string& ta
     if (onlyFor) {
         index.keepOnlyTermsOf(*onlyFor);
     }
-    std::unordered_map<std::string, double> uses;
+    DescriptionIndex::WordUses uses;
     std::unique_ptr<store::Database> db;
     try {
         db = store::openDatabase(path);
@@ -138,7 +138,8 @@ DescriptionIndex readDescriptions(const std::string& path, const std::string& ta
                 }
             });
         }
-        readWordUse(*db, [&uses](const std::string& word, double count) { uses[word] = count; });
+        uses.reserve(index.words());
+        readWordUse(*db, [&uses](const std::string& word, double count) { uses.emplace_back(word, count); });
     } catch (const platform::RuntimeError&) {
         // the index holds what could be read
     }

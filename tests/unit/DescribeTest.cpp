@@ -80,12 +80,13 @@ TEST(Describe, TheFindBoxTakesTextForADescriptionOnlyWhereItIsNoEntryOrPhrase) {
 
 namespace {
 // An index of these words and meanings, finished.
-DescriptionIndex indexOf(std::initializer_list<std::pair<const char*, const char*>> words) {
+using WordsAndMeanings = std::initializer_list<std::pair<const char*, const char*>>;
+DescriptionIndex indexOf(WordsAndMeanings words, const DescriptionIndex::WordUses& uses = {}) {
     DescriptionIndex index;
     for (const auto& [word, meaning] : words) {
         index.add(word, meaning);
     }
-    index.finish({});
+    index.finish(uses);
     return index;
 }
 std::vector<std::string> wordsOf(const std::vector<Described>& found) {
@@ -175,6 +176,18 @@ TEST(Describe, AnyDatabaseIsRankedFromItsOwnMeanings) {
     EXPECT_EQ(words("not grateful", 1), std::vector<std::string>{"ungrateful"});
     EXPECT_EQ(words("without a home", 1), std::vector<std::string>{"homeless"});
     EXPECT_TRUE(words("not longer", 10).empty()) << "\"no longer\" is a phrase, not the opposite of a word";
+}
+
+TEST(Describe, HowCommonAWordIsCountsInWhateverOrderItsUseIsListed) {
+    // Senses that tie: the commonest word first, whether the use is listed in the order of the words (as the bundled
+    // dictionary lists it) or in another, and a name listed twice as listed last.
+    const WordsAndMeanings fruits = {{"plum", "a stone fruit"}, {"sloe", "a stone fruit"}, {"gage", "a stone fruit"}};
+    using Uses = DescriptionIndex::WordUses;
+    for (const Uses& uses : {Uses{{"plum", 1}, {"sloe", 50}, {"gage", 5}}, Uses{{"gage", 5}, {"sloe", 50}, {"plum", 1}},
+                             Uses{{"sloe", 1}, {"plum", 1}, {"gage", 5}, {"sloe", 50}}}) {
+        EXPECT_EQ(wordsOf(indexOf(fruits, uses).wordsFor("stone fruit", 3)),
+                  (std::vector<std::string>{"sloe", "gage", "plum"}));
+    }
 }
 
 TEST(Describe, AWordScoresByItsBestSenseWhateverTheOrderOfItsParts) {
