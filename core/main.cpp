@@ -78,8 +78,8 @@ run::CommandLine commandLine(char** argv, int argc, int words) {
     return run::parseCommandLine(arguments);
 }
 
-// A Lexorant started moments before this one may not be on the bus yet: on a busy machine its first steps can come
-// later than this one's. The look-up waits for it this long at most.
+// A Lexorant started moments before this one, on the same session bus, may not be on the bus yet: on a busy machine
+// its first steps can come later than this one's. The look-up waits for it this long at most.
 constexpr std::chrono::seconds StartingWait{5};
 constexpr std::chrono::milliseconds StartingRetry{50};
 // The options of a start that prints and ends, which never takes look-ups.
@@ -106,7 +106,7 @@ std::optional<int> handOver(const QString& text) {
         }
         // One that owns the name and did not take the look-up is not asked again.
         if (platform::sessionbus::isAnswered(BusName) || std::chrono::steady_clock::now() > until ||
-            !platform::processes::startedJustBefore(StartingWait, PrintsOnly)) {
+            !platform::processes::startedJustBefore(StartingWait, PrintsOnly, "DBUS_SESSION_BUS_ADDRESS")) {
             return std::nullopt;
         }
         std::this_thread::sleep_for(StartingRetry);

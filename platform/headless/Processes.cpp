@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
 #include <sys/stat.h>
@@ -53,6 +54,18 @@ bool argumentsHoldAny(const std::string& arguments, std::span<const std::string_
     return false;
 }
 
+// The value of a variable in a process's environment (each "NAME=value" ended by a NUL), empty when it has none.
+std::string_view valueIn(std::string_view environment, std::string_view name) {
+    while (!environment.empty()) {
+        const std::string_view entry = environment.substr(0, environment.find('\0'));
+        if (entry.size() > name.size() && entry.starts_with(name) && entry[name.size()] == '=') {
+            return entry.substr(name.size() + 1);
+        }
+        environment.remove_prefix(std::min(environment.size(), entry.size() + 1));
+    }
+    return {};
+}
+
 } // namespace
 
 std::optional<ProcessStart> parseStatLine(std::string_view line) {
@@ -91,11 +104,14 @@ std::optional<ProcessStart> parseStatLine(std::string_view line) {
     return start;
 }
 
-bool startedJustBefore(std::chrono::milliseconds within, std::span<const std::string_view> passingOver) {
+bool startedJustBefore(std::chrono::milliseconds within, std::span<const std::string_view> passingOver,
+                       const char* sharing) {
     const std::optional<ProcessStart> self = parseStatLine(fileText("/proc/self/stat"));
     if (!self) {
         return false;
     }
+    const char* const shared = std::getenv(sharing); // NOLINT(concurrency-mt-unsafe): nothing sets the environment
+    const std::string_view ownValue = shared == nullptr ? std::string_view() : std::string_view(shared);
     const pid_t ownId = getpid();
     const auto ticksPerSecond = static_cast<unsigned long long>(sysconf(_SC_CLK_TCK));
     const auto withinTicks = static_cast<unsigned long long>(within.count()) * ticksPerSecond / 1000;
@@ -113,7 +129,8 @@ bool startedJustBefore(std::chrono::milliseconds within, std::span<const std::st
             other && (other->startTicks < self->startTicks || (other->startTicks == self->startTicks && id < ownId));
         if (before && !other->ended && other->command == self->command &&
             self->startTicks - other->startTicks <= withinTicks && ownedByThisUser(entry.path().string()) &&
-            !argumentsHoldAny(fileText(entry.path().string() + "/cmdline", 1 << 16), passingOver)) {
+            !argumentsHoldAny(fileText(entry.path().string() + "/cmdline", 1 << 16), passingOver) &&
+            valueIn(fileText(entry.path().string() + "/environ", 1 << 18), sharing) == ownValue) {
             return true;
         }
     }

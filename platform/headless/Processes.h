@@ -21,8 +21,10 @@ struct ProcessStart {
 std::optional<ProcessStart> parseStatLine(std::string_view line);
 
 // Whether another start of this program (a process of this user with this one's command name) began before this one,
-// at most `within` before it, and still runs; one whose arguments hold any of `passingOver` does not count (a start
-// that only prints and ends).
-bool startedJustBefore(std::chrono::milliseconds within, std::span<const std::string_view> passingOver);
+// at most `within` before it, and still runs, with the same value of the environment variable `sharing` (the same
+// desktop session, say); one whose arguments hold any of `passingOver` does not count (a start that only prints and
+// ends).
+bool startedJustBefore(std::chrono::milliseconds within, std::span<const std::string_view> passingOver,
+                       const char* sharing);
 
 } // namespace platform::processes

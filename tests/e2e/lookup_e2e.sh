@@ -124,6 +124,22 @@ timeout 10 "$WORK/lexorant" cherry >>"$WORK/later.log" 2>&1 || fail "a start jus
 [ "$(programs)" = 1 ] || fail "a start just after another made $(programs) programs"
 kill "$APP_PID"
 wait "$APP_PID" 2>/dev/null
+# The same when the first start is held up before it reaches the bus, as a busy machine may hold it: the later one
+# waits for it rather than starting a program of its own.
+(cd / && exec "$WORK/lexorant" >"$WORK/out4.log" 2>&1) &
+APP_PID=$!
+# Held once it is the program (not the shell that starts it), long before it reaches the bus.
+is_lexorant() { [ "$(cat "/proc/$APP_PID/comm" 2>/dev/null)" = lexorant ]; }
+for _ in $(seq 1000); do is_lexorant && break; sleep 0.002; done
+kill -STOP "$APP_PID"
+timeout 10 "$WORK/lexorant" cherry >>"$WORK/later.log" 2>&1 &
+later=$!
+sleep 1
+kill -CONT "$APP_PID"
+wait "$later" || fail "a start just after one held up: status $?"
+[ "$(programs)" = 1 ] || fail "a start just after one held up made $(programs) programs"
+kill "$APP_PID"
+wait "$APP_PID" 2>/dev/null
 APP_PID=
 echo "PASS: look-ups handed over and from the meaning box shown with no box, forms to their base words, back and" \
     "forward, nothing found left in the find box with its offers, the trays in front with the main window"

@@ -55,15 +55,19 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& param) { return param.param.name; });
 
 // A child of this test is a start of the same program that began after it: it finds this one, unless this one's
-// arguments are passed over.
-TEST(Processes, AChildFindsItsParentStartedJustBeforeItUnlessPassedOver) {
+// arguments are passed over or it is in another session.
+TEST(Processes, AChildFindsItsParentStartedJustBeforeItInTheSameSessionUnlessPassedOver) {
     std::ifstream file("/proc/self/cmdline", std::ios::binary);
     const std::string arguments{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
     const std::string program = arguments.substr(0, arguments.find('\0'));
-    const auto childFinds = [](std::span<const std::string_view> passingOver) {
+    // The session is told by a variable that both have (the program takes the session bus's address; PATH here).
+    const auto childFinds = [](std::span<const std::string_view> passingOver, const char* session = nullptr) {
         const pid_t child = fork();
         if (child == 0) {
-            _exit(platform::processes::startedJustBefore(std::chrono::hours(1), passingOver) ? 1 : 0);
+            if (session != nullptr) {
+                setenv("PATH", session, 1); // NOLINT(concurrency-mt-unsafe): the child alone
+            }
+            _exit(platform::processes::startedJustBefore(std::chrono::hours(1), passingOver, "PATH") ? 1 : 0);
         }
         int status = 0;
         waitpid(child, &status, 0);
@@ -72,4 +76,5 @@ TEST(Processes, AChildFindsItsParentStartedJustBeforeItUnlessPassedOver) {
     EXPECT_TRUE(childFinds({}));
     const std::array<std::string_view, 1> itself{program};
     EXPECT_FALSE(childFinds(itself));
+    EXPECT_FALSE(childFinds({}, "another session")) << "a start in another session";
 }
