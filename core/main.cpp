@@ -82,8 +82,6 @@ run::CommandLine commandLine(char** argv, int argc, int words) {
 // its first steps can come later than this one's. The look-up waits for it this long at most.
 constexpr std::chrono::seconds StartingWait{5};
 constexpr std::chrono::milliseconds StartingRetry{50};
-// The options of a start that prints and ends, which never takes look-ups.
-constexpr std::array<std::string_view, 5> PrintsOnly{"--words-for", "--help", "-h", "--version", "-v"};
 
 // A Lexorant that is already running, or one started moments before this one, does the look-up and comes to the
 // front, and this one ends with the status returned; nothing when this one is to run. A blank request does nothing
@@ -106,7 +104,7 @@ std::optional<int> handOver(const QString& text) {
         }
         // One that owns the name and did not take the look-up is not asked again.
         if (platform::sessionbus::isAnswered(BusName) || std::chrono::steady_clock::now() > until ||
-            !platform::processes::startedJustBefore(StartingWait, PrintsOnly, "DBUS_SESSION_BUS_ADDRESS")) {
+            !platform::processes::startedJustBefore(StartingWait, run::PrintingOnly, "DBUS_SESSION_BUS_ADDRESS")) {
             return std::nullopt;
         }
         std::this_thread::sleep_for(StartingRetry);

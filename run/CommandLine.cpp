@@ -37,12 +37,12 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
     bool counted = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
-        if (!wordsOnly && (argument == "--words-for" || argument == "--count")) {
+        if (!wordsOnly && (argument == WordsForOption || argument == "--count")) {
             if (i + 1 >= arguments.size()) {
                 return failed("'" + argument + "' needs a value");
             }
             const std::string& value = arguments[++i];
-            if (argument == "--words-for") {
+            if (argument == WordsForOption) {
                 wordsFor = true;
                 line.description = value;
             } else if (const auto count = countFrom(value)) {
@@ -53,9 +53,9 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
             }
         } else if (!wordsOnly && argument == "--") {
             wordsOnly = true;
-        } else if (!wordsOnly && (argument == "--help" || argument == "-h")) {
+        } else if (!wordsOnly && (argument == HelpOption || argument == HelpShort)) {
             return only(CommandLine::Action::Help);
-        } else if (!wordsOnly && (argument == "--version" || argument == "-v")) {
+        } else if (!wordsOnly && (argument == VersionOption || argument == VersionShort)) {
             return only(CommandLine::Action::Version);
         } else if (!wordsOnly && argument == "--selection") {
             line.selection = true;

@@ -1,9 +1,21 @@
 #pragma once
 
+#include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace run {
+
+inline constexpr std::string_view WordsForOption = "--words-for";
+inline constexpr std::string_view HelpOption = "--help";
+inline constexpr std::string_view HelpShort = "-h";
+inline constexpr std::string_view VersionOption = "--version";
+inline constexpr std::string_view VersionShort = "-v";
+
+// The options of a start that only prints and ends, never opening a window.
+inline constexpr std::array<std::string_view, 5> PrintingOnly{WordsForOption, HelpOption, HelpShort, VersionOption,
+                                                              VersionShort};
 
 // What the command line asks for. Qt's own options (-display, -platform, ...) are taken out before.
 struct CommandLine {

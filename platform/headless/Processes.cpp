@@ -41,29 +41,31 @@ bool ownedByThisUser(const std::string& processFolder) {
     return stat(processFolder.c_str(), &owner) == 0 && owner.st_uid == getuid();
 }
 
-// The process's arguments, each ended by a NUL.
-bool argumentsHoldAny(const std::string& arguments, std::span<const std::string_view> wanted) {
-    std::string_view rest = arguments;
-    while (!rest.empty()) {
-        const std::string_view argument = rest.substr(0, rest.find('\0'));
-        if (std::find(wanted.begin(), wanted.end(), argument) != wanted.end()) {
-            return true;
+// The first of a list of strings, each ended by a NUL (a process's arguments or its environment), that `wanted`
+// takes; empty when none does.
+template <typename Wanted> std::string_view firstEntry(std::string_view list, const Wanted& wanted) {
+    while (!list.empty()) {
+        const std::string_view entry = list.substr(0, list.find('\0'));
+        if (wanted(entry)) {
+            return entry;
         }
-        rest.remove_prefix(std::min(rest.size(), argument.size() + 1));
-    }
-    return false;
-}
-
-// The value of a variable in a process's environment (each "NAME=value" ended by a NUL), empty when it has none.
-std::string_view valueIn(std::string_view environment, std::string_view name) {
-    while (!environment.empty()) {
-        const std::string_view entry = environment.substr(0, environment.find('\0'));
-        if (entry.size() > name.size() && entry.starts_with(name) && entry[name.size()] == '=') {
-            return entry.substr(name.size() + 1);
-        }
-        environment.remove_prefix(std::min(environment.size(), entry.size() + 1));
+        list.remove_prefix(std::min(list.size(), entry.size() + 1));
     }
     return {};
+}
+
+bool argumentsHoldAny(std::string_view arguments, std::span<const std::string_view> wanted) {
+    return !firstEntry(arguments, [wanted](std::string_view argument) {
+                return std::find(wanted.begin(), wanted.end(), argument) != wanted.end();
+            }).empty();
+}
+
+// The value of a variable in a process's environment ("NAME=value"), empty when it has none.
+std::string_view valueIn(std::string_view environment, std::string_view name) {
+    const std::string_view entry = firstEntry(environment, [name](std::string_view candidate) {
+        return candidate.size() > name.size() && candidate.starts_with(name) && candidate[name.size()] == '=';
+    });
+    return entry.empty() ? entry : entry.substr(name.size() + 1);
 }
 
 } // namespace
