@@ -119,6 +119,8 @@ private:
     double rarity(const std::string& term) const;
     std::uint32_t wordNamed(std::string_view name) const;
     std::pair<std::uint32_t, std::uint32_t> sensesOf(std::uint32_t word) const;
+    std::array<std::uint32_t, 4> partsOf(std::uint32_t word) const;
+    PartOfSpeech partOfLoneWords(std::string_view description) const;
     std::vector<const std::vector<Posting>*> postingsRead(const std::vector<std::string>& terms) const;
 
     std::vector<std::string> m_words;

@@ -22,6 +22,8 @@ TEST(Describe, ADescriptionsFirstWordReadsAsTheDatabasesOwnSensesThatOpenWithIt)
               "vive\r\n4. (noun) \xC3\xA9nergie\r\n5. (noun) \xC3\xA9nergie");
     index.add("suddenness", "(noun) the quality of happening quickly\r\n(noun) haste");
     index.add("sullenly", "(adverb) in a sullen way");
+    index.add("simultaneous", "(adjective) at the same time");
+    index.add("happening", "(noun) an event");
     index.finish({});
     const std::pair<const char*, PartOfSpeech> cases[] = {
         {"refusing to change your mind", PartOfSpeech::Unknown}, // 6 of 9 openings: too few alike
@@ -30,6 +32,11 @@ TEST(Describe, ADescriptionsFirstWordReadsAsTheDatabasesOwnSensesThatOpenWithIt)
         {"yielding slowly", PartOfSpeech::Unknown},              // opens no sense
         {"Suddenness; unceremonious haste", PartOfSpeech::Noun}, // a word of the database, and a noun
         {"sullenly obstinate", PartOfSpeech::Unknown},           // an adverb says how the next word is
+        // Single words given as well say it, where they agree; one in "-ing" is passed over.
+        {"happening at once; simultaneous", PartOfSpeech::Adjective},
+        {"happening at once", PartOfSpeech::Noun},
+        {"yielding slowly; simultaneous; suddenness", PartOfSpeech::Unknown},
+        {"yielding slowly; happening", PartOfSpeech::Unknown},
     };
     for (const auto& [text, part] : cases) {
         EXPECT_EQ(index.partOf(text), part) << text;
