@@ -43,7 +43,7 @@ std::array<std::uint32_t, 4> DescriptionIndex::partsOf(std::uint32_t word) const
 // noun ("leaping", the act) as the participle that a definition means.
 PartOfSpeech DescriptionIndex::partOfLoneWords(std::string_view description) const {
     PartOfSpeech agreed = PartOfSpeech::Unknown;
-    std::string_view rest = description;
+    std::string_view rest = description.substr(0, LongestDescription); // a page pasted is read as its start
     while (!rest.empty()) {
         const std::size_t end = rest.find(';');
         const std::vector<std::string> words = lowerWords(rest.substr(0, end));
