@@ -55,6 +55,15 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"WordsForBesideWords", {"zeal", "--words-for", "x"}, Action::Error, "", false}),
     [](const auto& param) { return std::string(param.param.name); });
 
+// A look-up waits for an earlier start only where that start opens a window: each option listed as only printing
+// must ask for something that prints and ends.
+TEST(CommandLine, EveryOptionListedAsOnlyPrintingPrints) {
+    for (const std::string_view option : run::PrintingOnly) {
+        const Action action = run::parseCommandLine({std::string(option), "fear"}).action;
+        EXPECT_TRUE(action == Action::Help || action == Action::Version || action == Action::WordsFor) << option;
+    }
+}
+
 namespace {
 
 // A step through the history: a word found, or back or forward (what it gives: the word, or "" for nothing).
