@@ -60,8 +60,9 @@ public:
 
     // The words that mean the description, best first, at most count; none for a text with no terms.
     std::vector<Described> wordsFor(std::string_view description, std::size_t count) const;
-    // The part of speech a description reads as: from its first words where they say it, else as the database's own
-    // senses that open with the same word are ("refusing ..." opens adjectives).
+    // The part of speech a description reads as: from its first words where they say it, else as the single words it
+    // gives agree ("...; simultaneous"), else as the database's own senses that open with the same word are
+    // ("refusing ..." opens adjectives).
     PartOfSpeech partOf(std::string_view description) const;
     std::size_t senses() const { return m_senses.size(); }
     std::size_t words() const { return m_words.size(); }
