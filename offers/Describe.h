@@ -22,6 +22,9 @@ inline constexpr std::size_t MostOffered = 10;
 inline constexpr std::size_t OffersBesideDescriptions = 2;
 // A description of 10,000 words is read as its start.
 inline constexpr std::size_t LongestDescription = 4096;
+// The first words found for a description, ranked by what it says alone; past them, the senses that name the first
+// of them count too.
+inline constexpr std::size_t FirstKept = 20;
 
 // Whether a typed text reads as a description rather than a word: two words or more, and none of the offers for it
 // is the text itself (an entry or phrase, forgiven as the offers forgive it) or a base form of it ("looked up").
@@ -100,6 +103,20 @@ private:
     };
     using WordScores = std::unordered_map<std::uint32_t, std::pair<double, std::uint32_t>>; // score, sense shown
 
+    // A description as ranked: what is asked, its terms (sorted, each once), the part of speech it reads as, and
+    // per word its score and the sense to show, then its final score.
+    struct Search {
+        std::string description;
+        std::vector<std::string> terms;
+        PartOfSpeech part = PartOfSpeech::Unknown;
+        WordScores best;
+        std::vector<std::pair<double, std::uint32_t>> scored; // score, word
+    };
+    Search searched(std::string_view asking) const;
+    bool better(const std::pair<double, std::uint32_t>& a, const std::pair<double, std::uint32_t>& b) const;
+    bool usedBy(std::uint32_t word, const std::unordered_set<std::string>& terms) const;
+    void searchAgainPastTheFirst(Search& search) const;
+
     void addSense(std::uint32_t word, PartOfSpeech part, std::string text);
     std::unordered_map<std::uint32_t, double> scoresOf(const std::vector<std::string>& terms) const;
     // The shortest part of a compound that counts as a word of it ("woodworker": wood, worker; not "carpet": car,
@@ -110,6 +127,8 @@ private:
     void findMentions(const WordsByTerm& wordsByTerm);
     void addCompoundParts(const WordsByTerm& wordsByTerm);
     std::unordered_map<std::uint32_t, double> mentionScoresOf(const std::vector<std::string>& terms) const;
+    std::unordered_map<std::uint32_t, double> namingScoresOf(const std::vector<std::uint32_t>& words) const;
+    WordScores tallied(const std::unordered_map<std::uint32_t, double>& senseScore, PartOfSpeech part) const;
     WordScores wordScoresOf(const std::vector<std::string>& terms, PartOfSpeech part,
                             const std::vector<Negated>& negated) const;
     void addNegated(const std::vector<Negated>& negated, PartOfSpeech part, WordScores& best) const;

@@ -46,6 +46,12 @@ constexpr std::size_t MostPostings = 60000;
 constexpr std::size_t MostMentionPostings = 30000;
 // A description of 10,000 words is read as its first terms.
 constexpr std::size_t MostTerms = 64;
+// Past the first words found, the senses that name the first of them count too, as if they were terms of the
+// description (at this share): "an instrument that tells you how hot or cold something is" finds temperature first,
+// and then thermometer, "measuring instrument for measuring temperature". This finds more of the meant words among
+// the first hundred, but fewer among the first ten, so the first words found keep their places.
+constexpr std::size_t FirstSearched = 10;
+constexpr double FirstWeight = 1;
 
 } // namespace
 
@@ -233,6 +239,29 @@ DescriptionIndex::mentionScoresOf(const std::vector<std::string>& terms) const {
     return wordScore;
 }
 
+// BM25 over the senses that name the words given, as if each word were a term of the description.
+std::unordered_map<std::uint32_t, double>
+DescriptionIndex::namingScoresOf(const std::vector<std::uint32_t>& words) const {
+    std::vector<std::vector<std::uint32_t>> naming(words.size()); // per word, the senses that name it
+    for (std::uint32_t sense = 0; sense + 1 < m_mentionsAt.size(); ++sense) {
+        for (std::uint32_t i = m_mentionsAt[sense]; i < m_mentionsAt[sense + 1]; ++i) {
+            const auto at = std::find(words.begin(), words.end(), m_mentions[i]);
+            if (at != words.end()) {
+                naming[static_cast<std::size_t>(at - words.begin())].push_back(sense);
+            }
+        }
+    }
+    const auto n = static_cast<double>(m_senses.size());
+    std::unordered_map<std::uint32_t, double> senseScore;
+    for (const std::vector<std::uint32_t>& senses : naming) {
+        const double idf = inverseFrequency(n, static_cast<double>(senses.size()));
+        for (const std::uint32_t sense : senses) {
+            senseScore[sense] += idf * saturated(1, m_senses[sense].length / m_averageLength);
+        }
+    }
+    return senseScore;
+}
+
 // The sense a word found by other means than its own senses shows: its first of the part of speech the description
 // reads as, where it has one, else its first.
 std::uint32_t DescriptionIndex::senseShown(std::uint32_t word, PartOfSpeech part) const {
@@ -275,11 +304,9 @@ void DescriptionIndex::addRelated(const std::unordered_map<std::uint32_t, Tally>
     }
 }
 
-// Each word by its best sense, a share of its others, the words made from it and the senses that name it: its score
-// and the sense to show.
-DescriptionIndex::WordScores DescriptionIndex::wordScoresOf(const std::vector<std::string>& terms, PartOfSpeech part,
-                                                            const std::vector<Negated>& negated) const {
-    const std::unordered_map<std::uint32_t, double> senseScore = scoresOf(terms);
+// Each word by its best sense and a share of its others, and the words made from it.
+DescriptionIndex::WordScores DescriptionIndex::tallied(const std::unordered_map<std::uint32_t, double>& senseScore,
+                                                       PartOfSpeech part) const {
     // Per word, in whatever order the senses come.
     std::unordered_map<std::uint32_t, Tally> tallies;
     for (const auto& [sense, score] : senseScore) {
@@ -298,6 +325,14 @@ DescriptionIndex::WordScores DescriptionIndex::wordScoresOf(const std::vector<st
         best.emplace(word, std::pair{tally.top + OtherSenses * (tally.all - tally.top), tally.sense});
     }
     addRelated(tallies, part, best);
+    return best;
+}
+
+// Each word by its best sense, a share of its others, the words made from it and the senses that name it: its score
+// and the sense to show.
+DescriptionIndex::WordScores DescriptionIndex::wordScoresOf(const std::vector<std::string>& terms, PartOfSpeech part,
+                                                            const std::vector<Negated>& negated) const {
+    WordScores best = tallied(scoresOf(terms), part);
     for (const auto& [word, score] : mentionScoresOf(terms)) {
         if (m_firstSense[word] == NoSense) {
             continue;
@@ -336,41 +371,110 @@ DescriptionIndex::finalScores(const WordScores& best, std::string_view descripti
     return scored;
 }
 
-std::vector<Described> DescriptionIndex::wordsFor(std::string_view asking, std::size_t count) const {
-    // "a word for fear of heights" is searched as "fear of heights".
+// A description ranked: what is asked ("a word for fear of heights" asks "fear of heights"), its terms, the part of
+// speech it reads as, and each word's score.
+DescriptionIndex::Search DescriptionIndex::searched(std::string_view asking) const {
     const Asked asked = whatIsAsked(asking);
-    const std::string_view description = asked.text.empty() ? asking : std::string_view(asked.text);
-    std::vector<std::string> terms = descriptionTerms(description.substr(0, LongestDescription));
-    if (terms.size() > MostTerms) {
-        terms.resize(MostTerms);
+    Search search;
+    search.description = asked.text.empty() ? std::string(asking) : asked.text;
+    const std::string_view description = search.description;
+    search.terms = descriptionTerms(description.substr(0, LongestDescription));
+    if (search.terms.size() > MostTerms) {
+        search.terms.resize(MostTerms);
     }
-    std::sort(terms.begin(), terms.end());
-    terms.erase(std::unique(terms.begin(), terms.end()), terms.end());
-    if (terms.empty() || count == 0) {
+    std::sort(search.terms.begin(), search.terms.end());
+    search.terms.erase(std::unique(search.terms.begin(), search.terms.end()), search.terms.end());
+    if (search.terms.empty()) {
+        return search;
+    }
+    search.part = asked.part != PartOfSpeech::Unknown ? asked.part : partOf(description);
+    search.best = wordScoresOf(search.terms, search.part, negatedWords(description.substr(0, LongestDescription)));
+    search.scored = finalScores(search.best, description, search.terms);
+    return search;
+}
+
+// The better of two words as scored: the higher score, else the first by name.
+bool DescriptionIndex::better(const std::pair<double, std::uint32_t>& a,
+                              const std::pair<double, std::uint32_t>& b) const {
+    return a.first != b.first ? a.first > b.first : m_words[a.second] < m_words[b.second];
+}
+
+// Whether a word is one the description itself uses, which is not what it describes.
+bool DescriptionIndex::usedBy(std::uint32_t word, const std::unordered_set<std::string>& terms) const {
+    const std::vector<std::string> wordTerms = descriptionTerms(m_words[word]);
+    return wordTerms.size() == 1 && terms.contains(wordTerms.front());
+}
+
+// Past the first words found, the rest are ranked again with the senses that name the first of them. The first keep
+// their order, lifted above the rest.
+void DescriptionIndex::searchAgainPastTheFirst(Search& search) const {
+    static_assert(FirstSearched <= FirstKept);
+    // The first words offered, and their scores: the description's own words are passed over, as they are offered.
+    const std::unordered_set<std::string> own(search.terms.begin(), search.terms.end());
+    std::vector<std::pair<double, std::uint32_t>>& scored = search.scored;
+    const std::size_t sorted = std::min(scored.size(), FirstKept + 8 * own.size());
+    std::partial_sort(scored.begin(), scored.begin() + static_cast<std::ptrdiff_t>(sorted), scored.end(),
+                      [this](const auto& a, const auto& b) { return better(a, b); });
+    std::unordered_map<std::uint32_t, double> kept; // word, its score before
+    std::vector<std::uint32_t> named;
+    for (std::size_t i = 0; i < sorted && kept.size() < FirstKept; ++i) {
+        if (!usedBy(scored[i].second, own)) {
+            kept.emplace(scored[i].second, scored[i].first);
+            if (named.size() < FirstSearched) {
+                named.push_back(scored[i].second);
+            }
+        }
+    }
+    const std::unordered_map<std::uint32_t, double> naming = namingScoresOf(named);
+    if (naming.empty()) {
+        return;
+    }
+    for (const auto& [word, score] : tallied(naming, search.part)) {
+        auto& [top, shown] = search.best[word];
+        if (top == 0) {
+            shown = score.second;
+        }
+        top += FirstWeight * score.first;
+    }
+    scored = finalScores(search.best, search.description, search.terms);
+    double rest = 0;
+    for (const auto& [score, word] : scored) {
+        if (!kept.contains(word)) {
+            rest = std::max(rest, score);
+        }
+    }
+    for (auto& [score, word] : scored) {
+        if (const auto before = kept.find(word); before != kept.end()) {
+            score = before->second + rest + 1;
+        }
+    }
+}
+
+std::vector<Described> DescriptionIndex::wordsFor(std::string_view asking, std::size_t count) const {
+    Search search = searched(asking);
+    if (search.terms.empty() || count == 0) {
         return {};
     }
-    const PartOfSpeech part = asked.part != PartOfSpeech::Unknown ? asked.part : partOf(description);
-    const auto best = wordScoresOf(terms, part, negatedWords(description.substr(0, LongestDescription)));
+    if (count > FirstKept) {
+        searchAgainPastTheFirst(search);
+    }
     // The best first. A word the description itself uses is not what it describes: it is passed over, looked for
     // only among the first.
-    const std::unordered_set<std::string> own(terms.begin(), terms.end());
-    std::vector<std::pair<double, std::uint32_t>> scored = finalScores(best, description, terms); // score, word
-    const auto better = [this](const auto& a, const auto& b) {
-        return a.first != b.first ? a.first > b.first : m_words[a.second] < m_words[b.second];
-    };
+    const std::unordered_set<std::string> own(search.terms.begin(), search.terms.end());
+    std::vector<std::pair<double, std::uint32_t>>& scored = search.scored; // score, word
+    const auto inOrder = [this](const auto& a, const auto& b) { return better(a, b); };
     const std::size_t looked = std::min(scored.size(), count + 8 * own.size());
-    std::partial_sort(scored.begin(), scored.begin() + static_cast<std::ptrdiff_t>(looked), scored.end(), better);
+    std::partial_sort(scored.begin(), scored.begin() + static_cast<std::ptrdiff_t>(looked), scored.end(), inOrder);
     std::vector<Described> ranked;
     for (std::size_t i = 0; i < scored.size() && ranked.size() < count; ++i) {
         if (i == looked) { // more of the description's own words than room was left for: the rest in order
-            std::sort(scored.begin() + static_cast<std::ptrdiff_t>(looked), scored.end(), better);
+            std::sort(scored.begin() + static_cast<std::ptrdiff_t>(looked), scored.end(), inOrder);
         }
         const std::uint32_t word = scored[i].second;
-        const std::vector<std::string> wordTerms = descriptionTerms(m_words[word]);
-        if (wordTerms.size() == 1 && own.contains(wordTerms.front())) {
+        if (usedBy(word, own)) {
             continue;
         }
-        const Sense& sense = m_senses[best.at(word).second];
+        const Sense& sense = m_senses[search.best.at(word).second];
         ranked.push_back({m_words[word], m_texts.substr(sense.textAt, sense.textLength), scored[i].first});
     }
     return ranked;

@@ -146,6 +146,15 @@ void addCowards(DescriptionIndex& index, bool related) {
     }
     index.finishRelating();
 }
+// More instruments than the first words found, and one whose sense says only what the first of them is.
+void addInstruments(DescriptionIndex& index) {
+    index.add("temperature", "(noun) how hot or cold something is");
+    for (char c = 'a'; c <= 'y'; ++c) {
+        index.add(std::string("lute") + c, "(noun) a musical instrument");
+    }
+    index.add("thermometer", "(noun) a device for reading temperature");
+    index.finish({});
+}
 } // namespace
 
 TEST(Describe, AnyDatabaseIsRankedFromItsOwnMeanings) {
@@ -369,6 +378,21 @@ TEST(Describe, WhatOfASenseIsSearched) {
     }
 }
 
+// Past the first words found, the senses that name the first of them find more; the first keep their places.
+TEST(Describe, PastTheFirstWordsFoundTheSensesThatNameThemCount) {
+    DescriptionIndex index;
+    addInstruments(index);
+    const char* asked = "an instrument that tells how hot or cold something is";
+    const std::vector<std::string> first = wordsOf(index.wordsFor(asked, FirstKept));
+    ASSERT_EQ(first.size(), FirstKept);
+    EXPECT_EQ(first.front(), "temperature");
+    EXPECT_EQ(std::count(first.begin(), first.end(), "thermometer"), 0);
+    const std::vector<std::string> more = wordsOf(index.wordsFor(asked, 30));
+    ASSERT_GT(more.size(), FirstKept);
+    EXPECT_TRUE(std::equal(first.begin(), first.end(), more.begin()));
+    EXPECT_EQ(more[FirstKept], "thermometer") << "above the lutes it outranks by naming temperature";
+}
+
 TEST(Describe, AnIndexForOneDescriptionAnswersItAsTheWholeIndexDoes) {
     const std::vector<std::pair<void (*)(DescriptionIndex&), std::vector<std::string>>> databases{
         {addFruits,
@@ -376,7 +400,8 @@ TEST(Describe, AnIndexForOneDescriptionAnswersItAsTheWholeIndexDoes) {
           "a worker who builds things out of wood", "carpenter wood", "not young", "not grateful, without a home"}},
         {addWoodworkers, {"a worker in wood", "wood", "woodworker", "a pet"}},
         {[](DescriptionIndex& index) { addCowards(index, true); },
-         {"a man lacking courage", "sudden fear", "fear of heights"}}};
+         {"a man lacking courage", "sudden fear", "fear of heights"}},
+        {addInstruments, {"an instrument that tells how hot or cold something is"}}};
     for (const auto& [addWords, texts] : databases) {
         DescriptionIndex whole;
         addWords(whole);
@@ -384,8 +409,8 @@ TEST(Describe, AnIndexForOneDescriptionAnswersItAsTheWholeIndexDoes) {
             DescriptionIndex one;
             one.keepOnlyTermsOf(text);
             addWords(one);
-            const auto expected = whole.wordsFor(text, 10);
-            const auto got = one.wordsFor(text, 10);
+            const auto expected = whole.wordsFor(text, 30);
+            const auto got = one.wordsFor(text, 30);
             ASSERT_EQ(got.size(), expected.size()) << text;
             for (std::size_t i = 0; i < got.size(); ++i) {
                 EXPECT_EQ(got[i].word, expected[i].word) << text;
