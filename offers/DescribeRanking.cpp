@@ -51,7 +51,7 @@ constexpr std::size_t MostTerms = 64;
 // and then thermometer, "measuring instrument for measuring temperature". This finds more of the meant words among
 // the first hundred, but fewer among the first ten, so the first words found keep their places.
 constexpr std::size_t FirstSearched = 10;
-constexpr double FirstWeight = 1;
+constexpr double FirstWeight = 0.6;
 
 } // namespace
 
