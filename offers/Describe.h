@@ -115,6 +115,8 @@ private:
     Search searched(std::string_view asking) const;
     bool better(const std::pair<double, std::uint32_t>& a, const std::pair<double, std::uint32_t>& b) const;
     bool usedBy(std::uint32_t word, const std::unordered_set<std::string>& terms) const;
+    std::vector<std::uint32_t> saidBy(const std::vector<std::string>& terms,
+                                      const std::unordered_set<std::string>& own) const;
     void searchAgainPastTheFirst(Search& search) const;
 
     void addSense(std::uint32_t word, PartOfSpeech part, std::string text);

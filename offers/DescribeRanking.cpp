@@ -52,6 +52,9 @@ constexpr std::size_t MostTerms = 64;
 // the first hundred, but fewer among the first ten, so the first words found keep their places.
 constexpr std::size_t FirstSearched = 10;
 constexpr double FirstWeight = 0.6;
+// And, at this share, the senses that name the words that the first sense of each of the description's own words
+// names (its synonyms and the words of its gloss): "of or pertaining to an omen" finds ominous through portent.
+constexpr double SaidWeight = 0.15;
 
 } // namespace
 
@@ -405,8 +408,29 @@ bool DescriptionIndex::usedBy(std::uint32_t word, const std::unordered_set<std::
     return wordTerms.size() == 1 && terms.contains(wordTerms.front());
 }
 
-// Past the first words found, the rest are ranked again with the senses that name the first of them. The first keep
-// their order, lifted above the rest.
+// The words that the first sense of each of the description's own words names, but for those words themselves.
+std::vector<std::uint32_t> DescriptionIndex::saidBy(const std::vector<std::string>& terms,
+                                                    const std::unordered_set<std::string>& own) const {
+    std::vector<std::uint32_t> said;
+    for (const std::string& term : terms) {
+        const std::uint32_t word = wordNamed(term);
+        if (word == NoSense || m_firstSense[word] == NoSense) {
+            continue;
+        }
+        const std::uint32_t sense = m_firstSense[word];
+        for (std::uint32_t i = m_mentionsAt[sense]; i < m_mentionsAt[sense + 1]; ++i) {
+            if (!usedBy(m_mentions[i], own)) {
+                said.push_back(m_mentions[i]);
+            }
+        }
+    }
+    std::sort(said.begin(), said.end());
+    said.erase(std::unique(said.begin(), said.end()), said.end());
+    return said;
+}
+
+// Past the first words found, the rest are ranked again with the senses that name the first of them, and those that
+// name what the description's own words say. The first keep their order, lifted above the rest.
 void DescriptionIndex::searchAgainPastTheFirst(Search& search) const {
     static_assert(FirstSearched <= FirstKept);
     // The first words offered, and their scores: the description's own words are passed over, as they are offered.
@@ -429,13 +453,17 @@ void DescriptionIndex::searchAgainPastTheFirst(Search& search) const {
     if (naming.empty()) {
         return;
     }
-    for (const auto& [word, score] : tallied(naming, search.part)) {
-        auto& [top, shown] = search.best[word];
-        if (top == 0) {
-            shown = score.second;
+    const auto add = [this, &search](const std::unordered_map<std::uint32_t, double>& senseScore, double weight) {
+        for (const auto& [word, score] : tallied(senseScore, search.part)) {
+            auto& [top, shown] = search.best[word];
+            if (top == 0) {
+                shown = score.second;
+            }
+            top += weight * score.first;
         }
-        top += FirstWeight * score.first;
-    }
+    };
+    add(namingScoresOf(saidBy(search.terms, own)), SaidWeight);
+    add(naming, FirstWeight);
     scored = finalScores(search.best, search.description, search.terms);
     double rest = 0;
     for (const auto& [score, word] : scored) {

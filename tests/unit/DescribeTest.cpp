@@ -146,13 +146,17 @@ void addCowards(DescriptionIndex& index, bool related) {
     }
     index.finishRelating();
 }
-// More instruments than the first words found, and one whose sense says only what the first of them is.
+// More instruments than the first words found, one whose sense says only what the first of them is, and one whose
+// sense says only what a word of the description says.
 void addInstruments(DescriptionIndex& index) {
     index.add("temperature", "(noun) how hot or cold something is");
     for (char c = 'a'; c <= 'y'; ++c) {
         index.add(std::string("lute") + c, "(noun) a musical instrument");
     }
     index.add("thermometer", "(noun) a device for reading temperature");
+    index.add("cold", "(noun) a chill");
+    index.add("chill", "(noun) a feeling");
+    index.add("shiver", "(noun) shaking from a chill");
     index.finish({});
 }
 } // namespace
@@ -378,7 +382,8 @@ TEST(Describe, WhatOfASenseIsSearched) {
     }
 }
 
-// Past the first words found, the senses that name the first of them find more; the first keep their places.
+// Past the first words found, the senses that name the first of them find more, and those that name what the
+// description's words say; the first keep their places.
 TEST(Describe, PastTheFirstWordsFoundTheSensesThatNameThemCount) {
     DescriptionIndex index;
     addInstruments(index);
@@ -391,6 +396,7 @@ TEST(Describe, PastTheFirstWordsFoundTheSensesThatNameThemCount) {
     ASSERT_GT(more.size(), FirstKept);
     EXPECT_TRUE(std::equal(first.begin(), first.end(), more.begin()));
     EXPECT_EQ(more[FirstKept], "thermometer") << "above the lutes it outranks by naming temperature";
+    EXPECT_EQ(more.at(FirstKept + 1), "shiver") << "and above the lutes left, as cold says chill";
 }
 
 TEST(Describe, AnIndexForOneDescriptionAnswersItAsTheWholeIndexDoes) {
