@@ -22,8 +22,8 @@ inline constexpr std::size_t MostOffered = 10;
 inline constexpr std::size_t OffersBesideDescriptions = 2;
 // A description of 10,000 words is read as its start.
 inline constexpr std::size_t LongestDescription = 4096;
-// The first words found for a description, ranked by what it says alone; past them, the senses that name the first
-// of them count too.
+// The first words found for a description, ranked by what it says alone; past them, the rest are ranked again with
+// what the first of them and the description's own words say.
 inline constexpr std::size_t FirstKept = 20;
 
 // Whether a typed text reads as a description rather than a word: two words or more, and none of the offers for it

@@ -53,7 +53,8 @@ constexpr std::size_t MostTerms = 64;
 constexpr std::size_t FirstSearched = 10;
 constexpr double FirstWeight = 0.6;
 // And, at this share, the senses that name the words that the first sense of each of the description's own words
-// names (its synonyms and the words of its gloss): "of or pertaining to an omen" finds ominous through portent.
+// names (its synonyms and the words of its gloss): "of or pertaining to an omen" finds ominous through presage and
+// portent.
 constexpr double SaidWeight = 0.15;
 
 } // namespace
@@ -245,12 +246,18 @@ DescriptionIndex::mentionScoresOf(const std::vector<std::string>& terms) const {
 // BM25 over the senses that name the words given, as if each word were a term of the description.
 std::unordered_map<std::uint32_t, double>
 DescriptionIndex::namingScoresOf(const std::vector<std::uint32_t>& words) const {
+    if (words.empty()) {
+        return {};
+    }
     std::vector<std::vector<std::uint32_t>> naming(words.size()); // per word, the senses that name it
+    std::vector<std::uint32_t> place(m_words.size(), 0);          // per word of the index, 1 + its place in words
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        place[words[i]] = static_cast<std::uint32_t>(i + 1);
+    }
     for (std::uint32_t sense = 0; sense + 1 < m_mentionsAt.size(); ++sense) {
         for (std::uint32_t i = m_mentionsAt[sense]; i < m_mentionsAt[sense + 1]; ++i) {
-            const auto at = std::find(words.begin(), words.end(), m_mentions[i]);
-            if (at != words.end()) {
-                naming[static_cast<std::size_t>(at - words.begin())].push_back(sense);
+            if (const std::uint32_t at = place[m_mentions[i]]; at != 0) {
+                naming[at - 1].push_back(sense);
             }
         }
     }
@@ -449,10 +456,6 @@ void DescriptionIndex::searchAgainPastTheFirst(Search& search) const {
             }
         }
     }
-    const std::unordered_map<std::uint32_t, double> naming = namingScoresOf(named);
-    if (naming.empty()) {
-        return;
-    }
     const auto add = [this, &search](const std::unordered_map<std::uint32_t, double>& senseScore, double weight) {
         for (const auto& [word, score] : tallied(senseScore, search.part)) {
             auto& [top, shown] = search.best[word];
@@ -463,7 +466,7 @@ void DescriptionIndex::searchAgainPastTheFirst(Search& search) const {
         }
     };
     add(namingScoresOf(saidBy(search.terms, own)), SaidWeight);
-    add(naming, FirstWeight);
+    add(namingScoresOf(named), FirstWeight);
     scored = finalScores(search.best, search.description, search.terms);
     double rest = 0;
     for (const auto& [score, word] : scored) {
