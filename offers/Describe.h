@@ -104,10 +104,11 @@ private:
     using WordScores = std::unordered_map<std::uint32_t, std::pair<double, std::uint32_t>>; // score, sense shown
 
     // A description as ranked: what is asked, its terms (sorted, each once), the part of speech it reads as, and
-    // per word its score and the sense to show, then its final score.
+    // per word its score and the sense to show, then its final score (score, word).
     struct Search {
         std::string description;
         std::vector<std::string> terms;
+        std::unordered_set<std::string> own; // the same terms, for a word the description itself uses
         PartOfSpeech part = PartOfSpeech::Unknown;
         WordScores best;
         std::vector<std::pair<double, std::uint32_t>> scored; // score, word
@@ -117,6 +118,7 @@ private:
     bool usedBy(std::uint32_t word, const std::unordered_set<std::string>& terms) const;
     std::vector<std::uint32_t> saidBy(const std::vector<std::string>& terms,
                                       const std::unordered_set<std::string>& own) const;
+    std::vector<std::pair<double, std::uint32_t>> offered(Search& search, std::size_t count) const;
     void searchAgainPastTheFirst(Search& search) const;
 
     void addSense(std::uint32_t word, PartOfSpeech part, std::string text);

@@ -6,7 +6,6 @@
 #include <array>
 #include <cmath>
 #include <unordered_map>
-#include <unordered_set>
 
 namespace offers {
 
@@ -44,18 +43,6 @@ constexpr double FamilyWeight = 0.8;
 // postings it reads for the senses that name words.
 constexpr std::size_t MostPostings = 60000;
 constexpr std::size_t MostMentionPostings = 30000;
-// A description of 10,000 words is read as its first terms.
-constexpr std::size_t MostTerms = 64;
-// Past the first words found, the senses that name the first of them count too, as if they were terms of the
-// description (at this share): "an instrument that tells you how hot or cold something is" finds temperature first,
-// and then thermometer, "measuring instrument for measuring temperature". This finds more of the meant words among
-// the first hundred, but fewer among the first ten, so the first words found keep their places.
-constexpr std::size_t FirstSearched = 10;
-constexpr double FirstWeight = 0.6;
-// And, at this share, the senses that name the words that the first sense of each of the description's own words
-// names (its synonyms and the words of its gloss): "of or pertaining to an omen" finds ominous through presage and
-// portent.
-constexpr double SaidWeight = 0.15;
 
 } // namespace
 
@@ -379,136 +366,6 @@ DescriptionIndex::finalScores(const WordScores& best, std::string_view descripti
                             word);
     }
     return scored;
-}
-
-// A description ranked: what is asked ("a word for fear of heights" asks "fear of heights"), its terms, the part of
-// speech it reads as, and each word's score.
-DescriptionIndex::Search DescriptionIndex::searched(std::string_view asking) const {
-    const Asked asked = whatIsAsked(asking);
-    Search search;
-    search.description = asked.text.empty() ? std::string(asking) : asked.text;
-    const std::string_view description = search.description;
-    search.terms = descriptionTerms(description.substr(0, LongestDescription));
-    if (search.terms.size() > MostTerms) {
-        search.terms.resize(MostTerms);
-    }
-    std::sort(search.terms.begin(), search.terms.end());
-    search.terms.erase(std::unique(search.terms.begin(), search.terms.end()), search.terms.end());
-    if (search.terms.empty()) {
-        return search;
-    }
-    search.part = asked.part != PartOfSpeech::Unknown ? asked.part : partOf(description);
-    search.best = wordScoresOf(search.terms, search.part, negatedWords(description.substr(0, LongestDescription)));
-    search.scored = finalScores(search.best, description, search.terms);
-    return search;
-}
-
-// The better of two words as scored: the higher score, else the first by name.
-bool DescriptionIndex::better(const std::pair<double, std::uint32_t>& a,
-                              const std::pair<double, std::uint32_t>& b) const {
-    return a.first != b.first ? a.first > b.first : m_words[a.second] < m_words[b.second];
-}
-
-// Whether a word is one the description itself uses, which is not what it describes.
-bool DescriptionIndex::usedBy(std::uint32_t word, const std::unordered_set<std::string>& terms) const {
-    const std::vector<std::string> wordTerms = descriptionTerms(m_words[word]);
-    return wordTerms.size() == 1 && terms.contains(wordTerms.front());
-}
-
-// The words that the first sense of each of the description's own words names, but for those words themselves.
-std::vector<std::uint32_t> DescriptionIndex::saidBy(const std::vector<std::string>& terms,
-                                                    const std::unordered_set<std::string>& own) const {
-    std::vector<std::uint32_t> said;
-    for (const std::string& term : terms) {
-        const std::uint32_t word = wordNamed(term);
-        if (word == NoSense || m_firstSense[word] == NoSense) {
-            continue;
-        }
-        const std::uint32_t sense = m_firstSense[word];
-        for (std::uint32_t i = m_mentionsAt[sense]; i < m_mentionsAt[sense + 1]; ++i) {
-            if (!usedBy(m_mentions[i], own)) {
-                said.push_back(m_mentions[i]);
-            }
-        }
-    }
-    std::sort(said.begin(), said.end());
-    said.erase(std::unique(said.begin(), said.end()), said.end());
-    return said;
-}
-
-// Past the first words found, the rest are ranked again with the senses that name the first of them, and those that
-// name what the description's own words say. The first keep their order, lifted above the rest.
-void DescriptionIndex::searchAgainPastTheFirst(Search& search) const {
-    static_assert(FirstSearched <= FirstKept);
-    // The first words offered, and their scores: the description's own words are passed over, as they are offered.
-    const std::unordered_set<std::string> own(search.terms.begin(), search.terms.end());
-    std::vector<std::pair<double, std::uint32_t>>& scored = search.scored;
-    const std::size_t sorted = std::min(scored.size(), FirstKept + 8 * own.size());
-    std::partial_sort(scored.begin(), scored.begin() + static_cast<std::ptrdiff_t>(sorted), scored.end(),
-                      [this](const auto& a, const auto& b) { return better(a, b); });
-    std::unordered_map<std::uint32_t, double> kept; // word, its score before
-    std::vector<std::uint32_t> named;
-    for (std::size_t i = 0; i < sorted && kept.size() < FirstKept; ++i) {
-        if (!usedBy(scored[i].second, own)) {
-            kept.emplace(scored[i].second, scored[i].first);
-            if (named.size() < FirstSearched) {
-                named.push_back(scored[i].second);
-            }
-        }
-    }
-    const auto add = [this, &search](const std::unordered_map<std::uint32_t, double>& senseScore, double weight) {
-        for (const auto& [word, score] : tallied(senseScore, search.part)) {
-            auto& [top, shown] = search.best[word];
-            if (top == 0) {
-                shown = score.second;
-            }
-            top += weight * score.first;
-        }
-    };
-    add(namingScoresOf(saidBy(search.terms, own)), SaidWeight);
-    add(namingScoresOf(named), FirstWeight);
-    scored = finalScores(search.best, search.description, search.terms);
-    double rest = 0;
-    for (const auto& [score, word] : scored) {
-        if (!kept.contains(word)) {
-            rest = std::max(rest, score);
-        }
-    }
-    for (auto& [score, word] : scored) {
-        if (const auto before = kept.find(word); before != kept.end()) {
-            score = before->second + rest + 1;
-        }
-    }
-}
-
-std::vector<Described> DescriptionIndex::wordsFor(std::string_view asking, std::size_t count) const {
-    Search search = searched(asking);
-    if (search.terms.empty() || count == 0) {
-        return {};
-    }
-    if (count > FirstKept) {
-        searchAgainPastTheFirst(search);
-    }
-    // The best first. A word the description itself uses is not what it describes: it is passed over, looked for
-    // only among the first.
-    const std::unordered_set<std::string> own(search.terms.begin(), search.terms.end());
-    std::vector<std::pair<double, std::uint32_t>>& scored = search.scored; // score, word
-    const auto inOrder = [this](const auto& a, const auto& b) { return better(a, b); };
-    const std::size_t looked = std::min(scored.size(), count + 8 * own.size());
-    std::partial_sort(scored.begin(), scored.begin() + static_cast<std::ptrdiff_t>(looked), scored.end(), inOrder);
-    std::vector<Described> ranked;
-    for (std::size_t i = 0; i < scored.size() && ranked.size() < count; ++i) {
-        if (i == looked) { // more of the description's own words than room was left for: the rest in order
-            std::sort(scored.begin() + static_cast<std::ptrdiff_t>(looked), scored.end(), inOrder);
-        }
-        const std::uint32_t word = scored[i].second;
-        if (usedBy(word, own)) {
-            continue;
-        }
-        const Sense& sense = m_senses[search.best.at(word).second];
-        ranked.push_back({m_words[word], m_texts.substr(sense.textAt, sense.textLength), scored[i].first});
-    }
-    return ranked;
 }
 
 } // namespace offers
