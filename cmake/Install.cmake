@@ -9,6 +9,7 @@ install(TARGETS lexorant lexorant-jet-reader RUNTIME DESTINATION ${LEXORANT_INST
 set(bin ${CMAKE_BINARY_DIR}/bin)
 install(FILES ${bin}/main.pts ${bin}/lh.pts ${bin}/rh.pts ${bin}/bot.pts ${bin}/db2.mdb ${bin}/WORDNET-LICENSE
         DESTINATION ${LEXORANT_INSTALL_DIR})
+install(FILES ${bin}/AIKSAURUS-COPYRIGHT DESTINATION ${LEXORANT_INSTALL_DIR} OPTIONAL) # where the thesaurus was used
 install(CODE "
   file(MAKE_DIRECTORY \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\")
   file(CREATE_LINK ../${LEXORANT_INSTALL_DIR}/lexorant

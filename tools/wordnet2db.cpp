@@ -3,15 +3,18 @@
 // opens with the word, how it is said (espeak-ng's IPA) and how common it is; each part of speech has a heading, the
 // one the word is used as most first, and under it each sense is a line: its number, its gloss, and its synonyms,
 // opposites and what it is a kind of. Beside it: inflected forms (BaseForms), how common each word is (WordUse), the
-// words made one from the other (Derivations) and the words that name a person (People).
+// words made one from the other (Derivations), the words that name a person (People) and, when a thesaurus is given,
+// its groups of words that share a meaning (Thesaurus).
 //
-//   wordnet2db --wordnet /usr/share/wordnet [--word-forms LIST]... OUT.mdb
+//   wordnet2db --wordnet /usr/share/wordnet [--word-forms LIST]... [--thesaurus /usr/share/aiksaurus] OUT.mdb
 //   wordnet2db --words LIST.tsv OUT.mdb        (word TAB meaning, "\n" in a meaning for a line break)
 //
 // --word-forms names a list of real English word forms, one a line (SCOWL's, as Debian's wamerican-huge and
 // wbritish-huge install them): an inflected form made by WordNet's rules is kept only where a list has it, so that
-// "occured" or "weared" are never offered as English. WordNet's own exception lists are kept whole.
+// "occured" or "weared" are never offered as English. WordNet's own exception lists are kept whole. --thesaurus names
+// the folder of Aiksaurus's data files (Debian's libaiksaurus-1.2-data).
 
+#include "tools/thesaurus/Aiksaurus.h"
 #include "tools/wordnet/BaseForms.h"
 #include "tools/wordnet/EntryLayout.h"
 #include "tools/wordnet/Pronunciation.h"
@@ -295,6 +298,19 @@ void writePeople(wordtable::WordTableWriter& db, const std::vector<Entry>& entri
     db.insert("People", rows);
 }
 
+// The sixth table, where a thesaurus is given: each word of each of its groups, with the group's number (from 0), so
+// that a description's words find the words they share a group with ("refusing": stubborn).
+void writeThesaurus(wordtable::WordTableWriter& db, const thesaurus::Groups& groups) {
+    db.exec("CREATE TABLE Thesaurus (Word TEXT, GroupId INTEGER);");
+    std::vector<wordtable::Row> rows;
+    for (std::size_t g = 0; g < groups.size(); ++g) {
+        for (const std::string& word : groups[g]) {
+            rows.push_back({word, static_cast<std::int64_t>(g)});
+        }
+    }
+    db.insert("Thesaurus", rows);
+}
+
 // A word list's meaning as it stands, its lines one under the other.
 std::string joined(const std::vector<std::string>& lines) {
     std::string meaning;
@@ -305,7 +321,7 @@ std::string joined(const std::vector<std::string>& lines) {
 }
 
 void writeDatabase(const std::vector<Entry>& entries, bool wordnet, const std::vector<BaseForm>& baseForms,
-                   const std::filesystem::path& out) {
+                   const thesaurus::Groups& groups, const std::filesystem::path& out) {
     const std::filesystem::path temporary = out.string() + ".tmp";
     std::filesystem::remove(temporary);
     {
@@ -339,6 +355,9 @@ void writeDatabase(const std::vector<Entry>& entries, bool wordnet, const std::v
             writeDerivations(db, entries);
             writePeople(db, entries);
         }
+        if (!groups.empty()) {
+            writeThesaurus(db, groups);
+        }
         db.exec("COMMIT; PRAGMA journal_mode=DELETE;");
     }
     std::filesystem::rename(temporary, out);
@@ -350,22 +369,30 @@ int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     const bool wordnet = !args.empty() && args[0] == "--wordnet";
     std::vector<std::filesystem::path> formLists;
+    std::optional<std::filesystem::path> thesaurusFolder;
     std::size_t at = 2;
     while (wordnet && at + 2 < args.size() && args[at] == "--word-forms") {
         formLists.emplace_back(args[at + 1]);
         at += 2;
     }
+    if (wordnet && at + 2 < args.size() && args[at] == "--thesaurus") {
+        thesaurusFolder = args[at + 1];
+        at += 2;
+    }
     if (args.size() != at + 1 || (!wordnet && args[0] != "--words")) {
-        std::cerr << "usage: wordnet2db --wordnet DIR [--word-forms LIST]... OUT.mdb | --words LIST.tsv OUT.mdb\n";
+        std::cerr << "usage: wordnet2db --wordnet DIR [--word-forms LIST]... [--thesaurus DIR] OUT.mdb"
+                     " | --words LIST.tsv OUT.mdb\n";
         return 2;
     }
     try {
         std::vector<BaseForm> baseForms;
         const std::vector<Entry> entries =
             wordnet ? readWordNet(args[1], wordnet::readConfirmedForms(formLists), baseForms) : readWordList(args[1]);
-        writeDatabase(entries, wordnet, baseForms, args[at]);
-        std::cout << "wordnet2db: " << entries.size() << " words and " << baseForms.size()
-                  << " inflected forms written to " << args[at] << "\n";
+        const thesaurus::Groups groups =
+            thesaurusFolder ? thesaurus::readAiksaurus(*thesaurusFolder) : thesaurus::Groups{};
+        writeDatabase(entries, wordnet, baseForms, groups, args[at]);
+        std::cout << "wordnet2db: " << entries.size() << " words, " << baseForms.size() << " inflected forms and "
+                  << groups.size() << " thesaurus groups written to " << args[at] << "\n";
     } catch (const std::exception& error) {
         std::cerr << "wordnet2db: " << error.what() << "\n";
         return 1;

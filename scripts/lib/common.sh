@@ -12,7 +12,7 @@ PACKAGES=(
     xvfb xauth x11-utils xdotool xclip imagemagick openbox sqlite3
     dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0
     desktop-file-utils appstream dpkg-dev shellcheck
-    wordnet-base wamerican-huge wbritish-huge fonts-liberation2 fonts-dejavu-core
+    wordnet-base wamerican-huge wbritish-huge libaiksaurus-1.2-data fonts-liberation2 fonts-dejavu-core
     aspell aspell-en hunspell hunspell-en-us
     libespeak-ng-dev espeak-ng qt6-speech-dev qt6-declarative-dev qt6-speech-speechd-plugin speech-dispatcher
 )

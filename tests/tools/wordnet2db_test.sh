@@ -55,4 +55,14 @@ printf 'abating\n' >"$dir/forms-b"
 "$wordnet2db" --wordnet "$dir" --word-forms "$dir/forms-a" --word-forms "$dir/forms-b" "$dir/db2.mdb" >/dev/null
 forms=$(sqlite3 "$dir/db2.mdb" "SELECT Form FROM BaseForms ORDER BY Form" | tr '\n' ' ')
 [ "$forms" = "abated abates abating prods " ] || { echo "FAIL: the confirmed forms are: $forms"; exit 1; }
-echo "PASS: senses with their synonyms, and inflected forms with their base words"
+# A thesaurus's groups, each word with its group's number; a thesaurus that cannot be read fails the build.
+mkdir "$dir/aiksaurus"
+printf 'abate\0\0\0\377\377let:up\0\0\0\0\001\377\377prod\0\0\001\377\377' >"$dir/aiksaurus/words.dat"
+printf '\0\0\0\001\0\0\0\001\377\377\0\002\0\001\0\001\0\002\377\377' >"$dir/aiksaurus/meanings.dat"
+"$wordnet2db" --wordnet "$dir" --thesaurus "$dir/aiksaurus" "$dir/db2.mdb" >/dev/null
+groups=$(sqlite3 "$dir/db2.mdb" "SELECT Word || '>' || GroupId FROM Thesaurus ORDER BY rowid" | tr '\n' ' ')
+[ "$groups" = "abate>0 let up>0 let up>1 prod>1 " ] || { echo "FAIL: the thesaurus groups are: $groups"; exit 1; }
+if "$wordnet2db" --wordnet "$dir" --thesaurus "$dir/none" "$dir/db2.mdb" 2>/dev/null; then
+    echo "FAIL: a missing thesaurus was taken"; exit 1
+fi
+echo "PASS: senses with their synonyms, inflected forms with their base words, and thesaurus groups"
