@@ -60,6 +60,12 @@ public:
     // Whether the words that name a person count here: in any whole index, and in an index for a description that
     // asks for one (read as the ranking reads it: "what do you call a person who ..." asks).
     bool takesPeople() const { return m_only.empty() || m_asksForAPerson; }
+    // Once finished: a word of a thesaurus's group, the words it gathers under one meaning ("stubborn", "obstinate",
+    // "mulish", "pigheaded"). A description's words that fall in a word's groups count for it ("refusing to change
+    // your mind"). Groups are told apart by their number; a name that is no word of the index is passed over. The
+    // groups are searched once finishGrouping has been called.
+    void group(std::string_view word, std::uint32_t group);
+    void finishGrouping();
 
     // The words that mean the description, best first, at most count; none for a text with no terms.
     std::vector<Described> wordsFor(std::string_view description, std::size_t count) const;
@@ -112,6 +118,8 @@ private:
         PartOfSpeech part = PartOfSpeech::Unknown;
         WordScores best;
         std::vector<std::pair<double, std::uint32_t>> scored; // score, word
+        std::unordered_map<std::uint32_t, double> grouped;    // per word, what the thesaurus's groups add
+        double top = 0;                                       // the best score before they add it
     };
     Search searched(std::string_view asking) const;
     bool better(const std::pair<double, std::uint32_t>& a, const std::pair<double, std::uint32_t>& b) const;
@@ -120,6 +128,10 @@ private:
                                       const std::unordered_set<std::string>& own) const;
     std::vector<std::pair<double, std::uint32_t>> offered(Search& search, std::size_t count) const;
     void searchAgainPastTheFirst(Search& search) const;
+    void searchGroups(Search& search) const;
+    void addGroups(Search& search) const;
+    static void lift(std::vector<std::pair<double, std::uint32_t>>& scored,
+                     const std::unordered_map<std::uint32_t, double>& kept);
 
     void addSense(std::uint32_t word, PartOfSpeech part, std::string text);
     std::unordered_map<std::uint32_t, double> scoresOf(const std::vector<std::string>& terms) const;
@@ -179,6 +191,13 @@ private:
     std::vector<std::uint32_t> m_related;
     std::vector<std::pair<std::uint32_t, std::uint32_t>> m_relating;
     std::vector<bool> m_people; // per word, whether it names a person; empty where none is named
+    // A thesaurus's groups: the words of group g from m_membersAt[g] to m_membersAt[g + 1] in m_members; per term of
+    // a word's name, the groups it is in; and how many words are in any. While grouping, the pairs (group, word).
+    std::vector<std::uint32_t> m_membersAt;
+    std::vector<std::uint32_t> m_members;
+    std::unordered_map<std::string, std::vector<std::uint32_t>> m_groupsByTerm;
+    std::size_t m_grouped = 0;
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> m_grouping;
     double m_averageLength = 1;
 };
 

@@ -45,6 +45,7 @@ DescriptionIndex::Search DescriptionIndex::searched(std::string_view asking) con
     search.part = asked.part != PartOfSpeech::Unknown ? asked.part : partOf(description);
     search.best = wordScoresOf(search.terms, search.part, negatedWords(description.substr(0, LongestDescription)));
     search.scored = finalScores(search.best, description, search.terms);
+    searchGroups(search);
     return search;
 }
 
@@ -124,17 +125,8 @@ void DescriptionIndex::searchAgainPastTheFirst(Search& search) const {
     add(namingScoresOf(saidBy(search.terms, search.own)), SaidWeight);
     add(namingScoresOf(named), FirstWeight);
     search.scored = finalScores(search.best, search.description, search.terms);
-    double rest = 0;
-    for (const auto& [score, word] : search.scored) {
-        if (!kept.contains(word)) {
-            rest = std::max(rest, score);
-        }
-    }
-    for (auto& [score, word] : search.scored) {
-        if (const auto before = kept.find(word); before != kept.end()) {
-            score = before->second + rest + 1;
-        }
-    }
+    addGroups(search);
+    lift(search.scored, kept);
 }
 
 std::vector<Described> DescriptionIndex::wordsFor(std::string_view asking, std::size_t count) const {

@@ -3,8 +3,10 @@
 #include "platform/headless/RuntimeError.h"
 #include "store/Database.h"
 
+#include <charconv>
 #include <cstdlib>
 #include <functional>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <string_view>
@@ -19,18 +21,20 @@ using store::RecordValues;
 
 // However large a user's BaseForms table, the offers read this many rows of it at most; and of a Derivations table
 // (WordNet's has some 33,000), whose pairs the index holds both ways while it reads them (16 bytes a row); and of a
-// People table.
+// People table; and of a Thesaurus table (its groups of words, some 55,000 rows in Aiksaurus's).
 constexpr std::size_t MostBaseFormRows = 20'000'000;
 constexpr std::size_t MostDerivationRows = 1'000'000;
 constexpr std::size_t MostPeopleRows = 1'000'000;
+constexpr std::size_t MostThesaurusRows = 1'000'000;
 
 // Reading stops here: a table read this far is as much as the offers take.
 struct Enough {};
 
 // The named columns of every row of a table the file may have (nothing when it has not, or not those columns), as
-// far as it can be read: a damaged table gives what was read before the damage.
+// far as it can be read and at most the given number of rows: a damaged table gives what was read before the damage.
 void readColumns(store::Database& db, const std::string& table, const std::vector<std::string_view>& names,
-                 const std::function<void(const RecordValues&)>& visit) {
+                 const std::function<void(const RecordValues&)>& visit,
+                 std::size_t most = std::numeric_limits<std::size_t>::max()) {
     try {
         const auto source = db.OpenTable(table);
         if (!source) {
@@ -44,7 +48,13 @@ void readColumns(store::Database& db, const std::string& table, const std::vecto
             }
             columns.push_back(*column);
         }
-        (*source)->scan(columns, [&visit](std::int64_t, const RecordValues& values) { visit(values); });
+        std::size_t read = 0;
+        (*source)->scan(columns, [&](std::int64_t, const RecordValues& values) {
+            if (++read > most) {
+                throw Enough{};
+            }
+            visit(values);
+        });
     } catch (const platform::RuntimeError&) {
     } catch (const Enough&) {
     }
@@ -56,15 +66,14 @@ void readBaseForms(store::Database& db, OfferData& data) {
     for (std::size_t i = 0; i < data.words.size(); ++i) {
         words.insert(data.words[i]);
     }
-    std::size_t read = 0;
-    readColumns(db, "BaseForms", {"Form", "Base"}, [&](const RecordValues& row) {
-        if (++read > MostBaseFormRows) {
-            throw Enough{};
-        }
-        if (row[0] && row[1] && !row[1]->empty() && words.contains(*row[1])) {
-            data.addBaseForm(*row[0], *row[1]);
-        }
-    });
+    readColumns(
+        db, "BaseForms", {"Form", "Base"},
+        [&](const RecordValues& row) {
+            if (row[0] && row[1] && !row[1]->empty() && words.contains(*row[1])) {
+                data.addBaseForm(*row[0], *row[1]);
+            }
+        },
+        MostBaseFormRows);
 }
 
 // Each word of the word-use table with its count; a row with no word or no number for a count is passed over.
@@ -121,6 +130,50 @@ std::vector<std::string> wordsMostUsedFirst(const std::string& path) {
     return words;
 }
 
+namespace {
+
+// The prepared tables of a database (none where there is none) read into a finished index, by its words' names: the
+// words made one from the other; the words that name a person, for a description that asks for one (an index for
+// one description that does not ask needs none); and a thesaurus's groups of words, each group by its number.
+void readWordRelations(store::Database* db, DescriptionIndex& index) {
+    if (db) {
+        readColumns(
+            *db, "Derivations", {"Word", "Related"},
+            [&index](const RecordValues& row) {
+                if (row[0] && row[1]) {
+                    index.relate(*row[0], *row[1]);
+                }
+            },
+            MostDerivationRows);
+    }
+    index.finishRelating();
+    if (db && index.takesPeople()) {
+        readColumns(
+            *db, "People", {"Word"},
+            [&index](const RecordValues& row) {
+                if (row[0]) {
+                    index.namePerson(*row[0]);
+                }
+            },
+            MostPeopleRows);
+    }
+    if (db) {
+        readColumns(
+            *db, "Thesaurus", {"Word", "GroupId"},
+            [&index](const RecordValues& row) {
+                std::uint32_t group = 0;
+                if (row[0] && row[1] &&
+                    std::from_chars(row[1]->data(), row[1]->data() + row[1]->size(), group).ec == std::errc{}) {
+                    index.group(*row[0], group);
+                }
+            },
+            MostThesaurusRows);
+    }
+    index.finishGrouping();
+}
+
+} // namespace
+
 DescriptionIndex readDescriptions(const std::string& path, const std::string& table,
                                   std::optional<std::string_view> onlyFor) {
     DescriptionIndex index;
@@ -144,32 +197,7 @@ DescriptionIndex readDescriptions(const std::string& path, const std::string& ta
         // the index holds what could be read
     }
     index.finish(uses);
-    if (db) {
-        // The words made one from the other, found by their names in the finished index.
-        std::size_t read = 0;
-        readColumns(*db, "Derivations", {"Word", "Related"}, [&](const RecordValues& row) {
-            if (++read > MostDerivationRows) {
-                throw Enough{};
-            }
-            if (row[0] && row[1]) {
-                index.relate(*row[0], *row[1]);
-            }
-        });
-    }
-    index.finishRelating();
-    // The words that name a person, for a description that asks for one (an index for one description that does not
-    // ask needs none).
-    if (db && index.takesPeople()) {
-        std::size_t read = 0;
-        readColumns(*db, "People", {"Word"}, [&](const RecordValues& row) {
-            if (++read > MostPeopleRows) {
-                throw Enough{};
-            }
-            if (row[0]) {
-                index.namePerson(*row[0]);
-            }
-        });
-    }
+    readWordRelations(db.get(), index);
     return index;
 }
 

@@ -1,0 +1,111 @@
+// Words from their meaning through a thesaurus's groups: a description's word that falls in a word's groups counts for
+// that word, the first words found keep their places, and a user's Thesaurus table is read as it comes.
+#include "offers/Describe.h"
+#include "offers/OfferData.h"
+#include "tests/support/TestDatabase.h"
+
+#include <gtest/gtest.h>
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <optional>
+
+using namespace offers;
+
+namespace {
+
+const char* const Budge = "refusal to budge";
+
+// Six words that budge, the shorter senses first; mulish, whose sense budges too, is last of them by its name.
+const std::pair<const char*, const char*> Budging[] = {
+    {"shift", "(verb) budge"},
+    {"stir", "(verb) budge a bit"},
+    {"move", "(verb) budge a bit more"},
+    {"nudge", "(verb) make someone budge a bit"},
+    {"edge", "(verb) budge a bit at a time"},
+    {"inch", "(verb) budge a bit at a time, slowly"},
+    {"mulish", "(verb) budge a bit at a time, unwillingly"},
+    {"refusal", "(noun) the act of saying no"},
+};
+
+// The words, with or without the group of refusal and mulish (numbered 7), beside a group of 100 other words, so
+// that a word of refusal's group is rare; a name that is no word of the index is passed over.
+void addBudging(DescriptionIndex& index, bool grouped) {
+    for (const auto& [word, meaning] : Budging) {
+        index.add(word, meaning);
+    }
+    for (int i = 0; i < 100; ++i) {
+        index.add("other" + std::to_string(i), "(noun) something else");
+    }
+    index.finish({});
+    if (grouped) {
+        for (const char* word : {"refusal", "mulish", "no such word"}) {
+            index.group(word, 7);
+        }
+        for (int i = 0; i < 100; ++i) {
+            index.group("other" + std::to_string(i), 3);
+        }
+    }
+    index.finishGrouping();
+}
+
+std::vector<std::string> wordsOf(const std::vector<Described>& found) {
+    std::vector<std::string> words;
+    words.reserve(found.size());
+    for (const Described& d : found) {
+        words.push_back(d.word);
+    }
+    return words;
+}
+
+} // namespace
+
+TEST(DescribeGroups, AWordWhoseGroupHasTheDescriptionsWordsRisesBelowTheFirstFive) {
+    DescriptionIndex plain;
+    addBudging(plain, false);
+    const std::vector<std::string> before = wordsOf(plain.wordsFor(Budge, 10));
+    ASSERT_EQ(before.size(), 7U);
+    EXPECT_EQ(before.back(), "mulish");
+
+    DescriptionIndex grouped;
+    addBudging(grouped, true);
+    const std::vector<std::string> after = wordsOf(grouped.wordsFor(Budge, 10));
+    ASSERT_EQ(after.size(), 7U);
+    EXPECT_TRUE(std::equal(before.begin(), before.begin() + 5, after.begin())) << "the first five keep their places";
+    EXPECT_EQ(after[5], "mulish");
+    // Budge for more, past the first twenty, the groups still count; and an index for the one description answers as
+    // the whole index does.
+    EXPECT_EQ(wordsOf(grouped.wordsFor(Budge, 30)), after);
+    DescriptionIndex one;
+    one.keepOnlyTermsOf(Budge);
+    addBudging(one, true);
+    EXPECT_EQ(wordsOf(one.wordsFor(Budge, 10)), after);
+}
+
+// A user's Thesaurus table as it comes: rows with NULL, a group that is no number or a name that is no word are
+// passed over; a file without the table ranks as before.
+TEST(DescribeGroups, TheDescriptionsReadTheThesaurusTable) {
+    const testsupport::TempDir dir;
+    const auto file = dir.path() / "db2.mdb";
+    std::vector<testsupport::Row> words;
+    for (const auto& [word, meaning] : Budging) {
+        words.emplace_back(word, meaning);
+    }
+    testsupport::writeWordDatabase(file, words);
+    EXPECT_EQ(readDescriptions(file.string(), "Table3").wordsFor(Budge, 10).back().word, "mulish");
+    sqlite3* raw = nullptr;
+    ASSERT_EQ(sqlite3_open(file.c_str(), &raw), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(raw,
+                           "CREATE TABLE Thesaurus (Word TEXT, GroupId INTEGER);"
+                           "INSERT INTO Thesaurus VALUES (NULL, 1), ('shift', NULL), ('stir', 'x'), ('nosuch', 1),"
+                           " ('inch', -1), (x'00', 1), ('refusal', 1), ('mulish', 1);",
+                           nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    sqlite3_close(raw);
+    for (const auto& onlyFor : {std::optional<std::string_view>(), std::optional<std::string_view>(Budge)}) {
+        const auto found = wordsOf(readDescriptions(file.string(), "Table3", onlyFor).wordsFor(Budge, 10));
+        ASSERT_EQ(found.size(), 7U);
+        EXPECT_EQ(found[5], "mulish");
+    }
+}
