@@ -16,6 +16,10 @@ constexpr double GroupWeight = 0.01;
 // The first words found keep their places: where the groups lift another above them, everyday descriptions lose more
 // than they find.
 constexpr std::size_t FirstUngrouped = 5;
+// A group of more words than this says nothing of them (Aiksaurus's largest has 183), and a term whose groups gather
+// more is passed over (its widest, "up", 6,089): a user's table of a million rows costs no more to search.
+constexpr std::size_t LargestGroup = 1000;
+constexpr std::size_t MostGathered = 20000;
 
 } // namespace
 
@@ -33,20 +37,24 @@ void DescriptionIndex::finishGrouping() {
     m_members.reserve(m_grouping.size());
     m_groupsByTerm.clear();
     std::vector<bool> grouped(m_words.size());
-    for (std::size_t i = 0; i < m_grouping.size(); ++i) {
-        const auto [group, word] = m_grouping[i];
-        if (i == 0 || group != m_grouping[i - 1].first) {
+    for (auto first = m_grouping.begin(); first != m_grouping.end();) {
+        const auto last =
+            std::find_if(first, m_grouping.end(), [first](const auto& member) { return member.first != first->first; });
+        if (static_cast<std::size_t>(last - first) <= LargestGroup) {
+            const auto g = static_cast<std::uint32_t>(m_membersAt.size());
             m_membersAt.push_back(static_cast<std::uint32_t>(m_members.size()));
-        }
-        const auto g = static_cast<std::uint32_t>(m_membersAt.size() - 1);
-        m_members.push_back(word);
-        grouped[word] = true;
-        for (const std::string& term : descriptionTerms(m_words[word])) {
-            std::vector<std::uint32_t>& groups = m_groupsByTerm[term];
-            if (groups.empty() || groups.back() != g) {
-                groups.push_back(g);
+            for (auto member = first; member != last; ++member) {
+                m_members.push_back(member->second);
+                grouped[member->second] = true;
+                for (const std::string& term : descriptionTerms(m_words[member->second])) {
+                    std::vector<std::uint32_t>& groups = m_groupsByTerm[term];
+                    if (groups.empty() || groups.back() != g) {
+                        groups.push_back(g);
+                    }
+                }
             }
         }
+        first = last;
     }
     m_membersAt.push_back(static_cast<std::uint32_t>(m_members.size()));
     m_grouped = static_cast<std::size_t>(std::count(grouped.begin(), grouped.end(), true));
@@ -66,6 +74,13 @@ void DescriptionIndex::searchGroups(Search& search) const {
     for (const std::string& term : search.terms) {
         const auto groups = m_groupsByTerm.find(term);
         if (groups == m_groupsByTerm.end()) {
+            continue;
+        }
+        std::size_t gathered = 0;
+        for (const std::uint32_t g : groups->second) {
+            gathered += m_membersAt[g + 1] - m_membersAt[g];
+        }
+        if (gathered > MostGathered) {
             continue;
         }
         marked.clear();

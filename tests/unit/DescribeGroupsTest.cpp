@@ -83,6 +83,29 @@ TEST(DescribeGroups, AWordWhoseGroupHasTheDescriptionsWordsRisesBelowTheFirstFiv
     EXPECT_EQ(wordsOf(one.wordsFor(Budge, 10)), after);
 }
 
+// A group of more than a thousand words says nothing of them.
+TEST(DescribeGroups, AGroupTooWideIsPassedOver) {
+    for (const int others : {998, 999}) {
+        DescriptionIndex index;
+        for (const auto& [word, meaning] : Budging) {
+            index.add(word, meaning);
+        }
+        for (int i = 0; i < others; ++i) {
+            index.add("other" + std::to_string(i), "(noun) something else");
+        }
+        index.finish({});
+        for (int i = 0; i < others; ++i) {
+            index.group("other" + std::to_string(i), 3);
+        }
+        index.group("refusal", 3);
+        index.group("mulish", 3);
+        index.finishGrouping();
+        const std::vector<std::string> found = wordsOf(index.wordsFor(Budge, 10));
+        ASSERT_EQ(found.size(), 7U);
+        EXPECT_EQ(found[others == 998 ? 5 : 6], "mulish") << others + 2 << " words in the group";
+    }
+}
+
 // A user's Thesaurus table as it comes: rows with NULL, a group that is no number or a name that is no word are
 // passed over; a file without the table ranks as before.
 TEST(DescribeGroups, TheDescriptionsReadTheThesaurusTable) {
