@@ -49,4 +49,13 @@ ReverseScore scoreDescriptions(const offers::DescriptionIndex& index, const std:
     return score;
 }
 
+std::vector<std::string> wordsOf(const std::vector<offers::Described>& found) {
+    std::vector<std::string> words;
+    words.reserve(found.size());
+    for (const offers::Described& d : found) {
+        words.push_back(d.word);
+    }
+    return words;
+}
+
 } // namespace testsupport

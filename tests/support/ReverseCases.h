@@ -22,4 +22,7 @@ struct ReverseScore {
 };
 ReverseScore scoreDescriptions(const offers::DescriptionIndex& index, const std::vector<ReverseCase>& cases);
 
+// The words found, best first.
+std::vector<std::string> wordsOf(const std::vector<offers::Described>& found);
+
 } // namespace testsupport

@@ -2,16 +2,17 @@
 // that word, the first words found keep their places, and a user's Thesaurus table is read as it comes.
 #include "offers/Describe.h"
 #include "offers/OfferData.h"
+#include "tests/support/ReverseCases.h"
 #include "tests/support/TestDatabase.h"
+#include "tools/wordtable/WordTableWriter.h"
 
 #include <gtest/gtest.h>
-
-#include <sqlite3.h>
 
 #include <algorithm>
 #include <optional>
 
 using namespace offers;
+using testsupport::wordsOf;
 
 namespace {
 
@@ -48,15 +49,6 @@ void addBudging(DescriptionIndex& index, bool grouped) {
         }
     }
     index.finishGrouping();
-}
-
-std::vector<std::string> wordsOf(const std::vector<Described>& found) {
-    std::vector<std::string> words;
-    words.reserve(found.size());
-    for (const Described& d : found) {
-        words.push_back(d.word);
-    }
-    return words;
 }
 
 } // namespace
@@ -117,15 +109,10 @@ TEST(DescribeGroups, TheDescriptionsReadTheThesaurusTable) {
     }
     testsupport::writeWordDatabase(file, words);
     EXPECT_EQ(readDescriptions(file.string(), "Table3").wordsFor(Budge, 10).back().word, "mulish");
-    sqlite3* raw = nullptr;
-    ASSERT_EQ(sqlite3_open(file.c_str(), &raw), SQLITE_OK);
-    ASSERT_EQ(sqlite3_exec(raw,
-                           "CREATE TABLE Thesaurus (Word TEXT, GroupId INTEGER);"
-                           "INSERT INTO Thesaurus VALUES (NULL, 1), ('shift', NULL), ('stir', 'x'), ('nosuch', 1),"
-                           " ('inch', -1), (x'00', 1), ('refusal', 1), ('mulish', 1);",
-                           nullptr, nullptr, nullptr),
-              SQLITE_OK);
-    sqlite3_close(raw);
+    wordtable::WordTableWriter(file).exec(
+        "CREATE TABLE Thesaurus (Word TEXT, GroupId INTEGER);"
+        "INSERT INTO Thesaurus VALUES (NULL, 1), ('shift', NULL), ('stir', 'x'), ('nosuch', 1),"
+        " ('inch', -1), (x'00', 1), ('refusal', 1), ('mulish', 1);");
     for (const auto& onlyFor : {std::optional<std::string_view>(), std::optional<std::string_view>(Budge)}) {
         const auto found = wordsOf(readDescriptions(file.string(), "Table3", onlyFor).wordsFor(Budge, 10));
         ASSERT_EQ(found.size(), 7U);

@@ -1,12 +1,14 @@
 // Words from their meaning: what a description's first words read as in a database, when the find box takes the typed
 // text for one, the ranking over a database's own meanings and the words made one from the other, and hostile text.
 #include "offers/Describe.h"
+#include "tests/support/ReverseCases.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
 using namespace offers;
+using testsupport::wordsOf;
 
 TEST(Describe, ADescriptionsFirstWordReadsAsTheDatabasesOwnSensesThatOpenWithIt) {
     DescriptionIndex index;
@@ -91,14 +93,6 @@ DescriptionIndex indexOf(WordsAndMeanings words, const DescriptionIndex::WordUse
     }
     index.finish(uses);
     return index;
-}
-std::vector<std::string> wordsOf(const std::vector<Described>& found) {
-    std::vector<std::string> words;
-    words.reserve(found.size());
-    for (const Described& d : found) {
-        words.push_back(d.word);
-    }
-    return words;
 }
 void addFruits(DescriptionIndex& index) {
     index.add("banana", "1. (noun) elongated crescent-shaped yellow fruit");

@@ -7,9 +7,9 @@
 #include "offers/TextBlock.h"
 #include "store/Database.h"
 #include "tests/support/TestDatabase.h"
+#include "tools/wordtable/WordTableWriter.h"
 
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 #include <optional>
 
@@ -167,17 +167,12 @@ TEST(OfferData, ReadsWhatItCanUseOfTheUsersTables) {
     const testsupport::TempDir dir;
     const auto file = dir.path() / "db2.mdb";
     testsupport::writeWordDatabase(file, {{"goose", "a bird"}, {"run", "to go fast"}, {std::nullopt, "none"}});
-    sqlite3* raw = nullptr;
-    ASSERT_EQ(sqlite3_open(file.c_str(), &raw), SQLITE_OK);
-    ASSERT_EQ(sqlite3_exec(raw,
-                           "CREATE TABLE BaseForms (Form TEXT, Base TEXT, PRIMARY KEY (Form)) WITHOUT ROWID;"
-                           "INSERT INTO BaseForms VALUES ('geese', 'goose'), ('ran', 'run'), ('a', ''), ('b', 'stork'),"
-                           " ('c', x'676f6f7365'), ('d', NULL);"
-                           "CREATE TABLE WordUse (Word TEXT, Count);"
-                           "INSERT INTO WordUse VALUES ('goose', 12), ('run', 'often'), (x'00', 3);",
-                           nullptr, nullptr, nullptr),
-              SQLITE_OK);
-    sqlite3_close(raw);
+    wordtable::WordTableWriter(file).exec(
+        "CREATE TABLE BaseForms (Form TEXT, Base TEXT, PRIMARY KEY (Form)) WITHOUT ROWID;"
+        "INSERT INTO BaseForms VALUES ('geese', 'goose'), ('ran', 'run'), ('a', ''), ('b', 'stork'),"
+        " ('c', x'676f6f7365'), ('d', NULL);"
+        "CREATE TABLE WordUse (Word TEXT, Count);"
+        "INSERT INTO WordUse VALUES ('goose', 12), ('run', 'often'), (x'00', 3);");
     const OfferData data = offers::readOfferData(file.string(), "table3");
     EXPECT_EQ(data.words, (offers::TextBlock{"goose", "run"}));
     // A BLOB reads as its bytes, as the word table's values do ("goose" here); what is no word is passed over later.
@@ -186,11 +181,7 @@ TEST(OfferData, ReadsWhatItCanUseOfTheUsersTables) {
     EXPECT_EQ(data.usedWords, (offers::TextBlock{"goose", std::string_view("\0", 1)}));
     EXPECT_EQ(data.uses, (std::vector<double>{12.0, 3.0}));
 
-    ASSERT_EQ(sqlite3_open(file.c_str(), &raw), SQLITE_OK);
-    ASSERT_EQ(
-        sqlite3_exec(raw, "DROP TABLE BaseForms; CREATE TABLE BaseForms (Other TEXT);", nullptr, nullptr, nullptr),
-        SQLITE_OK);
-    sqlite3_close(raw);
+    wordtable::WordTableWriter(file).exec("DROP TABLE BaseForms; CREATE TABLE BaseForms (Other TEXT);");
     EXPECT_TRUE(offers::readOfferData(file.string(), "Table3").forms.empty());
     EXPECT_TRUE(offers::readOfferData((dir.path() / "missing.mdb").string(), "Table3").words.empty());
     EXPECT_TRUE(offers::readOfferData(file.string(), "NoSuchTable").words.empty());
@@ -201,15 +192,10 @@ TEST(OfferData, TheDescriptionsReadTheWordsMadeOneFromTheOther) {
     const testsupport::TempDir dir;
     const auto file = dir.path() / "db2.mdb";
     testsupport::writeWordDatabase(file, {{"coward", "one who shows fear"}, {"cowardly", "lacking courage"}});
-    sqlite3* raw = nullptr;
-    ASSERT_EQ(sqlite3_open(file.c_str(), &raw), SQLITE_OK);
-    ASSERT_EQ(sqlite3_exec(raw,
-                           "CREATE TABLE Derivations (Word TEXT, Related);"
-                           "INSERT INTO Derivations VALUES (NULL, 'coward'), ('coward', NULL), ('nosuch', 'coward'),"
-                           " (x'00', 3), ('cowardly', 'coward');",
-                           nullptr, nullptr, nullptr),
-              SQLITE_OK);
-    sqlite3_close(raw);
+    wordtable::WordTableWriter(file).exec(
+        "CREATE TABLE Derivations (Word TEXT, Related);"
+        "INSERT INTO Derivations VALUES (NULL, 'coward'), ('coward', NULL), ('nosuch', 'coward'),"
+        " (x'00', 3), ('cowardly', 'coward');");
     const auto found = offers::readDescriptions(file.string(), "Table3").wordsFor("lacking courage", 10);
     ASSERT_EQ(found.size(), 2U);
     EXPECT_EQ(found.back().word, "coward");
@@ -224,14 +210,9 @@ TEST(OfferData, TheDescriptionsReadTheWordsThatNameAPerson) {
                                           {"sleepwalker", "someone who walks in their sleep"}});
     const std::string asked = "a person who walks in their sleep";
     EXPECT_EQ(offers::readDescriptions(file.string(), "Table3").wordsFor(asked, 10).front().word, "noctambulation");
-    sqlite3* raw = nullptr;
-    ASSERT_EQ(sqlite3_open(file.c_str(), &raw), SQLITE_OK);
-    ASSERT_EQ(sqlite3_exec(raw,
-                           "CREATE TABLE People (Word TEXT); INSERT INTO People VALUES (NULL), ('nosuch'),"
-                           " ('sleepwalker');",
-                           nullptr, nullptr, nullptr),
-              SQLITE_OK);
-    sqlite3_close(raw);
+    wordtable::WordTableWriter(file).exec(
+        "CREATE TABLE People (Word TEXT); INSERT INTO People VALUES (NULL), ('nosuch'),"
+        " ('sleepwalker');");
     // Asked as a question too: the index for it reads the table as the ranking reads the question.
     const std::string asQuestion = std::string("what do you call ").append(asked);
     for (const std::string_view question : {std::string_view(asked), std::string_view(asQuestion)}) {
