@@ -41,7 +41,7 @@ namespace {
 
 struct Entry {
     std::string word;
-    std::vector<std::string> senses;        // from a word list: the meaning's lines
+    std::string meaning;                    // from a word list: the meaning, its lines one under the other
     std::vector<wordnet::PartSenses> parts; // from WordNet: the senses by part of speech, the most used part first
     std::size_t senseCount = 0;
     long uses = 0; // how often WordNet's sense-tagged texts use the word, in any sense
@@ -226,14 +226,10 @@ std::vector<Entry> readWordList(const std::filesystem::path& path) {
         }
         Entry entry;
         entry.word = line.substr(0, tab);
-        std::string meaning = line.substr(tab + 1);
-        for (std::size_t at = 0;;) {
-            const std::size_t brk = meaning.find("\\n", at);
-            entry.senses.push_back(meaning.substr(at, brk == std::string::npos ? std::string::npos : brk - at));
-            if (brk == std::string::npos) {
-                break;
-            }
-            at = brk + 2;
+        entry.meaning = line.substr(tab + 1);
+        for (std::size_t brk = entry.meaning.find("\\n"); brk != std::string::npos;
+             brk = entry.meaning.find("\\n", brk + 2)) {
+            entry.meaning.replace(brk, 2, "\r\n"); // the meaning box shows each line as a line
         }
         entries.push_back(std::move(entry));
     }
@@ -311,15 +307,6 @@ void writeThesaurus(wordtable::WordTableWriter& db, const thesaurus::Groups& gro
     db.insert("Thesaurus", rows);
 }
 
-// A word list's meaning as it stands, its lines one under the other.
-std::string joined(const std::vector<std::string>& lines) {
-    std::string meaning;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        meaning += (i > 0 ? "\r\n" : "") + lines[i]; // the meaning box shows each line as a line
-    }
-    return meaning;
-}
-
 void writeDatabase(const std::vector<Entry>& entries, bool wordnet, const std::vector<BaseForm>& baseForms,
                    const thesaurus::Groups& groups, const std::filesystem::path& out) {
     const std::filesystem::path temporary = out.string() + ".tmp";
@@ -336,7 +323,7 @@ void writeDatabase(const std::vector<Entry>& entries, bool wordnet, const std::v
         std::size_t pronounced = 0;
         for (const Entry& entry : entries) {
             if (!wordnet) {
-                rows.push_back({entry.word, joined(entry.senses)});
+                rows.push_back({entry.word, entry.meaning});
                 continue;
             }
             const std::string ipa = pronouncer->ipaOf(entry.word);
