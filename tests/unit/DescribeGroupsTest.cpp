@@ -30,22 +30,22 @@ const std::pair<const char*, const char*> Budging[] = {
     {"refusal", "(noun) the act of saying no"},
 };
 
-// The words, with or without the group of refusal and mulish (numbered 7), beside a group of 100 other words, so
-// that a word of refusal's group is rare; a name that is no word of the index is passed over.
-void addBudging(DescriptionIndex& index, bool grouped) {
+// The words beside as many others, in group 3 (so that a word of a smaller group is rare), and refusal and mulish in
+// the group given, if any; a name that is no word of the index is passed over.
+void addBudging(DescriptionIndex& index, int others, std::optional<std::uint32_t> refusals) {
     for (const auto& [word, meaning] : Budging) {
         index.add(word, meaning);
     }
-    for (int i = 0; i < 100; ++i) {
+    for (int i = 0; i < others; ++i) {
         index.add("other" + std::to_string(i), "(noun) something else");
     }
     index.finish({});
-    if (grouped) {
-        for (const char* word : {"refusal", "mulish", "no such word"}) {
-            index.group(word, 7);
-        }
-        for (int i = 0; i < 100; ++i) {
-            index.group("other" + std::to_string(i), 3);
+    for (int i = 0; i < others; ++i) {
+        index.group("other" + std::to_string(i), 3);
+    }
+    for (const char* word : {"refusal", "mulish", "no such word"}) {
+        if (refusals) {
+            index.group(word, *refusals);
         }
     }
     index.finishGrouping();
@@ -55,23 +55,23 @@ void addBudging(DescriptionIndex& index, bool grouped) {
 
 TEST(DescribeGroups, AWordWhoseGroupHasTheDescriptionsWordsRisesBelowTheFirstFive) {
     DescriptionIndex plain;
-    addBudging(plain, false);
+    addBudging(plain, 100, std::nullopt);
     const std::vector<std::string> before = wordsOf(plain.wordsFor(Budge, 10));
     ASSERT_EQ(before.size(), 7U);
     EXPECT_EQ(before.back(), "mulish");
 
     DescriptionIndex grouped;
-    addBudging(grouped, true);
+    addBudging(grouped, 100, 7);
     const std::vector<std::string> after = wordsOf(grouped.wordsFor(Budge, 10));
     ASSERT_EQ(after.size(), 7U);
     EXPECT_TRUE(std::equal(before.begin(), before.begin() + 5, after.begin())) << "the first five keep their places";
     EXPECT_EQ(after[5], "mulish");
-    // Budge for more, past the first twenty, the groups still count; and an index for the one description answers as
+    // Asked for more, past the first twenty, the groups still count; and an index for the one description answers as
     // the whole index does.
     EXPECT_EQ(wordsOf(grouped.wordsFor(Budge, 30)), after);
     DescriptionIndex one;
     one.keepOnlyTermsOf(Budge);
-    addBudging(one, true);
+    addBudging(one, 100, 7);
     EXPECT_EQ(wordsOf(one.wordsFor(Budge, 10)), after);
 }
 
@@ -79,22 +79,9 @@ TEST(DescribeGroups, AWordWhoseGroupHasTheDescriptionsWordsRisesBelowTheFirstFiv
 TEST(DescribeGroups, AGroupTooWideIsPassedOver) {
     for (const int others : {998, 999}) {
         DescriptionIndex index;
-        for (const auto& [word, meaning] : Budging) {
-            index.add(word, meaning);
-        }
-        for (int i = 0; i < others; ++i) {
-            index.add("other" + std::to_string(i), "(noun) something else");
-        }
-        index.finish({});
-        for (int i = 0; i < others; ++i) {
-            index.group("other" + std::to_string(i), 3);
-        }
-        index.group("refusal", 3);
-        index.group("mulish", 3);
-        index.finishGrouping();
-        const std::vector<std::string> found = wordsOf(index.wordsFor(Budge, 10));
-        ASSERT_EQ(found.size(), 7U);
-        EXPECT_EQ(found[others == 998 ? 5 : 6], "mulish") << others + 2 << " words in the group";
+        addBudging(index, others, 3);
+        EXPECT_EQ(wordsOf(index.wordsFor(Budge, 10)).at(others == 998 ? 5 : 6), "mulish")
+            << others + 2 << " words in the group";
     }
 }
 
